@@ -1,0 +1,26 @@
+# The two commands: `make run` and `make test`. See README.md.
+.PHONY: all run test bench native windows clean
+
+all: native windows
+
+run:
+	@bash scripts/run.sh
+
+test:
+	@bash scripts/test.sh
+
+bench:
+	@bash scripts/bench.sh
+
+native:
+	@bash scripts/deps.sh
+	cmake --preset native
+	cmake --build --preset native -j $$(nproc)
+
+windows:
+	@bash scripts/deps.sh run
+	cmake --preset windows
+	cmake --build --preset windows -j $$(nproc)
+
+clean:
+	rm -rf build

@@ -1,0 +1,1 @@
+namespace lumbrel { int placeholder() { return 0; } }

@@ -1,0 +1,31 @@
+// The standard boxes the program asks its questions with. Texts arrive already translated;
+// the fake answers from a script and records what was asked.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace lumbrel {
+
+enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class MsgIcon { None, Information, Warning, Error, Question };
+enum class MsgResult { Ok, Cancel, Yes, No };
+
+struct PasswordAnswer {
+    std::string password;
+    bool remember = false;
+};
+
+class Ui {
+public:
+    virtual ~Ui() = default;
+    virtual MsgResult MessageBox(const std::string& text, MsgButtons buttons, MsgIcon icon) = 0;
+    // One line of text; nothing when cancelled.
+    virtual std::optional<std::string> InputBox(const std::string& prompt,
+                                                const std::string& initial) = 0;
+    // The password dialog with its "Remember the Password" box; nothing when cancelled.
+    virtual std::optional<PasswordAnswer> PasswordBox(const std::string& prompt,
+                                                      const PasswordAnswer& initial) = 0;
+};
+
+}  // namespace lumbrel

@@ -1,0 +1,1 @@
+namespace lumbrel::win32 { int placeholder() { return 0; } }

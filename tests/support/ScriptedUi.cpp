@@ -1,0 +1,57 @@
+#include "support/ScriptedUi.h"
+
+namespace lumbrel::test {
+
+std::vector<std::string> ScriptedUi::MessagesShown() const {
+    std::vector<std::string> texts;
+    for (const auto& a : asked_)
+        if (a.kind == "message") texts.push_back(a.text);
+    return texts;
+}
+
+bool ScriptedUi::AllAnswersUsed() const {
+    return messages_.empty() && inputs_.empty() && passwords_.empty();
+}
+
+void ScriptedUi::Clear() {
+    messages_.clear();
+    inputs_.clear();
+    passwords_.clear();
+    asked_.clear();
+}
+
+MsgResult ScriptedUi::MessageBox(const std::string& text, MsgButtons buttons, MsgIcon) {
+    asked_.push_back({"message", text});
+    if (!messages_.empty()) {
+        MsgResult r = messages_.front();
+        messages_.pop_front();
+        return r;
+    }
+    switch (buttons) {
+        case MsgButtons::Ok: return MsgResult::Ok;
+        case MsgButtons::OkCancel: return MsgResult::Cancel;
+        default: return MsgResult::No;
+    }
+}
+
+std::optional<std::string> ScriptedUi::InputBox(const std::string& prompt,
+                                                const std::string& initial) {
+    asked_.push_back({"input", prompt});
+    lastInputInitial = initial;
+    if (inputs_.empty()) return std::nullopt;
+    auto r = inputs_.front();
+    inputs_.pop_front();
+    return r;
+}
+
+std::optional<PasswordAnswer> ScriptedUi::PasswordBox(const std::string& prompt,
+                                                      const PasswordAnswer& initial) {
+    asked_.push_back({"password", prompt});
+    lastPasswordInitial = initial;
+    if (passwords_.empty()) return std::nullopt;
+    auto r = passwords_.front();
+    passwords_.pop_front();
+    return r;
+}
+
+}  // namespace lumbrel::test

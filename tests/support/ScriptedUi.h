@@ -1,0 +1,47 @@
+// Answers the program's questions from a script and records every question asked.
+// A question without a scripted answer gets the "cancel" answer (No, Cancel, nothing).
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "platform/Ui.h"
+
+namespace lumbrel::test {
+
+class ScriptedUi : public Ui {
+public:
+    struct Asked {
+        std::string kind;  // "message", "input" or "password"
+        std::string text;
+    };
+
+    void AnswerMessage(MsgResult result) { messages_.push_back(result); }
+    void AnswerInput(std::optional<std::string> text) { inputs_.push_back(std::move(text)); }
+    void AnswerPassword(std::optional<PasswordAnswer> answer) { passwords_.push_back(answer); }
+
+    const std::vector<Asked>& Questions() const { return asked_; }
+    std::vector<std::string> MessagesShown() const;
+    bool AllAnswersUsed() const;
+    void Clear();
+
+    MsgResult MessageBox(const std::string& text, MsgButtons buttons, MsgIcon icon) override;
+    std::optional<std::string> InputBox(const std::string& prompt,
+                                        const std::string& initial) override;
+    std::optional<PasswordAnswer> PasswordBox(const std::string& prompt,
+                                              const PasswordAnswer& initial) override;
+
+    // What the last password box was prefilled with.
+    PasswordAnswer lastPasswordInitial;
+    // What the last input box was prefilled with.
+    std::string lastInputInitial;
+
+private:
+    std::deque<MsgResult> messages_;
+    std::deque<std::optional<std::string>> inputs_;
+    std::deque<std::optional<PasswordAnswer>> passwords_;
+    std::vector<Asked> asked_;
+};
+
+}  // namespace lumbrel::test
