@@ -5,6 +5,11 @@
 // duplicates resolved to the first, new keys at the end of their section, new sections at the
 // end of the file, empty values written as "key=".
 //
+// Where the Windows functions let a caller damage the file, this store refuses: a value is
+// cut at its first line break (what a later read would return anyway), and a section name
+// holding ']', a key holding '=' or starting with '[', or any name holding a line break or a
+// NUL is not written at all. A file that exists but cannot be read is never overwritten.
+//
 // Every read sees the latest write, also one made by another process: the parsed file is
 // cached per path and re-validated against the file's stamp on every call. Every write
 // replaces the whole file atomically through FileSystem::WriteFileAtomic. A batch groups many
@@ -18,17 +23,13 @@
 #include <string_view>
 #include <vector>
 
+#include "base/ProfileDocument.h"
 #include "platform/FileSystem.h"
 
 namespace lumbrel {
 
-struct ProfileEntry {
-    std::string key;
-    std::string value;  // as GetString would return it (trimmed, quotes removed)
-};
-
 class PrivateProfile {
-public:
+  public:
     explicit PrivateProfile(FileSystem& fs);
     ~PrivateProfile();
     PrivateProfile(const PrivateProfile&) = delete;
@@ -43,29 +44,41 @@ public:
     int GetInt(const std::string& file, std::string_view section, std::string_view key, int def);
 
     // Every key=value line of the first section named `section`, in file order, duplicates
-    // kept: one parse for a whole numbered list.
+    // kept, comment keys (starting with ';') and lines without '=' left out: one parse for a
+    // whole numbered list.
     std::vector<ProfileEntry> GetSection(const std::string& file, std::string_view section);
+    // The keys of GetSection, in the same order.
     std::vector<std::string> GetKeyNames(const std::string& file, std::string_view section);
+    // Every section name in file order, duplicates kept.
     std::vector<std::string> GetSectionNames(const std::string& file);
 
-    // Writes one value (an empty value writes "key="). Creates the file, the section and the
-    // key as needed. False when the file cannot be written.
+    // Writes one value (an empty value writes "key="); blanks around names and value are
+    // dropped. Creates the file, the section and the key as needed; writes nothing when the
+    // value is already stored. False when the names are refused or the file cannot be
+    // written (or exists but cannot be read).
     bool WriteString(const std::string& file, std::string_view section, std::string_view key,
                      std::string_view value);
+    // Removes every line of `key` in the first section of that name. True when nothing was
+    // there to remove.
     bool DeleteKey(const std::string& file, std::string_view section, std::string_view key);
+    // Removes every section of that name with all its lines (comments included).
     bool DeleteSection(const std::string& file, std::string_view section);
 
     // Groups writes to one file: reads through the store see them at once, the file is
-    // replaced once, by Commit() or when the batch ends.
+    // replaced once, by Commit() or when the last open batch of the file ends. A change made
+    // by another process meanwhile is read in and the batch's writes are replayed over it.
+    // When the replacement fails the batch's writes are dropped and reads see the file again.
+    // A batch must end before its store.
     class Batch {
-    public:
+      public:
         ~Batch();
+        // Writes what the batch changed so far (nothing when unchanged). False on failure.
         bool Commit();
         Batch(Batch&&) noexcept;
         Batch(const Batch&) = delete;
         Batch& operator=(const Batch&) = delete;
 
-    private:
+      private:
         friend class PrivateProfile;
         Batch(PrivateProfile& store, std::string file);
         PrivateProfile* store_;
@@ -73,7 +86,7 @@ public:
     };
     Batch BeginBatch(const std::string& file);
 
-private:
+  private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };

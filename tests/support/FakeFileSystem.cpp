@@ -122,6 +122,7 @@ std::optional<std::string> FakeFileSystem::ReadFile(const std::string& path) {
     if (Fails(FsOp::Read, path)) return std::nullopt;
     auto it = files_.find(Key(path));
     if (it == files_.end()) return std::nullopt;
+    ++readCount_;
     return it->second.content;
 }
 

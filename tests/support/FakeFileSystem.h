@@ -28,6 +28,7 @@ public:
     void FailOn(FsOp op, const std::string& path);
     void ClearFailures();
     int WriteCount() const { return writeCount_; }
+    int ReadCount() const { return readCount_; }
 
     // FileSystem
     std::optional<std::string> ReadFile(const std::string& path) override;
@@ -66,6 +67,7 @@ private:
     uint64_t nextId_ = 1;
     uint64_t now_ = 132000000000000000ull;
     int writeCount_ = 0;
+    int readCount_ = 0;
 };
 
 }  // namespace lumbrel::test
