@@ -30,7 +30,10 @@ std::string LastComponent(const std::string& path) {
 
 }  // namespace
 
-FakeFileSystem::FakeFileSystem() = default;
+// Drive C: exists, as on every Windows machine; other drives appear when a test adds to them.
+FakeFileSystem::FakeFileSystem() {
+    folders_["c:\\"] = Folder{"C:\\"};
+}
 
 std::string FakeFileSystem::Key(const std::string& path) {
     std::string key;

@@ -1,1 +1,105 @@
-int main(){return 0;}
+// Drives a running lumbrel.exe from a smoke test: waits for its windows, counts them, posts
+// them messages and closes them. Runs under the same Wine server as the program.
+//   smokectl wait-window CLASS TIMEOUT_MS      prints the window's title
+//   smokectl wait-gone CLASS TIMEOUT_MS
+//   smokectl count CLASS                       visible top-level windows of CLASS
+//   smokectl close CLASS                       posts WM_CLOSE to every window of CLASS
+//   smokectl post CLASS MESSAGE WPARAM LPARAM  posts to the first window of CLASS
+//   smokectl send CLASS MESSAGE WPARAM LPARAM  sends (with a 10 s timeout), prints the result
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+struct Search {
+    const char* className;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK Collect(HWND hwnd, LPARAM lParam) {
+    auto* search = reinterpret_cast<Search*>(lParam);
+    char name[256] = {};
+    GetClassNameA(hwnd, name, sizeof(name));
+    if (std::strcmp(name, search->className) == 0) search->found.push_back(hwnd);
+    return TRUE;
+}
+
+std::vector<HWND> Find(const char* className, bool visibleOnly) {
+    Search search{className, {}};
+    EnumWindows(Collect, reinterpret_cast<LPARAM>(&search));
+    std::vector<HWND> result;
+    for (HWND h : search.found)
+        if (!visibleOnly || IsWindowVisible(h)) result.push_back(h);
+    return result;
+}
+
+unsigned long Number(const char* text) {
+    return std::strtoul(text, nullptr, 0);
+}
+
+int WaitWindow(const char* className, DWORD timeout) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        auto windows = Find(className, true);
+        if (!windows.empty()) {
+            char title[512] = {};
+            GetWindowTextA(windows.front(), title, sizeof(title));
+            std::printf("%s\n", title);
+            return 0;
+        }
+        if (GetTickCount() - start > timeout) return 1;
+        Sleep(50);
+    }
+}
+
+int WaitGone(const char* className, DWORD timeout) {
+    const DWORD start = GetTickCount();
+    while (!Find(className, false).empty()) {
+        if (GetTickCount() - start > timeout) return 1;
+        Sleep(50);
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: smokectl COMMAND CLASS [ARGS]\n");
+        return 2;
+    }
+    const char* command = argv[1];
+    const char* className = argv[2];
+    if (!std::strcmp(command, "wait-window") && argc == 4)
+        return WaitWindow(className, Number(argv[3]));
+    if (!std::strcmp(command, "wait-gone") && argc == 4)
+        return WaitGone(className, Number(argv[3]));
+    if (!std::strcmp(command, "count")) {
+        std::printf("%u\n", static_cast<unsigned>(Find(className, true).size()));
+        return 0;
+    }
+    if (!std::strcmp(command, "close")) {
+        for (HWND h : Find(className, false)) PostMessageA(h, WM_CLOSE, 0, 0);
+        return 0;
+    }
+    if ((!std::strcmp(command, "post") || !std::strcmp(command, "send")) && argc == 6) {
+        auto windows = Find(className, false);
+        if (windows.empty()) return 1;
+        const UINT message = Number(argv[3]);
+        const WPARAM wParam = Number(argv[4]);
+        const LPARAM lParam = static_cast<LPARAM>(Number(argv[5]));
+        if (command[0] == 'p') return PostMessageA(windows.front(), message, wParam, lParam) ? 0 : 1;
+        DWORD_PTR result = 0;
+        if (!SendMessageTimeoutA(windows.front(), message, wParam, lParam, SMTO_ABORTIFHUNG, 10000,
+                                 &result))
+            return 1;
+        std::printf("%lu\n", static_cast<unsigned long>(result));
+        return 0;
+    }
+    std::fprintf(stderr, "smokectl: unknown command or arguments\n");
+    return 2;
+}

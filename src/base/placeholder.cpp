@@ -1,1 +1,0 @@
-namespace lumbrel { int placeholder() { return 0; } }

@@ -1,0 +1,29 @@
+// The Windows implementations of every port, owned together for the life of the process.
+#pragma once
+
+#include "app/Platform.h"
+#include "win32/platform/Win32Clock.h"
+#include "win32/platform/Win32CodePage.h"
+#include "win32/platform/Win32Environment.h"
+#include "win32/platform/Win32EventLoop.h"
+#include "win32/platform/Win32FileSystem.h"
+#include "win32/platform/Win32Registry.h"
+#include "win32/platform/Win32Ui.h"
+
+namespace lumbrel::win32 {
+
+struct ProgramPorts {
+    explicit ProgramPorts(const char* appName) : ui(appName) {}
+
+    Win32FileSystem fs;
+    Win32Registry registry;
+    Win32Clock clock;
+    Win32CodePage codePage;
+    Win32Environment environment;
+    Win32EventLoop loop;
+    Win32Ui ui;
+
+    Platform Ports() { return Platform{fs, registry, clock, codePage, environment, loop, ui}; }
+};
+
+}  // namespace lumbrel::win32

@@ -1,0 +1,78 @@
+#include "win32/frame/MainWindow.h"
+
+#include "app/SettingsRules.h"
+
+namespace lumbrel::win32 {
+namespace {
+
+WindowShowState ShowStateOf(HWND hwnd) {
+    if (IsIconic(hwnd)) return WindowShowState::Minimized;
+    if (IsZoomed(hwnd)) return WindowShowState::Maximized;
+    return WindowShowState::Normal;
+}
+
+}  // namespace
+
+bool MainWindow::Create() {
+    HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
+    if (!icon) icon = LoadIcon(nullptr, IDI_APPLICATION);
+    if (!RegisterClassOnce(kClassName, CS_DBLCLKS, icon,
+                           reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1)))
+        return false;
+    return CreateWindowExA(0, kClassName, CBrowserApp::kAppName, WS_OVERLAPPEDWINDOW,
+                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
+                           nullptr, GetModuleHandleA(nullptr), this) != nullptr;
+}
+
+void MainWindow::ShowFromSettings(int showCommand) {
+    const Preferences& prefs = app_.Prefs();
+    const WindowPlacement placement = prefs.Placement();
+    if (IsPlacementUsable(placement))
+        SetWindowPos(hwnd_, nullptr, placement.left, placement.top, placement.width,
+                     placement.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (prefs.zoomed && showCommand != SW_SHOWMINIMIZED && showCommand != SW_MINIMIZE &&
+        showCommand != SW_SHOWMINNOACTIVE)
+        showCommand = SW_SHOWMAXIMIZED;
+    ShowWindow(hwnd_, showCommand);
+    UpdateWindow(hwnd_);
+}
+
+void MainWindow::OnCreate() {
+    CLIENTCREATESTRUCT ccs{};
+    ccs.idFirstChild = 0xFF00;
+    mdiClient_ = CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
+                                 WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL,
+                                 0, 0, 0, 0, hwnd_, nullptr, GetModuleHandleA(nullptr), &ccs);
+}
+
+void MainWindow::OnClose() {
+    RECT rect{};
+    GetWindowRect(hwnd_, &rect);
+    const WindowPlacement placement{rect.top, rect.left, rect.right - rect.left,
+                                    rect.bottom - rect.top};
+    SaveMainPlacement(app_.Settings(), ShowStateOf(hwnd_), placement);
+    app_.SaveSettings();
+    DestroyWindow(hwnd_);
+}
+
+LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE:
+            OnCreate();
+            return mdiClient_ ? 0 : -1;
+        case WM_CLOSE:
+            OnClose();
+            return 0;
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        default:
+            return Default(message, wParam, lParam);
+    }
+}
+
+LRESULT MainWindow::DefaultProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefFrameProcA(hwnd, mdiClient_, message, wParam, lParam);
+}
+
+}  // namespace lumbrel::win32

@@ -1,0 +1,49 @@
+#include "win32/platform/Win32Ui.h"
+
+namespace lumbrel::win32 {
+namespace {
+
+UINT ButtonStyle(MsgButtons buttons) {
+    switch (buttons) {
+        case MsgButtons::OkCancel: return MB_OKCANCEL;
+        case MsgButtons::YesNo: return MB_YESNO;
+        case MsgButtons::YesNoCancel: return MB_YESNOCANCEL;
+        case MsgButtons::Ok: break;
+    }
+    return MB_OK;
+}
+
+UINT IconStyle(MsgIcon icon) {
+    switch (icon) {
+        case MsgIcon::Information: return MB_ICONINFORMATION;
+        case MsgIcon::Warning: return MB_ICONWARNING;
+        case MsgIcon::Error: return MB_ICONERROR;
+        case MsgIcon::Question: return MB_ICONQUESTION;
+        case MsgIcon::None: break;
+    }
+    return 0;
+}
+
+}  // namespace
+
+MsgResult Win32Ui::MessageBox(const std::string& text, MsgButtons buttons, MsgIcon icon) {
+    HWND owner = owner_ && IsWindow(owner_) ? owner_ : nullptr;
+    switch (MessageBoxA(owner, text.c_str(), title_, ButtonStyle(buttons) | IconStyle(icon))) {
+        case IDOK: return MsgResult::Ok;
+        case IDYES: return MsgResult::Yes;
+        case IDNO: return MsgResult::No;
+        default: return MsgResult::Cancel;
+    }
+}
+
+std::optional<std::string> Win32Ui::InputBox(const std::string&, const std::string&) {
+    // FIXME: the input dialog resource arrives with the window list commands.
+    return std::nullopt;
+}
+
+std::optional<PasswordAnswer> Win32Ui::PasswordBox(const std::string&, const PasswordAnswer&) {
+    // FIXME: the password dialog resource arrives with the window list commands.
+    return std::nullopt;
+}
+
+}  // namespace lumbrel::win32

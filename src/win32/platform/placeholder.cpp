@@ -1,1 +1,0 @@
-namespace lumbrel::win32 { int placeholder() { return 0; } }

@@ -1,0 +1,89 @@
+# Shared by the smoke scripts (sourced). Arguments of every script: the program folder laid
+# out by the build, a scratch folder of its own, the smokectl tool.
+set -uo pipefail
+smoke_dist=${1:?program folder}
+smoke_work=${2:?scratch folder}
+smoke_ctl=${3:?smokectl}
+smoke_name=$(basename "$0" .sh)
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/wine-env.sh"
+smoke_root=$lumbrel_root
+lumbrel_wine_prefix
+lumbrel_display
+smoke_failures=0
+smoke_pids=()
+
+# A fresh program folder: the layout of the build, no "User\" folder yet.
+smoke_fresh_program() {
+    rm -rf "$smoke_work"
+    mkdir -p "$smoke_work"
+    cp -r "$smoke_dist" "$smoke_work/prog"
+    rm -rf "$smoke_work/prog/User"
+    smoke_prog=$smoke_work/prog
+}
+
+# Starts lumbrel.exe with the given arguments in the background; its stderr goes to a log.
+smoke_start() {
+    local n=${#smoke_pids[@]}
+    (cd "$smoke_prog" && exec wine ./lumbrel.exe "$@") >"$smoke_work/run$n.out" 2>"$smoke_work/run$n.err" &
+    smoke_pids+=($!)
+    smoke_last_pid=$!
+}
+
+smoke_ctl() {
+    wine "$smoke_ctl" "$@" 2>/dev/null | tr -d '\r'
+}
+
+smoke_check() {  # smoke_check "description" command...
+    local what=$1
+    shift
+    if "$@"; then
+        echo "ok: $what"
+    else
+        echo "FAILED: $what"
+        smoke_failures=$((smoke_failures + 1))
+    fi
+}
+
+smoke_screenshot() {
+    mkdir -p "$smoke_root/build/screenshots"
+    local file=$smoke_root/build/screenshots/${1:-$smoke_name}.png
+    if import -window root "$file" 2>/dev/null; then
+        echo "screenshot: $file"
+    else
+        echo "FAILED: screenshot $file"
+        smoke_failures=$((smoke_failures + 1))
+    fi
+}
+
+# Waits for a started program to end (at most $2 seconds); its exit code in smoke_exit_code.
+smoke_wait_exit() {
+    local pid=$1 limit=${2:-30} i
+    for ((i = 0; i < limit * 10; i++)); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    if kill -0 "$pid" 2>/dev/null; then
+        kill "$pid" 2>/dev/null
+        smoke_exit_code=124
+    else
+        wait "$pid"
+        smoke_exit_code=$?
+    fi
+}
+
+smoke_finish() {
+    local pid f
+    for pid in "${smoke_pids[@]}"; do
+        kill "$pid" 2>/dev/null || true
+    done
+    for f in "$smoke_work"/run*.err; do
+        [ -f "$f" ] || continue
+        if grep -q 'err:seh' "$f"; then
+            echo "FAILED: a crash inside a window callback (see $f)"
+            grep 'err:seh' "$f" | head -5
+            smoke_failures=$((smoke_failures + 1))
+        fi
+    done
+    [ "$smoke_failures" -eq 0 ] && echo "$smoke_name: passed" || echo "$smoke_name: $smoke_failures failed"
+    exit $((smoke_failures > 0))
+}

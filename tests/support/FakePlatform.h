@@ -1,0 +1,39 @@
+// Every port faked, bundled as the core expects them, with a manual clock.
+#pragma once
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "app/Platform.h"
+#include "support/FakeCodePage.h"
+#include "support/FakeEnvironment.h"
+#include "support/FakeEventLoop.h"
+#include "support/FakeFileSystem.h"
+#include "support/FakeRegistry.h"
+#include "support/ManualClock.h"
+#include "support/ScriptedUi.h"
+
+namespace lumbrel::test {
+
+struct FakePlatform {
+    FakeFileSystem fs;
+    FakeRegistry registry;
+    ManualClock clock;
+    FakeCodePage codePage{1252};
+    FakeEnvironment environment;
+    FakeEventLoop loop{clock};
+    ScriptedUi ui;
+
+    Platform Ports() { return Platform{fs, registry, clock, codePage, environment, loop, ui}; }
+};
+
+// A file of the source tree (tests run from the repository root).
+inline std::string SourceFile(const std::string& relativePath) {
+    std::ifstream in(relativePath, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+}  // namespace lumbrel::test
