@@ -1,0 +1,93 @@
+// The main window and its browser windows as the window-list rules see them. The binding
+// implements them over an MDI frame and its children; tests use recording fakes.
+//
+// A browser window is identified by a ChildId that never changes and is never reused. The
+// binding creates the window for an id, tells the core what happens to it through
+// ChildWindowEvents, and destroys it when the core says so.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/BrowserControl.h"
+
+namespace lumbrel {
+
+using ChildId = uint32_t;
+inline constexpr ChildId kNoChild = 0;
+
+// What a browser window reports to the core.
+class ChildWindowEvents {
+public:
+    virtual ~ChildWindowEvents() = default;
+    // The user or the program asked the window to close (WM_CLOSE).
+    virtual void OnCloseRequest() = 0;
+    // MDI activation changed; `active` is whether this window is the active one now.
+    virtual void OnMdiActivate(bool active) = 0;
+    // The window was minimised, restored or maximised by the user.
+    enum class SizeCommand { Minimize, Restore, Maximize };
+    virtual void OnSizeCommand(SizeCommand command) = 0;
+};
+
+class ChildWindow {
+public:
+    virtual ~ChildWindow() = default;
+    virtual void Show() = 0;
+    virtual void Hide() = 0;
+    virtual bool IsVisible() = 0;
+    virtual bool IsMaximized() = 0;
+    virtual void SetText(const std::string& text) = 0;
+    virtual std::string Text() = 0;
+    // Destroys the window now; the object is gone afterwards.
+    virtual void Destroy() = 0;
+    virtual BrowserControl& Browser() = 0;
+};
+
+struct ChildCreateOptions {
+    bool maximized = false;  // created maximised, else 520 by 320 pixels
+};
+
+// What the core asks of the main window.
+class FrameWindow {
+public:
+    virtual ~FrameWindow() = default;
+
+    // --- Browser windows ---
+    // Creates a hidden MDI child with an empty title hosting a browser control whose events go
+    // to `browserEvents`. Nothing when creation fails.
+    virtual ChildWindow* CreateChild(ChildId id, const ChildCreateOptions& options,
+                                     ChildWindowEvents& events, BrowserEvents& browserEvents) = 0;
+    virtual void MdiActivate(ChildId id) = 0;
+    virtual ChildId ActiveChild() = 0;  // kNoChild when none
+    virtual void MdiActivateNext() = 0;
+    virtual void Cascade() = 0;
+    virtual void TileHorizontally() = 0;
+    virtual void TileVertically() = 0;
+
+    // --- The frame itself ---
+    virtual bool IsVisible() = 0;
+    virtual bool IsMinimized() = 0;
+    virtual bool IsMaximized() = 0;
+    virtual bool IsForeground() = 0;
+    // Shows and restores the frame (when minimised or hidden) and brings it to the front.
+    virtual void ShowAndRestore() = 0;
+    virtual void BringToFront() = 0;
+    virtual void MinimizeAndHide() = 0;
+    virtual void Hide() = 0;
+    virtual void SetTitle(const std::string& text) = 0;
+    // Refreshes the enabled and checked states of the bars' buttons.
+    virtual void RefreshCommandStates() = 0;
+    // Closes the frame for good (after the exit sequence).
+    virtual void Destroy() = 0;
+
+    // --- Show/hide ways back ---
+    virtual bool RegisterShowHideHotKey(int modifiers, int virtualKey) = 0;
+    virtual void UnregisterShowHideHotKey() = 0;
+    virtual bool ShowTrayIcon() = 0;
+    virtual void RemoveTrayIcon() = 0;
+
+    // Dialog windows of this process owned by other threads (the engine's download dialogs).
+    virtual int ForeignThreadDialogCount() = 0;
+};
+
+}  // namespace lumbrel

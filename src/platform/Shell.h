@@ -1,0 +1,20 @@
+// The shell: starting documents and programs, shortcut files and the clipboard.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace lumbrel {
+
+class Shell {
+public:
+    virtual ~Shell() = default;
+    // ShellExecute with `verb` ("open"); false when it fails.
+    virtual bool Execute(const std::string& verb, const std::string& file,
+                         const std::string& parameters, const std::string& directory) = 0;
+    // The target of a shell link (".lnk"); nothing when it cannot be resolved.
+    virtual std::optional<std::string> ResolveLink(const std::string& path) = 0;
+    virtual std::string ClipboardText() = 0;
+};
+
+}  // namespace lumbrel
