@@ -8,6 +8,7 @@
 // parsing the whole file again.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -27,192 +28,83 @@ struct Setting {
     bool number;
 };
 
-void AddAll(std::vector<Setting>& out, const std::string& section,
-            std::initializer_list<const char*> keys, const char* value) {
-    for (const char* key : keys) {
-        bool number = value[0] == '-' || (value[0] >= '0' && value[0] <= '9');
-        out.push_back({section, key, value, number});
-    }
-}
-
-void AddNumbered(std::vector<Setting>& out, const std::string& section, const std::string& prefix,
-                 int first, int last, const std::string& value, bool number) {
-    for (int i = first; i <= last; ++i)
-        out.push_back({section, prefix + std::to_string(i), value, number});
-}
+struct KeyGroup {
+    const char* section;
+    const char* value;
+    const char* keys;  // separated by spaces
+};
 
 // The keys of a settings file as the program keeps them, with plausible values.
+const KeyGroup kSettingsFile[] = {
+    {"Settings", "1",
+     "ForbidMult Running StartupMode MenuLoadLastClose UseLngFile AutoHide FullScreen top "
+     "left width Height Zoomed MaxWins PageMax KeepOnePage ActiveNew NewSequence "
+     "CloseSequence NewWindow ConfirmExit ConfirmCloseAll ConfirmCloseAllKeepCur "
+     "ConfirmCloseLock ConfirmExitDowning ForbidMainTitle AddressInNewWindow "
+     "LinkInNewWindow FavInNewWindow HisInNewWindow FileInNewWindow HomeInNewWindow "
+     "ActiveFileNew ActiveNewAddress DirectOpenFile OpenFolderOut Interval FilteBlank "
+     "BlankMonitorClip ShowTrayIcon MinimizeToTray CloseToTray CloseAllWhenCloseToTray "
+     "ShowHideModifiers ShowHideKey FullScreenShow AutoHideShow DefaultProperty "
+     "UseTargetFrameName ConfirmUnsafePage ReloadUnShownImage Silent DefFontSize "
+     "DefaultCharSet DisDownActivex DownAll AnimateIcon LockHomepage DisableBackground "
+     "AutoSetBG TabSize AutoTab MaxTabWidth MinTabWidth MultiLineTab ShowIndex ShowDot "
+     "ShowRead ClickClose AllowDBC AllowMC AllowRC LDbClickTabBlank RDbClickTabBlank "
+     "UseAlias ComboShowIcon AutoRefresh AutoRefreshActive UseAutoScroll AutoScrollAfterDL "
+     "SrSpeed AutoScrollPage SpeedSeed MouseCtrlSpeed DisScrollText KillPop KillAutoWin "
+     "KillDupWin KillListWin NotConfirmPopupFilter PlayPopupFilterSound PopupBound "
+     "FilterRefresh NotFilterClickDialog UseUrlFilter UseDialogFilter UseFlyingFilter "
+     "EnableFilter CompactFavBar MenuSize DisplayOpenAll DisplayAddFav ShowHiddenFav "
+     "SingleMenu UseDefaultFavPath UseDefaultLinkPath FavShowUrl GroupMenuShowMember "
+     "CloseAllBeforeNewGroup OpenInNew EnableProxy GoProxyMenu CollectorTrans MonitorTrans "
+     "AutoSave CateWithSite ImgCateWithSite NameByTitle SavePageByDate ShowSortSaveDlg "
+     "EncryptStringItem AutoRunExternal CleanAllMode SmallToolbar LockToolbar TextLabel "
+     "ColorIcon ShowToolbarLabel ShowAddressBarButton ShowSearchBarButton MenuStyle "
+     "ExpWidth UseSC"},
+    {"Settings", ".\\Some Folder\\value.txt",
+     "StartFolder StartGroup LngFile GroupPath SkinPath BGColor FavPath LinkPath "
+     "CurrentProxy CurrentProxyName ProxyByPass DefaultWebProxy DefaultDir DefaultDirSort "
+     "ImagePath SortSaveFolder FileTypes FormMainPwd SkinName ExpBar StatusDispFormat"},
+    {"TabStyle", "-1", "TabPos TabStyle UnSelColor UnSelFontColor SelFontColor SepColor"},
+    {"Domains", "http://www.", "CE1 CE2 SE1 SE2 CSE1 CSE2"},
+    {"Mouse", "3",
+     "RMouseDrag RMouseGesture ShowGesture SimuDragLink WheelTab WheelOnTab LDbClick "
+     "LButtonDown MButtonDown RButtonDown LeftRight RightLeft ImgUp ImgDown ImgLeft "
+     "ImgRight TextUp TextDown TextLeft TextRight LinkUp LinkDown LinkLeft LinkRight"},
+    {"Search", "0", "SearchMatchCase SearchMatchWhole NotSaveKeyword"},
+    {"Filter", "1", "KillBlank"},
+    {"Filter", "<AD>", "BlankContent"},
+    {"Collector", "1",
+     "OutputSaveTime OutputSaveFilter OutputSaveUrlFilter OutputSavePage OutputSaveImg "
+     "OutputSaveText OutputAutoClean CollectorAddtoBottom top left width height"},
+    {"CloseMode", "0",
+     "CloseCleanCache CloseCleanCookies CloseCleanFormData CloseCleanHistory "
+     "CloseCleanTypedAddress CloseCleanTypedSearch CloseCleanUndoClose"},
+    {"FtpOpen", "1", "FtpOpenType"},
+};
+
+void AddNumbered(std::vector<Setting>& out, const std::string& section, const std::string& prefix,
+                 int first, int last, const std::string& value) {
+    for (int i = first; i <= last; ++i)
+        out.push_back({section, prefix + std::to_string(i), value, value[0] != 'h'});
+}
+
 std::vector<Setting> LumbrelSettings() {
-    std::vector<Setting> s;
-    AddAll(s, "Settings",
-           {"ForbidMult",
-            "Running",
-            "StartupMode",
-            "MenuLoadLastClose",
-            "UseLngFile",
-            "AutoHide",
-            "FullScreen",
-            "top",
-            "left",
-            "width",
-            "Height",
-            "Zoomed",
-            "MaxWins",
-            "PageMax",
-            "KeepOnePage",
-            "ActiveNew",
-            "NewSequence",
-            "CloseSequence",
-            "NewWindow",
-            "ConfirmExit",
-            "ConfirmCloseAll",
-            "ConfirmCloseAllKeepCur",
-            "ConfirmCloseLock",
-            "ConfirmExitDowning",
-            "ForbidMainTitle",
-            "AddressInNewWindow",
-            "LinkInNewWindow",
-            "FavInNewWindow",
-            "HisInNewWindow",
-            "FileInNewWindow",
-            "HomeInNewWindow",
-            "ActiveFileNew",
-            "ActiveNewAddress",
-            "DirectOpenFile",
-            "OpenFolderOut",
-            "Interval",
-            "FilteBlank",
-            "BlankMonitorClip",
-            "ShowTrayIcon",
-            "MinimizeToTray",
-            "CloseToTray",
-            "CloseAllWhenCloseToTray",
-            "ShowHideModifiers",
-            "ShowHideKey",
-            "FullScreenShow",
-            "AutoHideShow",
-            "DefaultProperty",
-            "UseTargetFrameName",
-            "ConfirmUnsafePage",
-            "ReloadUnShownImage",
-            "Silent",
-            "DefFontSize",
-            "DefaultCharSet",
-            "DisDownActivex",
-            "DownAll",
-            "AnimateIcon",
-            "LockHomepage",
-            "DisableBackground",
-            "AutoSetBG",
-            "TabSize",
-            "AutoTab",
-            "MaxTabWidth",
-            "MinTabWidth",
-            "MultiLineTab",
-            "ShowIndex",
-            "ShowDot",
-            "ShowRead",
-            "ClickClose",
-            "AllowDBC",
-            "AllowMC",
-            "AllowRC",
-            "LDbClickTabBlank",
-            "RDbClickTabBlank",
-            "UseAlias",
-            "ComboShowIcon",
-            "AutoRefresh",
-            "AutoRefreshActive",
-            "UseAutoScroll",
-            "AutoScrollAfterDL",
-            "SrSpeed",
-            "AutoScrollPage",
-            "SpeedSeed",
-            "MouseCtrlSpeed",
-            "DisScrollText",
-            "KillPop",
-            "KillAutoWin",
-            "KillDupWin",
-            "KillListWin",
-            "NotConfirmPopupFilter",
-            "PlayPopupFilterSound",
-            "PopupBound",
-            "FilterRefresh",
-            "NotFilterClickDialog",
-            "UseUrlFilter",
-            "UseDialogFilter",
-            "UseFlyingFilter",
-            "EnableFilter",
-            "CompactFavBar",
-            "MenuSize",
-            "DisplayOpenAll",
-            "DisplayAddFav",
-            "ShowHiddenFav",
-            "SingleMenu",
-            "UseDefaultFavPath",
-            "UseDefaultLinkPath",
-            "FavShowUrl",
-            "GroupMenuShowMember",
-            "CloseAllBeforeNewGroup",
-            "OpenInNew",
-            "EnableProxy",
-            "GoProxyMenu",
-            "CollectorTrans",
-            "MonitorTrans",
-            "AutoSave",
-            "CateWithSite",
-            "ImgCateWithSite",
-            "NameByTitle",
-            "SavePageByDate",
-            "ShowSortSaveDlg",
-            "EncryptStringItem",
-            "AutoRunExternal",
-            "CleanAllMode",
-            "SmallToolbar",
-            "LockToolbar",
-            "TextLabel",
-            "ColorIcon",
-            "ShowToolbarLabel",
-            "ShowAddressBarButton",
-            "ShowSearchBarButton",
-            "MenuStyle",
-            "ExpWidth",
-            "UseSC"},
-           "1");
-    AddAll(s, "Settings", {"StartFolder",     "StartGroup",       "LngFile",     "GroupPath",
-                           "SkinPath",        "BGColor",          "FavPath",     "LinkPath",
-                           "CurrentProxy",    "CurrentProxyName", "ProxyByPass", "DefaultWebProxy",
-                           "DefaultDir",      "DefaultDirSort",   "ImagePath",   "SortSaveFolder",
-                           "FileTypes",       "FormMainPwd",      "SkinName",    "ExpBar",
-                           "StatusDispFormat"},
-           ".\\Some Folder\\value.txt");
-    AddAll(s, "TabStyle",
-           {"TabPos", "TabStyle", "UnSelColor", "UnSelFontColor", "SelFontColor", "SepColor"},
-           "-1");
-    AddAll(s, "Domains", {"CE1", "CE2", "SE1", "SE2", "CSE1", "CSE2"}, "http://www.");
-    AddAll(s, "Mouse",
-           {"RMouseDrag", "RMouseGesture", "ShowGesture", "SimuDragLink", "WheelTab",  "WheelOnTab",
-            "LDbClick",   "LButtonDown",   "MButtonDown", "RButtonDown",  "LeftRight", "RightLeft",
-            "ImgUp",      "ImgDown",       "ImgLeft",     "ImgRight",     "TextUp",    "TextDown",
-            "TextLeft",   "TextRight",     "LinkUp",      "LinkDown",     "LinkLeft",  "LinkRight"},
-           "3");
-    AddAll(s, "Search", {"SearchMatchCase", "SearchMatchWhole", "NotSaveKeyword"}, "0");
-    AddAll(s, "Filter", {"KillBlank"}, "1");
-    AddAll(s, "Filter", {"BlankContent"}, "<AD>");
-    AddAll(s, "Collector",
-           {"OutputSaveTime", "OutputSaveFilter", "OutputSaveUrlFilter", "OutputSavePage",
-            "OutputSaveImg", "OutputSaveText", "OutputAutoClean", "CollectorAddtoBottom", "top",
-            "left", "width", "height"},
-           "1");
-    AddAll(s, "CloseMode",
-           {"CloseCleanCache", "CloseCleanCookies", "CloseCleanFormData", "CloseCleanHistory",
-            "CloseCleanTypedAddress", "CloseCleanTypedSearch", "CloseCleanUndoClose"},
-           "0");
-    AddAll(s, "FtpOpen", {"FtpOpenType"}, "1");
-    AddNumbered(s, "Shortcuts", "F", 2, 12, "http://www.example.com/|http://example.org/", false);
-    AddNumbered(s, "Bands", "bandb", 0, 7, "1", true);
-    AddNumbered(s, "ToolBar", "B", 0, 43, "-5", true);
-    AddNumbered(s, "WinButtons", "W", 0, 5, "1", true);
-    return s;
+    std::vector<Setting> settings;
+    for (const KeyGroup& group : kSettingsFile) {
+        const char first = group.value[0];
+        const bool number = first == '-' || (first >= '0' && first <= '9');
+        std::string keys = group.keys;
+        for (size_t at = 0; at < keys.size();) {
+            size_t end = std::min(keys.find(' ', at), keys.size());
+            settings.push_back({group.section, keys.substr(at, end - at), group.value, number});
+            at = end + 1;
+        }
+    }
+    AddNumbered(settings, "Shortcuts", "F", 2, 12, "http://www.example.com/|http://example.org/");
+    AddNumbered(settings, "Bands", "bandb", 0, 7, "1");
+    AddNumbered(settings, "ToolBar", "B", 0, 43, "-5");
+    AddNumbered(settings, "WinButtons", "W", 0, 5, "1");
+    return settings;
 }
 
 std::string SettingsFileText(const std::vector<Setting>& settings) {

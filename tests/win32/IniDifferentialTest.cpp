@@ -15,6 +15,9 @@
 //    call: the peer gets the trimmed names.
 //  - GetPrivateProfileSectionA returns values with their quotes and lines without '=': its
 //    result is mapped to the store's form (quotes removed, such lines left out).
+// The store's deletes remove every duplicate of a key or section, where kernel32 removes the
+// first match only (so an older duplicate shows through); no script here deletes from a file
+// with duplicates.
 #include <gtest/gtest.h>
 
 #include <cctype>
