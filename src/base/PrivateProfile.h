@@ -14,6 +14,9 @@
 // cached per path and re-validated against the file's stamp on every call. Every write
 // replaces the whole file atomically through FileSystem::WriteFileAtomic. A batch groups many
 // writes into one file replacement.
+//
+// A store serves one thread. A worker thread that writes a file uses a store of its own; the
+// two see each other's writes as they see another process's.
 #pragma once
 
 #include <cstddef>
@@ -36,7 +39,7 @@ class PrivateProfile {
     PrivateProfile& operator=(const PrivateProfile&) = delete;
 
     // The value of `key` in the first section named `section`, cut to `capacity` - 1 bytes;
-    // when the key is missing, `def` with trailing blanks removed, cut likewise.
+    // when the key is missing, `def` with trailing spaces removed, cut likewise.
     std::string GetString(const std::string& file, std::string_view section, std::string_view key,
                           std::string_view def, size_t capacity = 4096);
     // As GetPrivateProfileIntA: leading blanks, an optional sign, "0x"/"0o"/"0b" prefixes,
