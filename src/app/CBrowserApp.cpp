@@ -7,7 +7,10 @@
 namespace lumbrel {
 
 CBrowserApp::CBrowserApp(const Platform& platform)
-    : platform_(platform), profile_(platform.fs), settings_(profile_) {}
+    : platform_(platform),
+      profile_(platform.fs),
+      settings_(profile_),
+      language_(&platform.codePage) {}
 
 void CBrowserApp::PrepareDirectories() {
     dirs_ = AppDirectories::FromModulePath(platform_.codePage, platform_.environment.ModulePath());
@@ -21,6 +24,25 @@ void CBrowserApp::ReadStartUpSettings() {
     forbidMult_ = settings_.Get(keys::ForbidMult);
     dirs_.SetGroupPath(platform_.codePage, settings_.Get(keys::GroupPath));
     dirs_.SetSkinPath(platform_.codePage, settings_.Get(keys::SkinPath));
+}
+
+bool CBrowserApp::ApplyLanguageSetting() {
+    const int mode = settings_.Get(keys::UseLngFile);
+    if (mode == Language::kNotChosen) return false;
+    const std::string file = settings_.Get(keys::LngFile);
+    language_.SetMode(mode == Language::kFile && !file.empty() ? Language::kFile
+                                                                 : Language::kBuiltIn);
+    language_.LngLoad(platform_.fs, Language::FilePath(dirs_.program, file));
+    return true;
+}
+
+void CBrowserApp::SetLanguage(int mode, const std::string& fileName) {
+    const bool useFile = mode == Language::kFile && !fileName.empty();
+    language_.SetMode(useFile ? Language::kFile : Language::kBuiltIn);
+    language_.LngLoad(platform_.fs,
+                      useFile ? Language::FilePath(dirs_.program, fileName) : std::string());
+    settings_.Write(keys::UseLngFile, language_.GetMode());
+    settings_.Write(keys::LngFile, useFile ? fileName : std::string());
 }
 
 void CBrowserApp::LoadSettings() {

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "app/AppDirectories.h"
+#include "app/Language.h"
 #include "app/Platform.h"
 #include "app/Preferences.h"
 #include "app/SettingsStore.h"
@@ -28,6 +29,12 @@ public:
     void PrepareDirectories();
     // The settings read before the main window exists: `ForbidMult`, `GroupPath`, `SkinPath`.
     void ReadStartUpSettings();
+    // `UseLngFile` and `LngFile`: loads the chosen language file. Returns false when no
+    // language was ever chosen (the caller asks the user, then calls SetLanguage).
+    bool ApplyLanguageSetting();
+    // The user's choice: mode 0 (built-in) or 1 with a file name inside "Language\"; loads it
+    // and writes both settings.
+    void SetLanguage(int mode, const std::string& fileName);
     // The batch read right after the main window was created, with its derived rules.
     void LoadSettings();
     // Copies the default files that the deferred initialisation needs.
@@ -42,6 +49,12 @@ public:
                             std::string_view value);
     // Writes every key kept in memory and written at close, as one replacement of the file.
     void SaveSettings();
+
+    // --- Texts ---
+    Language& Lang() { return language_; }
+    const Language& Lang() const { return language_; }
+    // A built-in string, or its translation while a language file is active.
+    std::string LngLoadString(int id) const { return language_.LngLoadString(id); }
 
     // --- State ---
     const AppDirectories& Directories() const { return dirs_; }
@@ -58,6 +71,7 @@ private:
     SettingsStore settings_;
     AppDirectories dirs_;
     Preferences prefs_;
+    Language language_;
     int forbidMult_ = 0;
 };
 

@@ -1,7 +1,7 @@
 // The language rules on real menus and dialogs: HMENUs built from the menu data, and a
 // dialog created from an in-memory template.
 #include <gtest/gtest.h>
-#include <windows.h>
+#include "win32/platform/WinApi.h"
 
 #include <cstring>
 #include <vector>

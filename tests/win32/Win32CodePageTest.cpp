@@ -4,7 +4,7 @@
 #include "win32/platform/Win32CodePage.h"
 
 #include <gtest/gtest.h>
-#include <windows.h>
+#include "win32/platform/WinApi.h"
 
 #include <string>
 #include <vector>

@@ -1,3 +1,3 @@
 #include <gtest/gtest.h>
-#include <windows.h>
+#include "win32/platform/WinApi.h"
 TEST(Placeholder, Win) { EXPECT_NE(GetCurrentProcessId(), 0u); }

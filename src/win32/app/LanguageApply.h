@@ -3,7 +3,7 @@
 // after it is built. Both do nothing while no language file is active.
 #pragma once
 
-#include <windows.h>
+#include "win32/platform/WinApi.h"
 
 #include <string_view>
 

@@ -4,7 +4,7 @@
 // search engines, proxies, tools) find theirs with SubmenuFor.
 #pragma once
 
-#include <windows.h>
+#include "win32/platform/WinApi.h"
 
 #include <string_view>
 

@@ -3,7 +3,7 @@
 // is attached.
 #pragma once
 
-#include <windows.h>
+#include "win32/platform/WinApi.h"
 
 #include <memory>
 #include <type_traits>

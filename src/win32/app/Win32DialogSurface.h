@@ -2,7 +2,7 @@
 // window order, taken when the surface is made. Does not own the dialog.
 #pragma once
 
-#include <windows.h>
+#include "win32/platform/WinApi.h"
 
 #include <vector>
 

@@ -2,7 +2,7 @@
 // picker run on the menus the user sees. Does not own the menu.
 #pragma once
 
-#include <windows.h>
+#include "win32/platform/WinApi.h"
 
 #include "platform/MenuSurface.h"
 

@@ -15,6 +15,7 @@ int RunProgram(int showCommand) {
     CBrowserApp app(ports.Ports());
     app.PrepareDirectories();
     app.ReadStartUpSettings();
+    app.ApplyLanguageSetting();
 
     win32::MainWindow frame(app);
     if (!frame.Create()) return 1;
@@ -24,6 +25,7 @@ int RunProgram(int showCommand) {
 
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (frame.TranslateFrameMessage(msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }

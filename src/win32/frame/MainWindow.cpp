@@ -1,6 +1,10 @@
 #include "win32/frame/MainWindow.h"
 
+#include "app/Accelerators.h"
+#include "app/BuiltinMenus.h"
 #include "app/SettingsRules.h"
+#include "win32/app/AcceleratorBuilder.h"
+#include "win32/app/MenuBuilder.h"
 
 namespace lumbrel::win32 {
 namespace {
@@ -37,8 +41,18 @@ void MainWindow::ShowFromSettings(int showCommand) {
     UpdateWindow(hwnd_);
 }
 
+bool MainWindow::TranslateFrameMessage(MSG& msg) {
+    if (mdiClient_ && TranslateMDISysAccel(mdiClient_, &msg)) return true;
+    return accelerators_ && TranslateAcceleratorA(hwnd_, accelerators_.get(), &msg);
+}
+
 void MainWindow::OnCreate() {
+    menuBar_ = BuildTranslatedMenu(BuiltinMainMenu(), MenuShape::Bar, app_.Lang(), "MenuMain");
+    if (menuBar_) SetMenu(hwnd_, menuBar_.get());
+    accelerators_ = BuildAcceleratorTable(AcceleratorTable());
     CLIENTCREATESTRUCT ccs{};
+    ccs.hWindowMenu = menuBar_ ? SubmenuFor(menuBar_.get(), BuiltinMainMenu(), MenuRole::WindowList)
+                               : nullptr;
     ccs.idFirstChild = 0xFF00;
     mdiClient_ = CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
                                  WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL,
@@ -64,6 +78,8 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             OnClose();
             return 0;
         case WM_DESTROY:
+            // The menu belongs to menuBar_, not to the window being destroyed.
+            SetMenu(hwnd_, nullptr);
             PostQuitMessage(0);
             return 0;
         default:

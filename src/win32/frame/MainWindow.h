@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/CBrowserApp.h"
+#include "win32/app/MenuHandles.h"
 #include "win32/ui/Window.h"
 
 namespace lumbrel::win32 {
@@ -17,6 +18,8 @@ public:
     bool Create();
     // Shows the frame as the settings say (placement, maximised).
     void ShowFromSettings(int showCommand);
+    // Lets the frame's accelerators and the MDI system keys handle `msg`; true when they did.
+    bool TranslateFrameMessage(MSG& msg);
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -28,6 +31,8 @@ private:
 
     CBrowserApp& app_;
     HWND mdiClient_ = nullptr;
+    UniqueMenu menuBar_;
+    UniqueAcceleratorTable accelerators_;
 };
 
 }  // namespace lumbrel::win32

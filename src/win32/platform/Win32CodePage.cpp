@@ -1,6 +1,6 @@
 #include "win32/platform/Win32CodePage.h"
 
-#include <windows.h>
+#include "win32/platform/WinApi.h"
 
 #include <climits>
 
