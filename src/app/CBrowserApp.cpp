@@ -3,6 +3,7 @@
 #include "app/DefaultFiles.h"
 #include "app/SettingsRules.h"
 #include "base/FileHelpers.h"
+#include "frame/CMainFrame.h"
 
 namespace lumbrel {
 
@@ -11,6 +12,8 @@ CBrowserApp::CBrowserApp(const Platform& platform)
       profile_(platform.fs),
       settings_(profile_),
       language_(&platform.codePage) {}
+
+CBrowserApp::~CBrowserApp() = default;
 
 void CBrowserApp::PrepareDirectories() {
     dirs_ = AppDirectories::FromModulePath(platform_.codePage, platform_.environment.ModulePath());

@@ -4,6 +4,8 @@
 // session ends.
 #pragma once
 
+#include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -16,12 +18,35 @@
 
 namespace lumbrel {
 
+class AppHost;
+class CMainFrame;
+
 class CBrowserApp {
 public:
     // The program's title: names the instance semaphore and the main window's marker.
     static constexpr const char* kAppName = "Lumbrel";
 
     explicit CBrowserApp(const Platform& platform);
+    ~CBrowserApp();
+    CBrowserApp(const CBrowserApp&) = delete;
+    CBrowserApp& operator=(const CBrowserApp&) = delete;
+
+    // --- The process ---
+    // The whole start: directories, first settings, language, instance role, COM, the main
+    // frame and its first windows. False when this process must end now.
+    bool InitInstance(AppHost& host);
+    // After the main frame is gone: sockets, COM server and COM. Returns the exit code.
+    int ExitInstance(AppHost& host, int exitCode);
+    // One idle pass of the message loop; true while there is more idle work to do.
+    bool OnIdle(int idleCount);
+    CMainFrame* MainFrame() { return frame_.get(); }
+    bool FirstInstance() const { return firstInstance_; }
+    int TrayIconId() const { return trayIconBase_ + 128; }
+    // Asks for SaveSettings on a worker thread at the next idle pass (after a proxy import).
+    void RequestSettingsSave() { settingsMustBeSaved_ = true; }
+    // Runs the next external tool marked to run at start; false when there is none left.
+    // Set by the external tools once they are loaded.
+    std::function<bool()> runNextStartupTool;
 
     // --- Start-up, in this order ---
     // Derives the folders from the executable's path, creates the user folder with its missing
@@ -49,6 +74,8 @@ public:
                             std::string_view value);
     // Writes every key kept in memory and written at close, as one replacement of the file.
     void SaveSettings();
+    // The same on a worker thread, from a copy taken now.
+    void SaveSettingsInBackground();
 
     // --- Texts ---
     Language& Lang() { return language_; }
@@ -73,6 +100,12 @@ private:
     Preferences prefs_;
     Language language_;
     int forbidMult_ = 0;
+    bool firstInstance_ = false;
+    bool autoRunPending_ = false;
+    bool settingsMustBeSaved_ = false;
+    int trayIconBase_ = 0;
+    int favoritesIdlePasses_ = 0;
+    std::unique_ptr<CMainFrame> frame_;
 };
 
 }  // namespace lumbrel

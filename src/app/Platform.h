@@ -9,6 +9,7 @@
 #include "platform/FileSystem.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
+#include "platform/Tasks.h"
 #include "platform/Ui.h"
 
 namespace lumbrel {
@@ -22,6 +23,7 @@ struct Platform {
     EventLoop& loop;
     Ui& ui;
     Shell& shell;
+    Tasks& tasks;
 };
 
 }  // namespace lumbrel

@@ -104,6 +104,7 @@ public:
     // Runs a command of the tab menu, which acts on `contextTab`.
     void OnTabMenuCommand(int id, int contextTab);
     CommandState QueryCommand(int id) const;
+    bool HandlesCommand(int id) const { return commands_.Knows(id); }
     // Command id of the new-window menu item at `position` (`NewWindow`), 0 for a separator.
     static int NewWindowMenuCommand(int position);
 
@@ -135,6 +136,9 @@ public:
     DisplayMode ChildrenDisplayMode() const { return displayMode_; }
     int ProtectedCount() const { return protectedCount_; }
     bool WindowListChanged() const { return windowListChanged_; }
+    // Set when the favorites were organised: the menus are rebuilt once the user is idle.
+    int FavoritesChanged() const { return favoritesChanged_; }
+    void SetFavoritesChanged(int flag) { favoritesChanged_ = flag; }
     // The global progress the active view writes; negative when nothing loads.
     void SetGlobalProgress(int progress);
     int GlobalProgress() const { return globalProgress_; }
@@ -246,6 +250,7 @@ private:
     ChildId lastActivated_ = kNoChild;
     int globalProgress_ = -1;
     bool lastStatusEmpty_ = true;
+    int favoritesChanged_ = 0;
     UndoCloseRing undoRing_;
     // The password prompt remembers its last answer for the next prompt.
     bool rememberPassword_ = false;

@@ -114,6 +114,10 @@ bool CMainFrame::OnSysCommand(SysCommand command) {
     return false;
 }
 
+void CMainFrame::AfterMinimize() {
+    // FIXME: the floating monitor window shows itself again here once it exists.
+}
+
 // --- Language -----------------------------------------------------------------------------
 
 void CMainFrame::SelectLanguage() {

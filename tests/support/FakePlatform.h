@@ -12,6 +12,7 @@
 #include "support/FakeFileSystem.h"
 #include "support/FakeRegistry.h"
 #include "support/FakeShell.h"
+#include "support/ImmediateTasks.h"
 #include "support/ManualClock.h"
 #include "support/ScriptedUi.h"
 
@@ -26,8 +27,9 @@ struct FakePlatform {
     FakeEventLoop loop{clock};
     ScriptedUi ui;
     FakeShell shell;
+    ImmediateTasks tasks;
 
-    Platform Ports() { return Platform{fs, registry, clock, codePage, environment, loop, ui, shell}; }
+    Platform Ports() { return Platform{fs, registry, clock, codePage, environment, loop, ui, shell, tasks}; }
 };
 
 // A file of the source tree (tests run from the repository root).

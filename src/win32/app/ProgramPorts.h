@@ -9,6 +9,7 @@
 #include "win32/platform/Win32FileSystem.h"
 #include "win32/platform/Win32Registry.h"
 #include "win32/platform/Win32Shell.h"
+#include "win32/platform/ThreadTasks.h"
 #include "win32/platform/Win32Ui.h"
 
 namespace lumbrel::win32 {
@@ -24,8 +25,9 @@ struct ProgramPorts {
     Win32EventLoop loop;
     Win32Ui ui;
     Win32Shell shell;
+    ThreadTasks tasks;
 
-    Platform Ports() { return Platform{fs, registry, clock, codePage, environment, loop, ui, shell}; }
+    Platform Ports() { return Platform{fs, registry, clock, codePage, environment, loop, ui, shell, tasks}; }
 };
 
 }  // namespace lumbrel::win32

@@ -1,0 +1,17 @@
+// Runs background work at once, on the calling thread, and counts it.
+#pragma once
+
+#include "platform/Tasks.h"
+
+namespace lumbrel::test {
+
+class ImmediateTasks : public Tasks {
+public:
+    int ran = 0;
+    void RunInBackground(std::function<void()> task) override {
+        ++ran;
+        task();
+    }
+};
+
+}  // namespace lumbrel::test
