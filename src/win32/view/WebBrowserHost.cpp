@@ -1,0 +1,301 @@
+#include "win32/view/WebBrowserHost.h"
+
+#include <idispids.h>
+
+#include "win32/platform/ComValues.h"
+#include "win32/view/BrowserEventSink.h"
+#include "win32/view/BrowserSite.h"
+
+namespace lumbrel::win32 {
+namespace {
+
+RECT ControlRect(int width, int height) {
+    constexpr int b = WebBrowserHost::kBorder;
+    return RECT{-b, -b, width + b, height + b};
+}
+
+IOleClientSite* AsClientSite(const ComPtr<BrowserSite>& site) {
+    return static_cast<IOleClientSite*>(site.Get());
+}
+
+}  // namespace
+
+WebBrowserHost::WebBrowserHost(BrowserEvents& events, const CodePage& codePage)
+    : events_(events), codePage_(codePage) {}
+
+WebBrowserHost::~WebBrowserHost() {
+    Destroy();
+}
+
+bool WebBrowserHost::Create(HWND parent, int width, int height) {
+    if (site_ || !parent)
+        return false;
+    bool created = false;
+    try {
+        created = CreateControl(parent, ControlRect(width, height)) && ConnectEvents();
+    } catch (...) {
+        created = false;
+    }
+    if (!created)
+        Destroy();
+    return created;
+}
+
+bool WebBrowserHost::CreateControl(HWND parent, const RECT& position) {
+    parent_ = parent;
+    site_ = BrowserSite::Create(parent);
+    site_->SetPosition(position);
+    site_->SetDownloadControlFlags(downloadControlFlags_);
+    site_->SetPolicy(policy_);
+    if (FAILED(CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject,
+                                oleObject_.PutVoid())))
+        return false;
+    // The control reads the ambient properties as soon as it has a site.
+    if (FAILED(oleObject_->SetClientSite(AsClientSite(site_))))
+        return false;
+    browser_ = oleObject_.As<IWebBrowser2>();
+    inPlaceObject_ = oleObject_.As<IOleInPlaceObject>();
+    identity_ = IdentityOf(oleObject_.Get());
+    if (!browser_ || !inPlaceObject_ || !identity_)
+        return false;
+    if (FAILED(browser_->get_Application(dispatch_.Put())) || !dispatch_)
+        dispatch_ = browser_.As<IDispatch>();
+    site_->SetInPlaceObject(inPlaceObject_.Get());
+
+    RECT rect = position;
+    if (FAILED(oleObject_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, AsClientSite(site_), 0, parent,
+                                  &rect)))
+        return false;
+    if (FAILED(inPlaceObject_->GetWindow(&controlWindow_)) || !controlWindow_)
+        return false;
+    SetWindowLongPtrA(controlWindow_, GWLP_ID, kControlId);
+    return true;
+}
+
+bool WebBrowserHost::ConnectEvents() {
+    auto container = oleObject_.As<IConnectionPointContainer>();
+    if (!container ||
+        FAILED(container->FindConnectionPoint(DIID_DWebBrowserEvents2, connectionPoint_.Put())))
+        return false;
+    sink_ = BrowserEventSink::Create(events_, codePage_, identity_.Get());
+    if (FAILED(connectionPoint_->Advise(sink_.Get(), &adviseCookie_))) {
+        adviseCookie_ = 0;
+        return false;
+    }
+    return true;
+}
+
+void WebBrowserHost::DisconnectEvents() {
+    // First, so that whatever the steps below make the engine raise never reaches the core.
+    if (sink_)
+        sink_->Disconnect();
+    if (connectionPoint_ && adviseCookie_)
+        connectionPoint_->Unadvise(adviseCookie_);
+    adviseCookie_ = 0;
+    connectionPoint_.Reset();
+    sink_.Reset();
+}
+
+void WebBrowserHost::Destroy() {
+    DisconnectEvents();
+    // Each step runs whether or not the one before succeeded: a half-created control is
+    // torn down the same way.
+    if (inPlaceObject_)
+        inPlaceObject_->InPlaceDeactivate();
+    if (oleObject_) {
+        oleObject_->Close(OLECLOSE_NOSAVE);
+        oleObject_->SetClientSite(nullptr);
+    }
+    if (site_)
+        site_->Disconnect();
+    dispatch_.Reset();
+    browser_.Reset();
+    inPlaceObject_.Reset();
+    identity_.Reset();
+    oleObject_.Reset();
+    site_.Reset();
+    controlWindow_ = nullptr;
+    parent_ = nullptr;
+}
+
+void WebBrowserHost::Resize(int width, int height) {
+    if (!controlWindow_)
+        return;
+    RECT wanted = ControlRect(width, height);
+    RECT current{};
+    if (GetWindowRect(controlWindow_, &current)) {
+        MapWindowPoints(HWND_DESKTOP, parent_, reinterpret_cast<POINT*>(&current), 2);
+        if (current.left == wanted.left && current.top == wanted.top &&
+            ResizeThroughProperties(current, width, height))
+            return;
+    }
+    MoveControl(wanted);
+}
+
+// The engine's Width and Height, each written only when it changes and the area has that
+// dimension at all (a minimised parent reports 0 and the page keeps its layout). False when
+// the engine refused or did not follow, so that the caller moves the window itself.
+bool WebBrowserHost::ResizeThroughProperties(const RECT& current, int width, int height) {
+    const long wantedWidth = width + 2 * kBorder;
+    const long wantedHeight = height + 2 * kBorder;
+    bool writeWidth = width != 0 && current.right - current.left != wantedWidth;
+    bool writeHeight = height != 0 && current.bottom - current.top != wantedHeight;
+    if (writeWidth && FAILED(browser_->put_Width(wantedWidth)))
+        return false;
+    if (writeHeight && FAILED(browser_->put_Height(wantedHeight)))
+        return false;
+    if (!writeWidth && !writeHeight)
+        return true;
+    RECT now{};
+    if (!GetWindowRect(controlWindow_, &now))
+        return false;
+    return (!writeWidth || now.right - now.left == wantedWidth) &&
+           (!writeHeight || now.bottom - now.top == wantedHeight);
+}
+
+void WebBrowserHost::MoveControl(const RECT& position) {
+    site_->SetPosition(position);
+    if (FAILED(inPlaceObject_->SetObjectRects(&position, &position)))
+        MoveWindow(controlWindow_, position.left, position.top, position.right - position.left,
+                   position.bottom - position.top, TRUE);
+}
+
+void WebBrowserHost::SetDownloadControlFlags(int32_t flags) {
+    int32_t oldFlags = downloadControlFlags_;
+    downloadControlFlags_ = flags;
+    if (!site_ || !oleObject_)
+        return;
+    site_->SetDownloadControlFlags(flags);
+    AnnounceAmbientChange(oldFlags);
+}
+
+// The control is told, and so is the document it shows: the document reads the flags for
+// its own downloads, and not every engine version passes the news on.
+void WebBrowserHost::AnnounceAmbientChange(int32_t oldFlags) {
+    auto changed = static_cast<uint32_t>(oldFlags ^ downloadControlFlags_);
+    if (auto control = oleObject_.As<IOleControl>()) {
+        control->OnAmbientPropertyChange(DISPID_AMBIENT_DLCONTROL);
+        if (changed & DLCTL_SILENT)
+            control->OnAmbientPropertyChange(DISPID_AMBIENT_SILENT);
+        if (changed & DLCTL_OFFLINEIFNOTCONNECTED)
+            control->OnAmbientPropertyChange(DISPID_AMBIENT_OFFLINEIFNOTCONNECTED);
+    }
+    ComPtr<IDispatch> document;
+    if (browser_ && SUCCEEDED(browser_->get_Document(document.Put())) && document) {
+        if (auto documentControl = document.As<IOleControl>())
+            documentControl->OnAmbientPropertyChange(DISPID_AMBIENT_DLCONTROL);
+    }
+}
+
+void WebBrowserHost::SetDocHostPolicy(DocHostPolicy* policy) {
+    policy_ = policy;
+    if (site_)
+        site_->SetPolicy(policy);
+}
+
+bool WebBrowserHost::TranslateKeyboardMessage(MSG& message) {
+    if (!controlWindow_ || message.message < WM_KEYFIRST || message.message > WM_KEYLAST)
+        return false;
+    if (message.hwnd != controlWindow_ && !IsChild(controlWindow_, message.hwnd))
+        return false;
+    ComPtr<IOleInPlaceActiveObject> active = site_->ActiveObject();
+    if (!active)
+        active = oleObject_.As<IOleInPlaceActiveObject>();
+    return active && active->TranslateAccelerator(&message) == S_OK;
+}
+
+template <class Call>
+bool WebBrowserHost::Guarded(Call&& call) {
+    if (!browser_)
+        return false;
+    try {
+        return SUCCEEDED(call(*browser_));
+    } catch (...) {
+        return false;
+    }
+}
+
+bool WebBrowserHost::Navigate2(const std::string& url, int32_t flags, const std::string& target,
+                               const std::string& headers, const std::string& postData) {
+    return Guarded([&](IWebBrowser2& browser) {
+        Variant urlValue = Variant::String(codePage_, url);
+        Variant flagsValue = Variant::Int32(flags);
+        Variant targetValue = target.empty() ? Variant() : Variant::String(codePage_, target);
+        Variant headersValue = headers.empty() ? Variant() : Variant::String(codePage_, headers);
+        Variant postValue = postData.empty() ? Variant() : Variant::Bytes(postData);
+        return browser.Navigate2(urlValue.Ptr(), flagsValue.Ptr(), targetValue.Ptr(),
+                                 postValue.Ptr(), headersValue.Ptr());
+    });
+}
+
+bool WebBrowserHost::GoHome() {
+    return Guarded([](IWebBrowser2& browser) { return browser.GoHome(); });
+}
+
+bool WebBrowserHost::GoBack() {
+    return Guarded([](IWebBrowser2& browser) { return browser.GoBack(); });
+}
+
+bool WebBrowserHost::GoForward() {
+    return Guarded([](IWebBrowser2& browser) { return browser.GoForward(); });
+}
+
+bool WebBrowserHost::Refresh2(int level) {
+    return Guarded([&](IWebBrowser2& browser) {
+        Variant levelValue = Variant::Int32(level);
+        return browser.Refresh2(levelValue.Ptr());
+    });
+}
+
+bool WebBrowserHost::Stop() {
+    return Guarded([](IWebBrowser2& browser) { return browser.Stop(); });
+}
+
+std::string WebBrowserHost::LocationUrl() {
+    std::string url;
+    Guarded([&](IWebBrowser2& browser) {
+        Bstr text;
+        HRESULT result = browser.get_LocationURL(text.Put());
+        url = AnsiFromBstr(codePage_, text.Get());
+        return result;
+    });
+    return url;
+}
+
+std::string WebBrowserHost::LocationName() {
+    std::string name;
+    Guarded([&](IWebBrowser2& browser) {
+        Bstr text;
+        HRESULT result = browser.get_LocationName(text.Put());
+        name = AnsiFromBstr(codePage_, text.Get());
+        return result;
+    });
+    return name;
+}
+
+bool WebBrowserHost::Busy() {
+    VARIANT_BOOL busy = VARIANT_FALSE;
+    return Guarded([&](IWebBrowser2& browser) { return browser.get_Busy(&busy); }) &&
+           busy != VARIANT_FALSE;
+}
+
+// UI activation makes the control the active object (keyboard translation, the caret); the
+// focus then goes to the document's own window, or to the control while it has none.
+void WebBrowserHost::FocusPage() {
+    if (!oleObject_ || !site_)
+        return;
+    RECT position = site_->Position();
+    oleObject_->DoVerb(OLEIVERB_UIACTIVATE, nullptr, AsClientSite(site_), 0, parent_, &position);
+    HWND target = controlWindow_;
+    ComPtr<IDispatch> document;
+    if (SUCCEEDED(browser_->get_Document(document.Put())) && document) {
+        HWND documentWindow = nullptr;
+        auto window = document.As<IOleWindow>();
+        if (window && SUCCEEDED(window->GetWindow(&documentWindow)) && documentWindow)
+            target = documentWindow;
+    }
+    if (target)
+        SetFocus(target);
+}
+
+}  // namespace lumbrel::win32

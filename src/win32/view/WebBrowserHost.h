@@ -1,0 +1,113 @@
+// Hosts one WebBrowser control (the system's HTML engine) inside a parent window, without a
+// framework: it creates the control in place behind its own site, connects the event sink
+// that feeds the core's BrowserEvents, and implements the BrowserControl port over
+// IWebBrowser2. The owner (the browser view window) creates it on a thread that called
+// OleInitialize, passes every resize on, and destroys it at the latest in the parent's
+// WM_DESTROY, before the control's window goes.
+// The control sits 2 pixels up and left of the area it is given and is 4 pixels larger, so
+// that its sunken border lies outside the parent.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/BrowserControl.h"
+#include "platform/CodePage.h"
+#include "win32/platform/ComPtr.h"
+#include "win32/platform/WinApi.h"
+
+#include <exdisp.h>
+#include <mshtmdid.h>
+#include <ocidl.h>
+
+namespace lumbrel::win32 {
+
+class BrowserSite;
+class BrowserEventSink;
+class DocHostPolicy;
+
+class WebBrowserHost : public BrowserControl {
+  public:
+    static constexpr int kControlId = 100;
+    // How far the control reaches past each edge of its area.
+    static constexpr int kBorder = 2;
+    // What the engine downloads when nobody says.
+    static constexpr int32_t kDefaultDownloadControlFlags =
+        DLCTL_DLIMAGES | DLCTL_VIDEOS | DLCTL_BGSOUNDS;
+
+    WebBrowserHost(BrowserEvents& events, const CodePage& codePage);
+    ~WebBrowserHost() override;
+    WebBrowserHost(const WebBrowserHost&) = delete;
+    WebBrowserHost& operator=(const WebBrowserHost&) = delete;
+
+    // --- basic
+    // Creates the control as a visible child of `parent` for an area of width x height and
+    // connects its events. False (and nothing left behind) when any step fails, or when a
+    // control is already hosted.
+    bool Create(HWND parent, int width, int height);
+    // Tears the control down in a fixed order: event sink, in-place activation, close, client
+    // site, references. Events from here on are ignored. Safe to call twice.
+    void Destroy();
+    bool IsCreated() const { return static_cast<bool>(browser_); }
+
+    // Fits the control to an area of width x height of its parent (whatever rectangle the
+    // owner takes the size from).
+    void Resize(int width, int height);
+    // The DISPID_AMBIENT_DLCONTROL answer (DLCTL_* bits); the engine is told at once.
+    void SetDownloadControlFlags(int32_t flags);
+    int32_t DownloadControlFlags() const { return downloadControlFlags_; }
+    // Customises the document host (context menu, external object); not owned, null for
+    // the engine's defaults. Outlives the host or is reset before it goes.
+    void SetDocHostPolicy(DocHostPolicy* policy);
+    // Lets the engine translate a keyboard message first (Tab, Ctrl+C, …); true when it did
+    // and the message loop must not dispatch it.
+    bool TranslateKeyboardMessage(MSG& message);
+
+    // --- the engine
+    // The control's automation object: what NewWindow2 hands to the engine. Not AddRef'ed.
+    IDispatch* Dispatch() const { return dispatch_.Get(); }
+    IWebBrowser2* Browser() const { return browser_.Get(); }
+    // The control's own window ("Shell Embedding"), null before Create.
+    HWND ControlWindow() const { return controlWindow_; }
+
+    // --- BrowserControl
+    bool Navigate2(const std::string& url, int32_t flags, const std::string& target,
+                   const std::string& headers, const std::string& postData) override;
+    bool GoHome() override;
+    bool GoBack() override;
+    bool GoForward() override;
+    bool Refresh2(int level) override;
+    bool Stop() override;
+    std::string LocationUrl() override;
+    std::string LocationName() override;
+    bool Busy() override;
+    void FocusPage() override;
+
+  private:
+    bool CreateControl(HWND parent, const RECT& position);
+    bool ConnectEvents();
+    void DisconnectEvents();
+    void MoveControl(const RECT& position);
+    bool ResizeThroughProperties(const RECT& current, int width, int height);
+    void AnnounceAmbientChange(int32_t oldFlags);
+    template <class Call>
+    bool Guarded(Call&& call);
+
+    BrowserEvents& events_;
+    const CodePage& codePage_;
+    int32_t downloadControlFlags_ = kDefaultDownloadControlFlags;
+    DocHostPolicy* policy_ = nullptr;
+
+    ComPtr<BrowserSite> site_;
+    ComPtr<BrowserEventSink> sink_;
+    ComPtr<IOleObject> oleObject_;
+    ComPtr<IOleInPlaceObject> inPlaceObject_;
+    ComPtr<IWebBrowser2> browser_;
+    ComPtr<IDispatch> dispatch_;
+    ComPtr<IUnknown> identity_;
+    ComPtr<IConnectionPoint> connectionPoint_;
+    DWORD adviseCookie_ = 0;
+    HWND parent_ = nullptr;
+    HWND controlWindow_ = nullptr;
+};
+
+}  // namespace lumbrel::win32

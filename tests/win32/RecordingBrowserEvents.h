@@ -1,0 +1,111 @@
+// A BrowserEvents that records what the core would see, one readable line per event, and
+// answers from a script: which navigations to cancel, which control takes a new window.
+#pragma once
+
+#include <cstdio>
+#include <functional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/BrowserControl.h"
+
+namespace lumbrel::test {
+
+class RecordingBrowserEvents : public BrowserEvents {
+  public:
+    struct Error {
+        std::string url;
+        FrameToken frame = nullptr;
+        int32_t status = 0;
+    };
+    struct Completion {
+        std::string url;
+        FrameToken frame = nullptr;
+        bool topLevel = false;
+    };
+
+    // Answers.
+    std::set<std::string> cancelBefore;
+    bool cancelErrors = false;
+    BrowserControl* newWindow = nullptr;
+    bool cancelNewWindow = false;
+    // Runs after each recorded event (a core reacting from inside the event).
+    std::function<void()> afterEvent;
+
+    // What arrived.
+    std::vector<std::string> log;
+    std::vector<BeforeNavigateArgs> before;
+    std::vector<Error> errors;
+    std::vector<Completion> navigateComplete;
+    std::vector<Completion> documentComplete;
+
+    bool HasError(const std::string& url) const {
+        for (const Error& error : errors)
+            if (error.url == url)
+                return true;
+        return false;
+    }
+    bool HasBefore(const std::string& url) const {
+        for (const BeforeNavigateArgs& args : before)
+            if (args.url == url)
+                return true;
+        return false;
+    }
+
+    void OnBeforeNavigate2(const BeforeNavigateArgs& args, bool& cancel) override {
+        before.push_back(args);
+        if (cancelBefore.count(args.url))
+            cancel = true;
+        Record("before " + args.url + (args.topLevel ? " top" : " frame"));
+    }
+    void OnNavigateComplete2(const std::string& url, FrameToken frame, bool topLevel) override {
+        navigateComplete.push_back({url, frame, topLevel});
+        Record("navigated " + url);
+    }
+    void OnDocumentComplete(const std::string& url, FrameToken frame, bool topLevel) override {
+        documentComplete.push_back({url, frame, topLevel});
+        Record("document " + url);
+    }
+    void OnNavigateError(const std::string& url, FrameToken frame, int32_t status,
+                         bool& cancel) override {
+        errors.push_back({url, frame, status});
+        if (cancelErrors)
+            cancel = true;
+        char code[16];
+        std::snprintf(code, sizeof(code), "%08X", static_cast<unsigned>(status));
+        Record("error " + url + " " + code);
+    }
+    void OnTitleChange(const std::string& title) override { Record("title " + title); }
+    void OnProgressChange(int32_t progress, int32_t progressMax) override {
+        Record("progress " + std::to_string(progress) + "/" + std::to_string(progressMax));
+    }
+    void OnStatusTextChange(const std::string& text) override { Record("status " + text); }
+    void OnCommandStateChange(int32_t command, bool enabled) override {
+        Record("command " + std::to_string(command) + (enabled ? " on" : " off"));
+    }
+    void OnDownloadBegin() override { Record("download begin"); }
+    void OnDownloadComplete() override { Record("download complete"); }
+    BrowserControl* OnNewWindow2(bool& cancel) override {
+        if (cancelNewWindow)
+            cancel = true;
+        Record("new window");
+        return newWindow;
+    }
+
+    std::string Joined() const {
+        std::string text;
+        for (const std::string& line : log)
+            text += line + "\n";
+        return text;
+    }
+
+  private:
+    void Record(std::string line) {
+        log.push_back(std::move(line));
+        if (afterEvent)
+            afterEvent();
+    }
+};
+
+}  // namespace lumbrel::test
