@@ -1,5 +1,7 @@
 #include "win32/view/WebBrowserHost.h"
 
+#include "win32/view/PageSelection.h"
+
 #include <idispids.h>
 
 #include "win32/platform/ComValues.h"
@@ -296,6 +298,24 @@ void WebBrowserHost::FocusPage() {
     }
     if (target)
         SetFocus(target);
+}
+
+std::string WebBrowserHost::SelectedText() {
+    if (!browser_) return {};
+    try {
+        return win32::SelectedText(*browser_.Get(), codePage_);
+    } catch (...) {
+        return {};
+    }
+}
+
+std::vector<std::string> WebBrowserHost::SelectedLinks() {
+    if (!browser_) return {};
+    try {
+        return win32::SelectedLinks(*browser_.Get(), codePage_);
+    } catch (...) {
+        return {};
+    }
 }
 
 }  // namespace lumbrel::win32

@@ -81,6 +81,8 @@ class WebBrowserHost : public BrowserControl {
     std::string LocationName() override;
     bool Busy() override;
     void FocusPage() override;
+    std::string SelectedText() override;
+    std::vector<std::string> SelectedLinks() override;
 
   private:
     bool CreateControl(HWND parent, const RECT& position);
