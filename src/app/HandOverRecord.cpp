@@ -53,6 +53,8 @@ std::optional<std::string> AcceptHandOver(const HandOverReceipt& receipt, Ui& ui
         case HandOverReceiveResult::Received:
             break;
     }
+    if (receipt.text.empty())
+        return std::nullopt;
     return receipt.text;
 }
 

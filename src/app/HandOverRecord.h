@@ -46,8 +46,9 @@ struct HandOverReceipt {
     std::string text;
 };
 
-// The running main window's side: the text received, or nothing after a failure, whose
-// message is then shown (the window stays as it is and opens nothing).
+// The running main window's side: the text to open, or nothing. A failure shows its message.
+// An empty record opens nothing either: a message that arrives after its sender gave up
+// waiting finds the record gone and a new, zero-filled one in its place.
 std::optional<std::string> AcceptHandOver(const HandOverReceipt& receipt, Ui& ui,
                                           const Language& lang);
 

@@ -18,14 +18,13 @@ struct RunningWindow {
 
 enum class HandOverSendResult {
     Delivered,
-    // Another start held the hand-over mutex for the whole wait.
+    // Another start held the hand-over mutex for the whole wait (or it could not be had).
     Busy,
     // The shared record could not be created or opened.
     NoSharedMemory,
     // The shared record could not be mapped.
     NoView,
-    // The running instance did not answer in time (hung, or busy in a modal loop that does
-    // not dispatch sent messages).
+    // The running window did not take the record in time (hung, or gone meanwhile).
     NotAnswered,
 };
 

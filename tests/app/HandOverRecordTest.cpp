@@ -97,6 +97,7 @@ TEST(HandOverRecord, ReceiverFailuresShowTheirMessagesAndOpenNothing) {
     EXPECT_TRUE(ui.MessagesShown().empty());
     EXPECT_EQ(AcceptHandOver({HandOverReceiveResult::NoSharedMemory, ""}, ui, lang), std::nullopt);
     EXPECT_EQ(AcceptHandOver({HandOverReceiveResult::NoView, ""}, ui, lang), std::nullopt);
+    EXPECT_EQ(AcceptHandOver({HandOverReceiveResult::Received, ""}, ui, lang), std::nullopt);
     EXPECT_EQ(ui.MessagesShown(),
               (std::vector<std::string>{"Fail to create share memory!", "MapViewOfFile Fail"}));
 }
