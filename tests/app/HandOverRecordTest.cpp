@@ -23,12 +23,9 @@ TEST(HandOverRecord, WritesTheTextWithItsTerminator) {
     FakeCodePage cp;
     std::vector<char> record = UsedRecord();
     EXPECT_EQ(WriteHandOverRecord(cp, "http://a.com/", record), 13u);
-    EXPECT_EQ(std::string(record.data()), "http://a.com/");
     EXPECT_EQ(ReadHandOverRecord(record), "http://a.com/");
-
-    EXPECT_EQ(WriteHandOverRecord(cp, "", record), 0u);
-    EXPECT_EQ(record[0], '\0');
-    EXPECT_EQ(ReadHandOverRecord(record), "");
+    EXPECT_EQ(WriteHandOverRecord(cp, std::string("a\0b", 3), record), 1u);
+    EXPECT_EQ(ReadHandOverRecord(record), "a");
 }
 
 TEST(HandOverRecord, LongTextsAreCutToTheRecord) {
@@ -67,13 +64,6 @@ TEST(HandOverRecord, CutKeepsDoubleByteCharactersWhole) {
     // The same bytes in a single-byte code page are cut at the limit.
     FakeCodePage western;
     EXPECT_EQ(WriteHandOverRecord(western, text, record), 2559u);
-}
-
-TEST(HandOverRecord, TextEndsAtAnEmbeddedNul) {
-    FakeCodePage cp;
-    std::vector<char> record = UsedRecord();
-    EXPECT_EQ(WriteHandOverRecord(cp, std::string("a\0b", 3), record), 1u);
-    EXPECT_EQ(ReadHandOverRecord(record), "a");
 }
 
 // The reader bounds itself: the writer may be another program, or a sender that died half way.

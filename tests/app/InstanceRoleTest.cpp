@@ -61,99 +61,82 @@ TEST(InstanceRole, DecisionTable) {
     }
 }
 
-// Answers as scripted and writes down each call, in order.
+// Answers as scripted and writes down each call, in order: "release find handover:u forward".
 class ScriptedInstance : public RunningInstance {
 public:
     RunningWindow window;
     HandOverSendResult sendResult = HandOverSendResult::Delivered;
-    std::vector<std::string> calls;
+    std::string calls;
 
-    void ReleaseInstanceSemaphore() override { calls.push_back("release"); }
+    void ReleaseInstanceSemaphore() override { Note("release"); }
     RunningWindow Find() override {
-        calls.push_back("find");
+        Note("find");
         return window;
     }
     HandOverSendResult HandOver(std::string_view text) override {
-        calls.push_back("handover " + std::string(text));
+        Note("handover:" + std::string(text));
         return sendResult;
     }
-    void BringForward() override { calls.push_back("forward"); }
-    void Wake() override { calls.push_back("wake"); }
+    void BringForward() override { Note("forward"); }
+    void Wake() override { Note("wake"); }
+
+private:
+    void Note(const std::string& call) { calls += (calls.empty() ? "" : " ") + call; }
 };
 
-using Calls = std::vector<std::string>;
-
-class SettleInstanceRoleTest : public ::testing::Test {
-protected:
-    bool Settle(InstanceFacts facts, const std::string& fileName = "") {
-        return SettleInstanceRole(facts, fileName, instance, ui, lang);
-    }
-
-    ScriptedInstance instance;
-    test::ScriptedUi ui;
-    Language lang;
-};
-
-TEST_F(SettleInstanceRoleTest, FirstInstanceStartsWithoutLookingAround) {
-    EXPECT_TRUE(Settle({true, true, Open}, "http://a.com/"));
-    EXPECT_TRUE(Settle({true, true, New}));
-    EXPECT_TRUE(Settle({false, false, New}));
-    EXPECT_EQ(instance.calls, Calls{});
-}
-
-TEST_F(SettleInstanceRoleTest, SecondStartHandsItsUrlOverAndBringsTheWindowForward) {
-    instance.window = kHidden;
-    EXPECT_FALSE(Settle({false, false, Open}, "http://a.com/"));
-    EXPECT_EQ(instance.calls, (Calls{"release", "find", "handover http://a.com/", "forward"}));
-    EXPECT_TRUE(ui.MessagesShown().empty());
-}
-
-TEST_F(SettleInstanceRoleTest, FailedSendsStillBringTheWindowForward) {
-    instance.window = kVisible;
+// What a start does to the running copy, and the message a failed send shows. A start that
+// hands a URL over lets its semaphore go first; one that only wakes or raises keeps it.
+TEST(SettleInstanceRole, ActsOnTheRunningWindowAsDecided) {
+    using R = HandOverSendResult;
     const struct {
-        HandOverSendResult result;
-        std::vector<std::string> messages;
-    } cases[] = {
-        {HandOverSendResult::NoSharedMemory, {"App:Fail to create share memory!"}},
-        {HandOverSendResult::NoView, {"App:MapViewOfFile Fail"}},
-        {HandOverSendResult::NotAnswered, {}},
-        {HandOverSendResult::Busy, {}},
+        InstanceFacts facts;
+        RunningWindow window;
+        R sendResult;
+        bool starts;
+        const char* calls;
+        const char* message;
+    } rows[] = {
+        {{true, true, Open}, kVisible, R::Delivered, true, "", ""},
+        {{false, false, New}, kVisible, R::Delivered, true, "", ""},
+        {{false, false, Open}, kHidden, R::Delivered, false, "release find handover:u forward", ""},
+        {{false, false, Open},
+         kVisible,
+         R::NoSharedMemory,
+         false,
+         "release find handover:u forward",
+         "App:Fail to create share memory!"},
+        {{false, false, Open},
+         kVisible,
+         R::NoView,
+         false,
+         "release find handover:u forward",
+         "App:MapViewOfFile Fail"},
+        {{false, false, Open},
+         kVisible,
+         R::NotAnswered,
+         false,
+         "release find handover:u forward",
+         ""},
+        {{false, false, Open}, kVisible, R::Busy, false, "release find handover:u forward", ""},
+        {{false, false, Open}, kNone, R::Delivered, false, "release find", ""},
+        {{false, false, Open}, kVisibleWithDialog, R::Delivered, false, "release find forward", ""},
+        {{false, true, New}, kVisible, R::Delivered, false, "find forward", ""},
+        {{false, true, New}, kHidden, R::Delivered, false, "find wake", ""},
+        {{false, true, New}, kNone, R::Delivered, true, "find", ""},
     };
-    for (const auto& c : cases) {
-        instance.calls.clear();
-        ui.Clear();
-        instance.sendResult = c.result;
-        EXPECT_FALSE(Settle({false, false, Open}, "u"));
-        EXPECT_EQ(instance.calls, (Calls{"release", "find", "handover u", "forward"}));
-        EXPECT_EQ(ui.MessagesShown(), c.messages);
+    Language lang;
+    for (const auto& row : rows) {
+        ScriptedInstance instance;
+        instance.window = row.window;
+        instance.sendResult = row.sendResult;
+        test::ScriptedUi ui;
+        const std::string url = row.facts.command == Open ? "u" : "";
+        EXPECT_EQ(SettleInstanceRole(row.facts, url, instance, ui, lang), row.starts) << row.calls;
+        EXPECT_EQ(instance.calls, row.calls);
+        const std::vector<std::string> shown = ui.MessagesShown();
+        EXPECT_EQ(shown.empty() ? "" : shown.front(), row.message) << row.calls;
+        EXPECT_LE(shown.size(), 1u);
     }
-}
-
-TEST_F(SettleInstanceRoleTest, SecondStartWithUrlAndNoRunningWindowOpensNothing) {
-    EXPECT_FALSE(Settle({false, false, Open}, "http://a.com/"));
-    EXPECT_EQ(instance.calls, (Calls{"release", "find"}));
-}
-
-TEST_F(SettleInstanceRoleTest, RunningDialogGetsNoUrl) {
-    instance.window = kVisibleWithDialog;
-    EXPECT_FALSE(Settle({false, false, Open}, "http://a.com/"));
-    EXPECT_EQ(instance.calls, (Calls{"release", "find", "forward"}));
-}
-
-TEST_F(SettleInstanceRoleTest, ForbidMultBringsForwardOrWakesAndKeepsTheSemaphore) {
-    instance.window = kVisible;
-    EXPECT_FALSE(Settle({false, true, New}));
-    EXPECT_EQ(instance.calls, (Calls{"find", "forward"}));
-
-    instance.calls.clear();
-    instance.window = kHidden;
-    EXPECT_FALSE(Settle({false, true, New}));
-    EXPECT_EQ(instance.calls, (Calls{"find", "wake"}));
-
-    instance.calls.clear();
-    instance.window = kNone;
-    EXPECT_TRUE(Settle({false, true, New}));
-    EXPECT_EQ(instance.calls, (Calls{"find"}));
 }
 
 }  // namespace
