@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "app/CBrowserApp.h"
 #include "win32/platform/Handles.h"
 
 namespace lumbrel::win32 {
@@ -12,7 +13,7 @@ namespace lumbrel::win32 {
 class InstanceSemaphore {
 public:
     // Creates or opens the semaphore `name` (initial and maximum count 1).
-    explicit InstanceSemaphore(const std::string& name);
+    explicit InstanceSemaphore(const std::string& name = CBrowserApp::kAppName);
 
     // True when this process created it. When it could not be had at all the process counts
     // as first: a start that cannot tell must still be able to run.

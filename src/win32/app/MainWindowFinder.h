@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "app/CBrowserApp.h"
 #include "platform/RunningInstance.h"
 #include "win32/platform/WinApi.h"
 
@@ -13,12 +14,12 @@ namespace lumbrel::win32 {
 
 // Sets the marker property on the program's main window (at its creation) / removes it
 // (before it is destroyed: a property must not outlive its window).
-bool MarkMainWindow(HWND window, const std::string& appName);
-void UnmarkMainWindow(HWND window, const std::string& appName);
+bool MarkMainWindow(HWND window, const std::string& appName = CBrowserApp::kAppName);
+void UnmarkMainWindow(HWND window, const std::string& appName = CBrowserApp::kAppName);
 
 // The first top-level window, from the desktop's first child on, that carries the marker;
 // null when there is none.
-HWND FindMainWindow(const std::string& appName);
+HWND FindMainWindow(const std::string& appName = CBrowserApp::kAppName);
 
 // Found, visible, and whether it shows a popup of its own (a dialog, a message box).
 RunningWindow DescribeMainWindow(HWND window);
