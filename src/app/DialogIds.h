@@ -11,3 +11,15 @@
 #define IDD_SELECT_LANG 300
 #define IDC_LANG_PROMPT 1600
 #define IDC_LANG_LIST 1601
+
+// The general input box ("DialogInput"): a prompt, one line of text, OK / Cancel.
+#define IDD_INPUT 301
+#define IDC_INPUT_PROMPT 1610
+#define IDC_INPUT_TEXT 1611
+
+// The password box ("DialogPassword"): a prompt, the hidden password, "Remember the
+// Password", OK / Cancel.
+#define IDD_PASSWORD 302
+#define IDC_PASSWORD_PROMPT 1620
+#define IDC_PASSWORD_TEXT 1621
+#define IDC_PASSWORD_REMEMBER 1622

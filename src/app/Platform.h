@@ -8,6 +8,7 @@
 #include "platform/EventLoop.h"
 #include "platform/FileSystem.h"
 #include "platform/Registry.h"
+#include "platform/Shell.h"
 #include "platform/Ui.h"
 
 namespace lumbrel {
@@ -20,6 +21,7 @@ struct Platform {
     Environment& environment;
     EventLoop& loop;
     Ui& ui;
+    Shell& shell;
 };
 
 }  // namespace lumbrel

@@ -73,6 +73,7 @@ constexpr IntField kIntFields[] = {
     {S::LoadSettings, &keys::SearchMatchWhole, &Preferences::searchMatchWhole},
     {S::LoadSettings, &keys::NotSaveKeyword, &Preferences::notSaveKeyword},
     {S::LoadSettings, &keys::ShowSortSaveDlg, &Preferences::showSortSaveDlg},
+    {S::LoadSettings, &keys::EnableProxy, &Preferences::enableProxy},
 
     {S::AfterLoad, &keys::StartupMode, &Preferences::startupMode},
     {S::AfterLoad, &keys::MaxWins, &Preferences::maxWins},

@@ -48,6 +48,7 @@ struct Preferences {
     int rMouseDrag = 0, rMouseGesture = 0;
     int searchMatchCase = 0, searchMatchWhole = 0, notSaveKeyword = 0;
     // Proxy.
+    int enableProxy = 0;
     std::string currentProxy, currentProxyName, proxyByPass, defaultWebProxy;
     // Saving.
     std::string sortSaveFolder;
@@ -65,7 +66,7 @@ struct Preferences {
     // Derived values.
     double PopupBound() const { return PopupBoundFactor(popupBound); }
     double SpeedSeed() const { return SpeedSeedFactor(speedSeed); }
-    WindowPlacement Placement() const { return {top, left, width, height}; }
+    Placement MainPlacement() const { return {top, left, width, height}; }
     FilterSwitches Filters() const {
         return {killPop != 0, useUrlFilter != 0, useDialogFilter != 0, useFlyingFilter != 0};
     }

@@ -24,24 +24,24 @@ double SpeedSeedFactor(int stored) {
     return stored == 0 ? 1.0 : stored * 0.01;
 }
 
-bool IsPlacementUsable(const WindowPlacement& placement) {
+bool IsPlacementUsable(const Placement& placement) {
     return placement.width != 0 && placement.top >= -20 && placement.top < 2000;
 }
 
-void SaveMainPlacement(SettingsStore& store, WindowShowState state,
-                       const WindowPlacement& placement) {
+void SaveMainPlacement(SettingsStore& store, ShowState state,
+                       const Placement& placement) {
     switch (state) {
-        case WindowShowState::Maximized:
+        case ShowState::Maximized:
             store.Write(keys::Zoomed, 1);
             break;
-        case WindowShowState::Normal:
+        case ShowState::Normal:
             store.Write(keys::Zoomed, 0);
             store.Write(keys::MainTop, placement.top);
             store.Write(keys::MainLeft, placement.left);
             store.Write(keys::MainWidth, placement.width);
             store.Write(keys::MainHeight, placement.height);
             break;
-        case WindowShowState::Minimized:
+        case ShowState::Minimized:
             break;
     }
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/Registry.h"
+#include "platform/WindowGeometry.h"
 
 namespace lumbrel {
 class SettingsStore;
@@ -18,22 +19,13 @@ inline constexpr const char* kEngineMainKey = "Software\\Microsoft\\Internet Exp
 double PopupBoundFactor(int stored);
 double SpeedSeedFactor(int stored);
 
-struct WindowPlacement {
-    int top = 50;
-    int left = 50;
-    int width = 700;
-    int height = 500;
-};
-
 // A stored placement is applied only when it has a width and its top lies in [-20, 2000).
-bool IsPlacementUsable(const WindowPlacement& placement);
-
-enum class WindowShowState { Normal, Maximized, Minimized };
+bool IsPlacementUsable(const Placement& placement);
 
 // At close: a maximised main window writes `Zoomed` 1; a normal one `Zoomed` 0 and its
 // placement; a minimised one writes nothing, so the last real placement survives.
-void SaveMainPlacement(SettingsStore& store, WindowShowState state,
-                       const WindowPlacement& placement);
+void SaveMainPlacement(SettingsStore& store, ShowState state,
+                       const Placement& placement);
 
 // Writes the `Silent` setting into the engine's "Disable Script Debugger" value ("yes" for 1,
 // "no" otherwise) when the value there differs. Returns whether it wrote.

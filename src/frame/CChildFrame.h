@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "platform/EventLoop.h"
 #include "platform/FrameWindow.h"

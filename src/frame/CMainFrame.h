@@ -19,6 +19,7 @@
 #include "app/CBrowserApp.h"
 #include "frame/CChildFrame.h"
 #include "frame/CommandDispatcher.h"
+#include "frame/FrameMessages.h"
 #include "frame/FrameOptions.h"
 #include "frame/OpenQueue.h"
 #include "frame/UndoCloseRing.h"
@@ -32,6 +33,16 @@ enum class NavKind { Blank = 0, Home = 1, Url = 2 };
 
 // Children display modes of the frame.
 enum class DisplayMode { Normal = 0, Maximized = 1, Arranged = 2, Sized = 3 };
+
+// One window of a session file.
+struct SessionEntry {
+    int state = 0;  // its tab image; 4 = locked
+    std::string name;
+    std::string url;
+};
+
+// A ".url" Internet Shortcut (by its name).
+bool IsUrlShortcut(const std::string& path);
 
 class CMainFrame : public MessageTarget {
 public:
@@ -67,7 +78,19 @@ public:
     void CloseChild(CChildFrame& child);
     void ActivateChild(CChildFrame& child);  // MDI-activates it and selects its tab
     void OpenFolder(const std::string& folder);
+    // Opens the first URL at once and queues the others for the open-queue timer.
+    void OpenBatch(std::vector<std::string> urls);
     void ShowHide(bool skipPassword);
+
+    // --- Session ---
+    // Opens the first windows when the command line named nothing: the start mode, or after
+    // an unclean end the windows of the last periodic save.
+    void RestoreAtStart(int startupMode, bool uncleanEnd);
+    // Writes "Visiting.ini" (while running) or "LastVisit.ini" (at exit).
+    void SaveSession(bool visiting);
+    std::vector<SessionEntry> ReadSession(const std::string& file);
+    void SaveClosedList();
+    void LoadClosedList();
 
     // --- Tabs, as the views and the tab bar use them ---
     void SetTabText(int index, const std::string& text);
@@ -93,6 +116,7 @@ public:
     void OnChildSizeCommand(ChildWindowEvents::SizeCommand command);
     void OnDroppedFiles(const std::vector<std::string>& files, bool shiftHeld);
     void OnActivateApp(bool active) { active_ = active; }
+    bool IsActive() const { return active_; }
     // The show/hide hot key, the tray icon and a second instance's wake-up.
     void OnHotKey() { ShowHide(false); }
     enum class SysCommand { Minimize, Close, Restore, Other };
@@ -102,6 +126,7 @@ public:
 
     // --- State the views and the binding read ---
     CBrowserApp& App() { return app_; }
+    const CBrowserApp& App() const { return app_; }
     Preferences& Prefs() { return app_.Prefs(); }
     const FrameOptions& Options() const { return options_; }
     FrameWidgets& Widgets() { return *widgets_; }
@@ -124,6 +149,8 @@ public:
 private:
     friend class CChildFrame;
 
+    enum class BulkSubject { Active, ContextTab };
+
     // Creation of windows.
     CChildFrame* ReuseWindow(CQuorralView* source);
     CChildFrame* CreateWindowFor(bool activate);
@@ -131,13 +158,21 @@ private:
     void ConfigureView(CQuorralView& view, CQuorralView* source);
     void RefreshWindowCount();
     void RenumberTabs(int from);
+    std::string TabCaption(int index, const std::string& title) const;
+
+    // Questions and messages from the string table.
+    MsgResult Ask(int stringId);
+    void Tell(int stringId);
 
     // Closing.
-    bool CloseFlow(CChildFrame& child);
     void DestroyChild(CChildFrame& child);
     void PostCloseTo(CChildFrame& child);
-    enum class BulkSubject { Active, ContextTab };
     int Subject(BulkSubject subject);
+    BulkSubject CurrentSubject() const;
+    // Posts a close request to every window of [first, last] that `pick` chooses, skipping
+    // locked windows and windows already closing.
+    template <typename Pick>
+    void CloseWhere(int first, int last, bool downwards, Pick pick);
     void CloseAll();
     void CloseAllButOne(BulkSubject subject);
     void CloseLeft(BulkSubject subject);
@@ -149,6 +184,7 @@ private:
     void ToggleLock(CChildFrame& child);
     void ToggleMark(CChildFrame& child);
     void ProtectWindow(CChildFrame& child);
+    std::optional<PasswordAnswer> PromptPassword();
     bool AskWindowPassword(CChildFrame& child);
     void OnProtectedActivation(CChildFrame& child);
     bool ArrangeAllowed();
@@ -162,6 +198,15 @@ private:
     void ActivateTabIndex(int index);
     void RunOpenQueueTick();
     void StopOpenQueue();
+    void UndoRecentClose();
+    void ReopenClosed(int slot);
+    void RebuildUndoMenu();
+    void SelectLanguage();
+
+    // Session.
+    std::string UserFile(const char* name) const;
+    void OfferLastSession();
+    void ReopenSession(const std::vector<SessionEntry>& entries);
 
     // Timers and exit.
     void OnUiTick();
@@ -172,6 +217,7 @@ private:
     void OnTabSelected();
     void OnUiActivateChild(ChildId id);
     bool HasWayBack();
+    void ShowFrame(bool skipPassword);
 
     // UM_HANDOVER and dropped files: a ".url" shortcut stands for its "URL" value.
     std::string ResolveShortcut(const std::string& path);

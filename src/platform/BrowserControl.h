@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace lumbrel {
 
@@ -27,6 +28,9 @@ public:
     virtual bool Busy() = 0;
     // Gives the keyboard focus to the page.
     virtual void FocusPage() = 0;
+    // The text selected in the page, and the addresses of the links inside the selection.
+    virtual std::string SelectedText() = 0;
+    virtual std::vector<std::string> SelectedLinks() = 0;
 };
 
 // Identifies the frame an event is about: the top-level page or one of its frames. Stable

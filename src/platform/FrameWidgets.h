@@ -34,6 +34,8 @@ public:
     virtual void SetText(const std::string& text) = 0;
     virtual std::string Text() = 0;
     virtual void Focus() = 0;
+    // Whether the keyboard focus is in the box or in the search box.
+    virtual bool HasFocus() = 0;
 };
 
 class StatusBar {

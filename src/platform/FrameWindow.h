@@ -8,8 +8,11 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/BrowserControl.h"
+#include "platform/EventLoop.h"
+#include "platform/WindowGeometry.h"
 
 namespace lumbrel {
 
@@ -38,9 +41,24 @@ public:
     virtual bool IsMaximized() = 0;
     virtual void SetText(const std::string& text) = 0;
     virtual std::string Text() = 0;
+    // Hides or shows the page inside the window (the window itself stays).
+    virtual void SetPageVisible(bool visible) = 0;
     // Destroys the window now; the object is gone afterwards.
     virtual void Destroy() = 0;
     virtual BrowserControl& Browser() = 0;
+};
+
+struct BandLayout {
+    int id = 0;
+    int width = 0;
+    int style = 0;
+    bool visible = true;
+};
+
+// An item of a menu built at run time.
+struct MenuEntry {
+    int commandId = 0;
+    std::string text;
 };
 
 struct ChildCreateOptions {
@@ -53,10 +71,12 @@ public:
     virtual ~FrameWindow() = default;
 
     // --- Browser windows ---
-    // Creates a hidden MDI child with an empty title hosting a browser control whose events go
-    // to `browserEvents`. Nothing when creation fails.
+    // Creates a hidden MDI child with an empty title hosting a browser control. Its window
+    // events go to `events`, the engine's to `browserEvents`, and messages posted to `id`
+    // to `target`. Nothing when creation fails.
     virtual ChildWindow* CreateChild(ChildId id, const ChildCreateOptions& options,
-                                     ChildWindowEvents& events, BrowserEvents& browserEvents) = 0;
+                                     ChildWindowEvents& events, BrowserEvents& browserEvents,
+                                     MessageTarget& target) = 0;
     virtual void MdiActivate(ChildId id) = 0;
     virtual ChildId ActiveChild() = 0;  // kNoChild when none
     virtual void MdiActivateNext() = 0;
@@ -79,6 +99,20 @@ public:
     virtual void RefreshCommandStates() = 0;
     // Closes the frame for good (after the exit sequence).
     virtual void Destroy() = 0;
+    // The frame's placement when shown normally, and how it is shown now.
+    virtual ShowState CurrentShowState() = 0;
+    virtual Placement NormalPlacement() = 0;
+    // The animation that tells that pages are loading: a frame index, or -1 to stop it.
+    virtual void SetThrobber(int frame) = 0;
+
+    // --- Bars ---
+    // The main rebar's bands in display order.
+    virtual std::vector<BandLayout> Bands() = 0;
+    virtual bool StatusBarVisible() = 0;
+    // Builds the menus again in the active language.
+    virtual void RebuildMenus() = 0;
+    // The items after the fixed ones of the undo-close menu, newest first.
+    virtual void SetUndoCloseItems(const std::vector<MenuEntry>& items) = 0;
 
     // --- Show/hide ways back ---
     virtual bool RegisterShowHideHotKey(int modifiers, int virtualKey) = 0;

@@ -4,12 +4,19 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace lumbrel {
 
 enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class MsgIcon { None, Information, Warning, Error, Question };
 enum class MsgResult { Ok, Cancel, Yes, No };
+
+// One row of the language selection list.
+struct LanguageRow {
+    std::string fileName;
+    std::string language;
+};
 
 struct PasswordAnswer {
     std::string password;
@@ -26,6 +33,11 @@ public:
     // The password dialog with its "Remember the Password" box; nothing when cancelled.
     virtual std::optional<PasswordAnswer> PasswordBox(const std::string& prompt,
                                                       const PasswordAnswer& initial) = 0;
+    // The language selection dialog over `rows` (column titles first), `selected` marked;
+    // the row chosen with OK, nothing when cancelled or when no row is selected.
+    virtual std::optional<int> ChooseLanguage(const LanguageRow& columnTitles,
+                                              const std::vector<LanguageRow>& rows,
+                                              int selected) = 0;
 };
 
 }  // namespace lumbrel

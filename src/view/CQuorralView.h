@@ -41,6 +41,7 @@ public:
 
     void AttachBrowser(BrowserControl* browser) { browser_ = browser; }
     BrowserControl* Browser() { return browser_; }
+    CChildFrame& Child() { return child_; }
 
     // --- Navigation ---
     // The first navigation of a new window: 1 the home page, 2 `url`, else the blank page.
@@ -77,6 +78,8 @@ public:
     int autoScrollSpeed = 1;
     bool autoScrollAfterDL = false;
     bool autoScroll = false;
+    bool backEnabled = false;
+    bool forwardEnabled = false;
 
     // --- BrowserEvents ---
     void OnBeforeNavigate2(const BeforeNavigateArgs& args, bool& cancel) override;
@@ -94,9 +97,15 @@ public:
 
 private:
     void Navigate(const std::string& url);
+    // Whether showing this window also activates it (not a background window, and new
+    // windows come to the front or this one was asked to).
+    bool ShouldActivate() const;
     void ActivateIfPending();
     void ShowFirstTime();
+    // The tab image at the end of a load: locked, protected or read for the active window;
+    // unread for a background one when `endSignal` (the engine's ProgressChange(0, 0)).
     void SetFinalTabImage(bool endSignal);
+    void MoveFocusAfterLoad();
 
     CMainFrame& frame_;
     CChildFrame& child_;

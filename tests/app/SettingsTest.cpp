@@ -99,7 +99,7 @@ TEST_F(SettingsTest, WithoutAnExecutablePathFoldersStayEmptyAndDefaultsApply) {
     EXPECT_EQ(app.Prefs().maxTabWidth, 100);
 }
 
-TEST(WindowPlacementRule, AppliesOnlyWithWidthAndATopInRange) {
+TEST(PlacementRule, AppliesOnlyWithWidthAndATopInRange) {
     EXPECT_TRUE(IsPlacementUsable({50, 50, 700, 500}));
     EXPECT_TRUE(IsPlacementUsable({-20, 0, 700, 500}));
     EXPECT_TRUE(IsPlacementUsable({1999, 0, 700, 500}));
@@ -115,7 +115,7 @@ TEST_F(SettingsTest, HeightWrittenByOneSessionIsReadByTheNextWhateverItsCase) {
     first.PrepareDirectories();
     first.LoadSettings();
     EXPECT_EQ(first.Prefs().height, 600);
-    SaveMainPlacement(first.Settings(), WindowShowState::Normal, {10, 20, 800, 640});
+    SaveMainPlacement(first.Settings(), ShowState::Normal, {10, 20, 800, 640});
 
     CBrowserApp next(platform.Ports());
     next.PrepareDirectories();
@@ -129,9 +129,9 @@ TEST_F(SettingsTest, PlacementIsNotWrittenWhileMinimised) {
     platform.fs.AddFile(kProfile, "[Settings]\r\ntop=5\r\nZoomed=0\r\n");
     CBrowserApp app(platform.Ports());
     app.PrepareDirectories();
-    SaveMainPlacement(app.Settings(), WindowShowState::Minimized, {-32000, -32000, 160, 28});
+    SaveMainPlacement(app.Settings(), ShowState::Minimized, {-32000, -32000, 160, 28});
     EXPECT_EQ(app.Settings().Get(keys::MainTop), 5);
-    SaveMainPlacement(app.Settings(), WindowShowState::Maximized, {-4, -4, 1288, 808});
+    SaveMainPlacement(app.Settings(), ShowState::Maximized, {-4, -4, 1288, 808});
     EXPECT_EQ(app.Settings().Get(keys::Zoomed), 1);
     EXPECT_EQ(app.Settings().Get(keys::MainTop), 5);
 }

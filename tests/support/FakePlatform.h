@@ -11,6 +11,7 @@
 #include "support/FakeEventLoop.h"
 #include "support/FakeFileSystem.h"
 #include "support/FakeRegistry.h"
+#include "support/FakeShell.h"
 #include "support/ManualClock.h"
 #include "support/ScriptedUi.h"
 
@@ -24,8 +25,9 @@ struct FakePlatform {
     FakeEnvironment environment;
     FakeEventLoop loop{clock};
     ScriptedUi ui;
+    FakeShell shell;
 
-    Platform Ports() { return Platform{fs, registry, clock, codePage, environment, loop, ui}; }
+    Platform Ports() { return Platform{fs, registry, clock, codePage, environment, loop, ui, shell}; }
 };
 
 // A file of the source tree (tests run from the repository root).

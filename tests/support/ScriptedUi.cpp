@@ -10,13 +10,14 @@ std::vector<std::string> ScriptedUi::MessagesShown() const {
 }
 
 bool ScriptedUi::AllAnswersUsed() const {
-    return messages_.empty() && inputs_.empty() && passwords_.empty();
+    return messages_.empty() && inputs_.empty() && passwords_.empty() && languages_.empty();
 }
 
 void ScriptedUi::Clear() {
     messages_.clear();
     inputs_.clear();
     passwords_.clear();
+    languages_.clear();
     asked_.clear();
 }
 
@@ -51,6 +52,19 @@ std::optional<PasswordAnswer> ScriptedUi::PasswordBox(const std::string& prompt,
     if (passwords_.empty()) return std::nullopt;
     auto r = passwords_.front();
     passwords_.pop_front();
+    return r;
+}
+
+
+
+std::optional<int> ScriptedUi::ChooseLanguage(const LanguageRow& columnTitles,
+                                              const std::vector<LanguageRow>& rows, int selected) {
+    asked_.push_back({"language", columnTitles.fileName});
+    lastLanguageRows = rows;
+    lastLanguageSelected = selected;
+    if (languages_.empty()) return std::nullopt;
+    auto r = languages_.front();
+    languages_.pop_front();
     return r;
 }
 

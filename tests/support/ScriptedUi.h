@@ -31,6 +31,14 @@ public:
                                         const std::string& initial) override;
     std::optional<PasswordAnswer> PasswordBox(const std::string& prompt,
                                               const PasswordAnswer& initial) override;
+    std::optional<int> ChooseLanguage(const LanguageRow& columnTitles,
+                                      const std::vector<LanguageRow>& rows,
+                                      int selected) override;
+
+    void AnswerLanguage(std::optional<int> row) { languages_.push_back(row); }
+    // The rows and selection of the last language dialog.
+    std::vector<LanguageRow> lastLanguageRows;
+    int lastLanguageSelected = -1;
 
     // What the last password box was prefilled with.
     PasswordAnswer lastPasswordInitial;
@@ -41,6 +49,7 @@ private:
     std::deque<MsgResult> messages_;
     std::deque<std::optional<std::string>> inputs_;
     std::deque<std::optional<PasswordAnswer>> passwords_;
+    std::deque<std::optional<int>> languages_;
     std::vector<Asked> asked_;
 };
 

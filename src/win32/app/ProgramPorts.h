@@ -8,6 +8,7 @@
 #include "win32/platform/Win32EventLoop.h"
 #include "win32/platform/Win32FileSystem.h"
 #include "win32/platform/Win32Registry.h"
+#include "win32/platform/Win32Shell.h"
 #include "win32/platform/Win32Ui.h"
 
 namespace lumbrel::win32 {
@@ -22,8 +23,9 @@ struct ProgramPorts {
     Win32Environment environment;
     Win32EventLoop loop;
     Win32Ui ui;
+    Win32Shell shell;
 
-    Platform Ports() { return Platform{fs, registry, clock, codePage, environment, loop, ui}; }
+    Platform Ports() { return Platform{fs, registry, clock, codePage, environment, loop, ui, shell}; }
 };
 
 }  // namespace lumbrel::win32

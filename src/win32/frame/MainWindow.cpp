@@ -9,10 +9,10 @@
 namespace lumbrel::win32 {
 namespace {
 
-WindowShowState ShowStateOf(HWND hwnd) {
-    if (IsIconic(hwnd)) return WindowShowState::Minimized;
-    if (IsZoomed(hwnd)) return WindowShowState::Maximized;
-    return WindowShowState::Normal;
+ShowState ShowStateOf(HWND hwnd) {
+    if (IsIconic(hwnd)) return ShowState::Minimized;
+    if (IsZoomed(hwnd)) return ShowState::Maximized;
+    return ShowState::Normal;
 }
 
 }  // namespace
@@ -30,7 +30,7 @@ bool MainWindow::Create() {
 
 void MainWindow::ShowFromSettings(int showCommand) {
     const Preferences& prefs = app_.Prefs();
-    const WindowPlacement placement = prefs.Placement();
+    const Placement placement = prefs.MainPlacement();
     if (IsPlacementUsable(placement))
         SetWindowPos(hwnd_, nullptr, placement.left, placement.top, placement.width,
                      placement.height, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -62,7 +62,7 @@ void MainWindow::OnCreate() {
 void MainWindow::OnClose() {
     RECT rect{};
     GetWindowRect(hwnd_, &rect);
-    const WindowPlacement placement{rect.top, rect.left, rect.right - rect.left,
+    const Placement placement{rect.top, rect.left, rect.right - rect.left,
                                     rect.bottom - rect.top};
     SaveMainPlacement(app_.Settings(), ShowStateOf(hwnd_), placement);
     app_.SaveSettings();

@@ -1,5 +1,7 @@
 #include "win32/platform/Win32Ui.h"
 
+#include "win32/ui/StandardDialogs.h"
+
 namespace lumbrel::win32 {
 namespace {
 
@@ -27,8 +29,7 @@ UINT IconStyle(MsgIcon icon) {
 }  // namespace
 
 MsgResult Win32Ui::MessageBox(const std::string& text, MsgButtons buttons, MsgIcon icon) {
-    HWND owner = owner_ && IsWindow(owner_) ? owner_ : nullptr;
-    switch (MessageBoxA(owner, text.c_str(), title_, ButtonStyle(buttons) | IconStyle(icon))) {
+    switch (MessageBoxA(Owner(), text.c_str(), title_, ButtonStyle(buttons) | IconStyle(icon))) {
         case IDOK: return MsgResult::Ok;
         case IDYES: return MsgResult::Yes;
         case IDNO: return MsgResult::No;
@@ -36,14 +37,25 @@ MsgResult Win32Ui::MessageBox(const std::string& text, MsgButtons buttons, MsgIc
     }
 }
 
-std::optional<std::string> Win32Ui::InputBox(const std::string&, const std::string&) {
-    // FIXME: the input dialog resource arrives with the window list commands.
-    return std::nullopt;
+std::optional<std::string> Win32Ui::InputBox(const std::string& prompt,
+                                             const std::string& initial) {
+    InputDialog dialog(language_, prompt, initial);
+    if (dialog.Run(Owner()) != IDOK) return std::nullopt;
+    return dialog.text;
 }
 
-std::optional<PasswordAnswer> Win32Ui::PasswordBox(const std::string&, const PasswordAnswer&) {
-    // FIXME: the password dialog resource arrives with the window list commands.
-    return std::nullopt;
+std::optional<PasswordAnswer> Win32Ui::PasswordBox(const std::string& prompt,
+                                                   const PasswordAnswer& initial) {
+    PasswordDialog dialog(language_, prompt, initial);
+    if (dialog.Run(Owner()) != IDOK) return std::nullopt;
+    return dialog.answer;
+}
+
+std::optional<int> Win32Ui::ChooseLanguage(const LanguageRow& columnTitles,
+                                           const std::vector<LanguageRow>& rows, int selected) {
+    LanguageDialog dialog(language_, columnTitles, rows, selected);
+    if (dialog.Run(Owner()) != IDOK) return std::nullopt;
+    return dialog.chosen;
 }
 
 }  // namespace lumbrel::win32

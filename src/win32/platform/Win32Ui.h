@@ -5,6 +5,10 @@
 
 #include "platform/Ui.h"
 
+namespace lumbrel {
+class Language;
+}
+
 namespace lumbrel::win32 {
 
 class Win32Ui : public Ui {
@@ -12,16 +16,24 @@ public:
     explicit Win32Ui(const char* title) : title_(title) {}
     // The window that owns the boxes (none before the main window exists).
     void SetOwner(HWND owner) { owner_ = owner; }
+    // The language the dialogs translate themselves with.
+    void SetLanguage(const Language* language) { language_ = language; }
 
     MsgResult MessageBox(const std::string& text, MsgButtons buttons, MsgIcon icon) override;
     std::optional<std::string> InputBox(const std::string& prompt,
                                         const std::string& initial) override;
     std::optional<PasswordAnswer> PasswordBox(const std::string& prompt,
                                               const PasswordAnswer& initial) override;
+    std::optional<int> ChooseLanguage(const LanguageRow& columnTitles,
+                                      const std::vector<LanguageRow>& rows,
+                                      int selected) override;
 
 private:
+    HWND Owner() const { return owner_ && IsWindow(owner_) ? owner_ : nullptr; }
+
     const char* title_;
     HWND owner_ = nullptr;
+    const Language* language_ = nullptr;
 };
 
 }  // namespace lumbrel::win32

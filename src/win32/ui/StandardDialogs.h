@@ -1,0 +1,55 @@
+// The input box, the password box and the language selection, as the Ui port shows them.
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "platform/Ui.h"
+#include "win32/ui/ModalDialog.h"
+
+namespace lumbrel::win32 {
+
+class InputDialog : public ModalDialog {
+public:
+    InputDialog(const Language* language, std::string prompt, std::string text);
+    std::string text;
+
+protected:
+    void OnInit() override;
+    bool OnOk() override;
+
+private:
+    std::string prompt_;
+};
+
+class PasswordDialog : public ModalDialog {
+public:
+    PasswordDialog(const Language* language, std::string prompt, PasswordAnswer answer);
+    PasswordAnswer answer;
+
+protected:
+    void OnInit() override;
+    bool OnOk() override;
+
+private:
+    std::string prompt_;
+};
+
+class LanguageDialog : public ModalDialog {
+public:
+    LanguageDialog(const Language* language, LanguageRow titles, std::vector<LanguageRow> rows,
+                   int selected);
+    std::optional<int> chosen;
+
+protected:
+    void OnInit() override;
+    bool OnOk() override;
+    INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    LanguageRow titles_;
+    std::vector<LanguageRow> rows_;
+    int selected_;
+};
+
+}  // namespace lumbrel::win32

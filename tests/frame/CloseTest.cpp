@@ -1,0 +1,246 @@
+// Closing windows: one, many, the confirmations, the undo list and the next active window.
+#include <gtest/gtest.h>
+
+#include "app/CommandIds.h"
+#include "support/FrameHarness.h"
+
+namespace lumbrel {
+namespace {
+
+using test::FrameHarness;
+
+// Three loaded windows a, b, c with titles, the first one active.
+struct ThreeWindows : FrameHarness {
+    // Appended in order unless the settings say otherwise (the first of duplicate keys wins).
+    explicit ThreeWindows(const std::string& settings = "")
+        : FrameHarness(settings + "NewSequence=0\r\n") {
+        for (const char* name : {"a", "b", "c"}) {
+            CChildFrame* child = Open(std::string("http://") + name + ".example/");
+            BrowserOf(child).RaiseTitle(std::string("Title ") + name);
+            windows.push_back(child);
+        }
+    }
+    std::vector<std::string> Urls() {
+        std::vector<std::string> urls;
+        for (int i = 0; i < frame->WindowCount(); ++i)
+            urls.push_back(frame->ChildAt(i)->View().Location());
+        return urls;
+    }
+    std::vector<CChildFrame*> windows;
+};
+
+TEST(CloseWindow, ChoosesTheNextWindowByCloseSequence) {
+    ThreeWindows left("CloseSequence=2\r\n");
+    left.frame->ActivateChild(*left.windows[1]);
+    left.Command(IDM_CLOSE);
+    EXPECT_EQ(left.Active(), left.windows[0]);
+    EXPECT_EQ(left.frame->WindowCount(), 2);
+
+    ThreeWindows right("CloseSequence=1\r\n");
+    right.frame->ActivateChild(*right.windows[1]);
+    right.Command(IDM_CLOSE);
+    EXPECT_EQ(right.Active(), right.windows[2]);
+    EXPECT_EQ(right.tabs.selected, 1);
+
+    ThreeWindows last("CloseSequence=0\r\n");
+    last.frame->ActivateChild(*last.windows[0]);
+    last.Command(IDM_CLOSE);
+    EXPECT_EQ(last.Active(), last.windows[2]);
+}
+
+TEST(CloseWindow, ReturnsToTheOpenerWithActiveNew) {
+    FrameHarness h("ActiveNew=1\r\nCloseSequence=1\r\n");
+    h.Open("http://zero.example/");
+    CChildFrame* opener = h.Open("http://opener.example/");
+    h.Open("http://other.example/");
+    h.frame->ActivateChild(*opener);
+    bool cancel = false;
+    h.BrowserOf(opener).RaiseNewWindow(cancel);
+    CChildFrame* opened = h.frame->Child(opener->lastOpened);
+    h.BrowserOf(opened).RaiseBeforeNavigate("http://popup.example/");
+    h.Pump();
+    ASSERT_EQ(h.Active(), opened);
+    ASSERT_EQ(h.frame->FindTab(*opened), 2) << "NewSequence 1 puts it right of its opener";
+    h.Command(IDM_CLOSE);
+    EXPECT_EQ(h.Active(), opener) << "not the right neighbour";
+}
+
+TEST(CloseWindow, AClosedPageGoesToTheUndoListAndComesBack) {
+    ThreeWindows h;
+    h.frame->ActivateChild(*h.windows[1]);
+    h.Command(IDM_CLOSE);
+    ASSERT_FALSE(h.frame->ClosedWindows().Empty());
+    EXPECT_EQ(h.frame->ClosedWindows().Newest().url, "http://b.example/");
+    EXPECT_EQ(h.frame->ClosedWindows().Newest().title, "Title b");
+    ASSERT_EQ(h.window.undoItems.size(), 1u);
+    EXPECT_EQ(h.window.undoItems[0].text, "Title b");
+    EXPECT_TRUE(h.frame->QueryCommand(IDM_UNDO_CLOSE).enabled);
+
+    h.Command(IDM_UNDO_CLOSE);
+    EXPECT_EQ(h.frame->WindowCount(), 3);
+    EXPECT_TRUE(h.frame->ClosedWindows().Empty());
+    EXPECT_FALSE(h.frame->QueryCommand(IDM_UNDO_CLOSE).enabled);
+    EXPECT_TRUE(h.window.undoItems.empty());
+}
+
+TEST(CloseWindow, ABlankPageIsNotRemembered) {
+    FrameHarness h("NewSequence=0\r\n");
+    h.OpenBlank();
+    h.frame->NewChild(ChildMode::Create, NavKind::Url, "http://a.example/", nullptr, false);
+    h.Pump();
+    h.frame->ActivateChild(*h.frame->ChildAt(0));
+    h.Command(IDM_CLOSE);
+    EXPECT_TRUE(h.frame->ClosedWindows().Empty());
+}
+
+TEST(CloseWindow, KeepOnePageReplacesTheLastWindowWithABlankOne) {
+    FrameHarness h("KeepOnePage=1\r\n");
+    CChildFrame* only = h.Open("http://a.example/");
+    h.frame->CloseChild(*only);
+    h.Pump();
+    ASSERT_EQ(h.frame->WindowCount(), 1);
+    CChildFrame* blank = h.frame->ChildAt(0);
+    EXPECT_EQ(blank->View().Location(), "about:blank");
+
+    h.frame->CloseChild(*blank);
+    h.Pump();
+    EXPECT_EQ(h.frame->WindowCount(), 1);
+    EXPECT_EQ(h.frame->ChildAt(0), blank) << "a lone blank page stays";
+    EXPECT_EQ(h.window.created, 2);
+}
+
+TEST(CloseWindow, ALockedWindowAsksFirst) {
+    ThreeWindows h;
+    h.frame->ActivateChild(*h.windows[0]);
+    h.Command(IDM_LOCK_TAB);
+    ASSERT_TRUE(h.windows[0]->locked);
+    h.platform.ui.AnswerMessage(MsgResult::No);
+    h.Command(IDM_CLOSE);
+    EXPECT_EQ(h.frame->WindowCount(), 3);
+    EXPECT_EQ(h.platform.ui.MessagesShown().back(),
+              "Do you really want to close the locked window?");
+    h.platform.ui.AnswerMessage(MsgResult::Yes);
+    h.Command(IDM_CLOSE);
+    EXPECT_EQ(h.frame->WindowCount(), 2);
+}
+
+TEST(CloseAll, SparesLockedWindowsAndAsksFirst) {
+    ThreeWindows h;
+    h.frame->ActivateChild(*h.windows[1]);
+    h.Command(IDM_LOCK_TAB);
+    h.platform.ui.AnswerMessage(MsgResult::No);
+    h.Command(IDM_CLOSE_ALL);
+    EXPECT_EQ(h.frame->WindowCount(), 3);
+    EXPECT_EQ(h.platform.ui.MessagesShown().back(), "Do you really want to close all windows?");
+
+    h.platform.ui.AnswerMessage(MsgResult::Yes);
+    h.Command(IDM_CLOSE_ALL);
+    EXPECT_EQ(h.Urls(), std::vector<std::string>{"http://b.example/"});
+}
+
+TEST(CloseAll, WithoutConfirmationClosesEverything) {
+    ThreeWindows h("ConfirmCloseAll=0\r\n");
+    h.Command(IDM_CLOSE_ALL);
+    EXPECT_EQ(h.frame->WindowCount(), 0);
+    EXPECT_TRUE(h.platform.ui.MessagesShown().empty());
+    EXPECT_EQ(h.address.text, "");
+    EXPECT_EQ(h.frame->ClosedWindows().Size(), 3);
+}
+
+TEST(BulkClose, LeftRightKeepCurrentAndUnmarked) {
+    ThreeWindows keep("ConfirmCloseAllKeepCur=0\r\n");
+    keep.frame->ActivateChild(*keep.windows[1]);
+    keep.Command(IDM_CLOSE_ALL_KEEP_CURRENT);
+    EXPECT_EQ(keep.Urls(), std::vector<std::string>{"http://b.example/"});
+
+    ThreeWindows left;
+    left.frame->ActivateChild(*left.windows[1]);
+    left.Command(IDM_CLOSE_LEFT);
+    EXPECT_EQ(left.Urls(), (std::vector<std::string>{"http://b.example/", "http://c.example/"}));
+
+    ThreeWindows right;
+    right.frame->OnTabMenuCommand(IDM_CLOSE_RIGHT, 0);
+    right.Pump();
+    EXPECT_EQ(right.Urls(), std::vector<std::string>{"http://a.example/"});
+
+    ThreeWindows marked;
+    marked.frame->ActivateChild(*marked.windows[2]);
+    marked.Command(IDM_MARK_TAB);
+    marked.Command(IDM_CLOSE_UNMARKED);
+    EXPECT_EQ(marked.Urls(), std::vector<std::string>{"http://c.example/"});
+}
+
+TEST(BulkClose, TheContextTabVariantKeepsTheContextTab) {
+    ThreeWindows h("ConfirmCloseAllKeepCur=0\r\n");
+    h.frame->ActivateChild(*h.windows[0]);
+    h.frame->OnTabMenuCommand(IDM_TAB_CLOSE_ALL_KEEP_THIS, 2);
+    h.Pump();
+    EXPECT_EQ(h.Urls(), std::vector<std::string>{"http://c.example/"});
+}
+
+TEST(BulkClose, AlikeClosesWindowsWhoseUrlOrTitleHoldsTheText) {
+    FrameHarness h;
+    for (const char* url : {"http://a.example/x", "http://b.other/x", "http://c.example/y"})
+        h.Open(url);
+    h.frame->ActivateChild(*h.frame->ChildAt(0));
+    h.platform.ui.AnswerInput(std::string(".example/"));
+    h.Command(IDM_CLOSE_ALIKE_URL);
+    EXPECT_EQ(h.platform.ui.lastInputInitial, "http://a.example/x");
+    ASSERT_EQ(h.frame->WindowCount(), 1);
+    EXPECT_EQ(h.frame->ChildAt(0)->View().Location(), "http://b.other/x");
+
+    h.platform.ui.AnswerInput(std::string(""));
+    h.Command(IDM_CLOSE_ALIKE_TITLE);
+    EXPECT_EQ(h.frame->WindowCount(), 1) << "an empty text closes nothing";
+    h.platform.ui.AnswerInput(std::nullopt);
+    h.Command(IDM_CLOSE_ALIKE_URL);
+    EXPECT_EQ(h.frame->WindowCount(), 1);
+}
+
+TEST(PreviousNext, WrapAroundTheWindowList) {
+    ThreeWindows h;
+    h.frame->ActivateChild(*h.windows[0]);
+    h.Command(IDM_PREVIOUS_WINDOW);
+    EXPECT_EQ(h.Active(), h.windows[2]);
+    h.Command(IDM_NEXT_WINDOW);
+    EXPECT_EQ(h.Active(), h.windows[0]);
+    h.Command(IDM_QUICK_KEY_FIRST + 1);  // F3 without a binding: next window
+    EXPECT_EQ(h.Active(), h.windows[1]);
+    h.Command(IDM_ACTIVATE_TAB_FIRST + 2);  // Ctrl+3
+    EXPECT_EQ(h.Active(), h.windows[2]);
+    h.Command(IDM_ACTIVATE_TAB_FIRST + 8);  // no ninth tab
+    EXPECT_EQ(h.Active(), h.windows[2]);
+}
+
+TEST(LockAndMark, ShowTheirImagesAndRestoreTheOldOnes) {
+    ThreeWindows h;
+    h.frame->ActivateChild(*h.windows[1]);
+    const int before = h.tabs.Image(1);
+    h.Command(IDM_LOCK_TAB);
+    EXPECT_EQ(h.tabs.Image(1), 4);
+    h.Command(IDM_LOCK_TAB);
+    EXPECT_EQ(h.tabs.Image(1), before);
+    h.Command(IDM_MARK_TAB);
+    EXPECT_EQ(h.tabs.Image(1), 10);
+    EXPECT_TRUE(h.windows[1]->marked);
+    h.Command(IDM_MARK_TAB);
+    EXPECT_FALSE(h.windows[1]->marked);
+    EXPECT_EQ(h.tabs.Image(1), before);
+}
+
+TEST(SessionFile, SkipsBlankAndClosingWindowsAndNumbersTheRest) {
+    FrameHarness h;
+    h.Open("http://a.example/");
+    h.OpenBlank();
+    CChildFrame* locked = h.Open("http://c.example/");
+    locked->locked = true;
+    h.frame->SaveSession(true);
+    auto entries = h.frame->ReadSession("C:\\Lumbrel\\User\\Visiting.ini");
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].url, "http://a.example/");
+    EXPECT_EQ(entries[1].url, "http://c.example/");
+    EXPECT_EQ(entries[1].state, 4);
+}
+
+}  // namespace
+}  // namespace lumbrel

@@ -1,0 +1,144 @@
+// Protected windows: the password dialog and every path through it.
+#include <gtest/gtest.h>
+
+#include "app/CommandIds.h"
+#include "frame/FrameMessages.h"
+#include "support/FrameHarness.h"
+
+namespace lumbrel {
+namespace {
+
+using test::FrameHarness;
+
+struct ProtectedWindow : FrameHarness {
+    ProtectedWindow() {
+        first = Open("http://a.example/");
+        second = Open("http://b.example/");
+        frame->ActivateChild(*second);
+        platform.ui.AnswerPassword(PasswordAnswer{"secret", true});
+        Command(IDM_PROTECT_TAB);
+        frame->ActivateChild(*first);
+        platform.ui.Clear();
+    }
+    CChildFrame* first = nullptr;
+    CChildFrame* second = nullptr;
+};
+
+TEST(Protect, APasswordProtectsTheWindowAndShowsItsImage) {
+    ProtectedWindow h;
+    EXPECT_TRUE(h.second->protectedWindow);
+    EXPECT_EQ(h.frame->ProtectedCount(), 1);
+    EXPECT_EQ(h.tabs.Image(1), 6);
+    EXPECT_EQ(h.second->protectPassword, "secret");
+}
+
+TEST(Protect, AnEmptyPasswordOrCancelProtectsNothing) {
+    FrameHarness h;
+    CChildFrame* child = h.Open("http://a.example/");
+    h.platform.ui.AnswerPassword(PasswordAnswer{"", false});
+    h.Command(IDM_PROTECT_TAB);
+    h.platform.ui.AnswerPassword(std::nullopt);
+    h.Command(IDM_PROTECT_TAB);
+    EXPECT_FALSE(child->protectedWindow);
+    EXPECT_EQ(h.frame->ProtectedCount(), 0);
+}
+
+TEST(Protect, TheNextPromptRemembersThePasswordWhenAsked) {
+    ProtectedWindow h;
+    h.platform.ui.AnswerPassword(std::nullopt);
+    h.Command(IDM_PROTECT_TAB);
+    EXPECT_EQ(h.platform.ui.lastPasswordInitial.password, "secret");
+    EXPECT_TRUE(h.platform.ui.lastPasswordInitial.remember);
+}
+
+TEST(Protect, ActivatingAsksThePasswordAndAWrongOneMovesOn) {
+    ProtectedWindow h;
+    h.platform.ui.AnswerPassword(PasswordAnswer{"wrong", false});
+    h.frame->ActivateChild(*h.second);
+    h.Pump();
+    EXPECT_EQ(h.platform.ui.MessagesShown(), std::vector<std::string>{"Password is incorrect."});
+    EXPECT_EQ(h.Active(), h.first) << "the next window comes instead";
+    EXPECT_FALSE(h.WindowOf(h.second).pageVisible);
+
+    h.platform.ui.AnswerPassword(PasswordAnswer{"secret", false});
+    h.frame->ActivateChild(*h.second);
+    h.Pump();
+    EXPECT_EQ(h.Active(), h.second);
+    EXPECT_TRUE(h.WindowOf(h.second).pageVisible);
+}
+
+TEST(Protect, SelectingAProtectedTabDefersThePromptByAMessage) {
+    ProtectedWindow h;
+    h.tabs.selected = 1;
+    h.frame->OnPosted(UM_TAB_SELECTED, 0, 0);
+    EXPECT_EQ(h.platform.loop.Queued(kFrameTarget, UM_ACTIVATE_CHILD), 1);
+    EXPECT_TRUE(h.platform.ui.Questions().empty()) << "no prompt inside the tab control";
+    h.platform.ui.AnswerPassword(PasswordAnswer{"secret", false});
+    h.Pump();
+    EXPECT_EQ(h.Active(), h.second);
+    EXPECT_EQ(h.platform.ui.Questions().size(), 1u);
+}
+
+TEST(Protect, WhenEveryWindowIsProtectedAWrongPasswordOpensABlankWindow) {
+    ProtectedWindow h;
+    h.platform.ui.AnswerPassword(PasswordAnswer{"pw", false});
+    h.Command(IDM_PROTECT_TAB);  // the first window too
+    ASSERT_EQ(h.frame->ProtectedCount(), 2);
+    h.platform.ui.AnswerPassword(PasswordAnswer{"wrong", false});
+    h.frame->ActivateChild(*h.second);
+    h.Pump();
+    EXPECT_EQ(h.frame->WindowCount(), 3);
+    EXPECT_EQ(h.Active()->View().Location(), "about:blank");
+    EXPECT_TRUE(h.address.focused);
+    EXPECT_EQ(h.app->Prefs().activeNew, 0) << "forced on for that window only";
+}
+
+TEST(Protect, TheRightPasswordRemovesProtectionAndAWrongOneKeepsIt) {
+    ProtectedWindow h;
+    h.platform.ui.AnswerPassword(PasswordAnswer{"secret", false});
+    h.frame->ActivateChild(*h.second);
+    h.platform.ui.AnswerPassword(PasswordAnswer{"nope", false});
+    h.Command(IDM_PROTECT_TAB);
+    EXPECT_TRUE(h.second->protectedWindow);
+    EXPECT_EQ(h.platform.ui.MessagesShown().back(), "Password is incorrect.");
+    h.platform.ui.AnswerPassword(PasswordAnswer{"secret", false});
+    h.Command(IDM_PROTECT_TAB);
+    EXPECT_FALSE(h.second->protectedWindow);
+    EXPECT_EQ(h.frame->ProtectedCount(), 0);
+    EXPECT_NE(h.tabs.Image(1), 6);
+}
+
+TEST(Protect, ProtectedWindowsCannotBeLockedOrArranged) {
+    ProtectedWindow h;
+    h.frame->OnTabMenuCommand(IDM_LOCK_TAB, 1);
+    EXPECT_FALSE(h.second->locked);
+    h.Command(IDM_WINDOW_CASCADE);
+    EXPECT_EQ(h.window.arranged, 0);
+    EXPECT_EQ(h.platform.ui.MessagesShown().back(),
+              "Can't minimizing or restoring window because some windows are in protected.");
+    FrameHarness free;
+    free.Open("http://a.example/");
+    free.Command(IDM_WINDOW_TILE_VERT);
+    EXPECT_EQ(free.window.arranged, 1);
+    EXPECT_EQ(free.frame->ChildrenDisplayMode(), DisplayMode::Arranged);
+}
+
+TEST(Protect, ShowingTheHiddenFrameAsksForTheActiveWindowsPassword) {
+    ProtectedWindow h;
+    h.platform.ui.AnswerPassword(PasswordAnswer{"secret", false});
+    h.frame->ActivateChild(*h.second);
+    h.Pump();
+    h.window.visible = false;
+    h.platform.ui.AnswerPassword(PasswordAnswer{"wrong", false});
+    h.frame->ShowHide(false);
+    EXPECT_FALSE(h.window.visible);
+    h.platform.ui.AnswerPassword(PasswordAnswer{"secret", false});
+    h.frame->ShowHide(false);
+    EXPECT_TRUE(h.window.visible);
+    h.window.visible = false;
+    h.frame->OnHandover("http://c.example/");
+    EXPECT_TRUE(h.window.visible) << "a hand-over shows the frame without the password";
+}
+
+}  // namespace
+}  // namespace lumbrel

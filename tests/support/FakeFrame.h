@@ -1,0 +1,187 @@
+// The main window, its browser windows, tab strip, address box and status bar, in memory.
+// MDI activation behaves as Windows does: activating a window first deactivates the active one,
+// and destroying the active window activates the one activated before it.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/FrameWidgets.h"
+#include "support/FakeBrowser.h"
+#include "support/FakeEventLoop.h"
+
+namespace lumbrel::test {
+
+class FakeFrameWindow;
+
+class FakeChildWindow : public ChildWindow {
+public:
+    FakeChildWindow(FakeFrameWindow& frame, ChildId id, bool startMaximized,
+                    ChildWindowEvents& windowEvents, BrowserEvents& browserEvents)
+        : maximized(startMaximized),
+          events(windowEvents),
+          browser(browserEvents),
+          frame_(frame),
+          id_(id) {}
+
+    bool visible = false;
+    bool maximized = false;
+    bool pageVisible = true;
+    std::string text;
+    ChildWindowEvents& events;
+    FakeBrowser browser;
+
+    void Show() override { visible = true; }
+    void Hide() override { visible = false; }
+    bool IsVisible() override { return visible; }
+    bool IsMaximized() override { return maximized; }
+    void SetText(const std::string& value) override { text = value; }
+    std::string Text() override { return text; }
+    void SetPageVisible(bool value) override { pageVisible = value; }
+    void Destroy() override;
+    BrowserControl& Browser() override { return browser; }
+
+private:
+    FakeFrameWindow& frame_;
+    ChildId id_;
+};
+
+class FakeFrameWindow : public FrameWindow {
+public:
+    explicit FakeFrameWindow(FakeEventLoop& loop) : loop_(loop) {}
+
+    // Test controls and inspection.
+    FakeChildWindow* ChildWindowOf(ChildId id);
+    std::vector<ChildId> Children() const;
+    int created = 0;
+    int destroyedChildren = 0;
+    bool failCreate = false;
+    bool visible = true;
+    bool minimized = false;
+    bool maximized = true;
+    bool foreground = true;
+    bool destroyed = false;
+    bool trayShown = false;
+    bool hotKeyRegistered = false;
+    bool hotKeyAvailable = true;
+    int foreignDialogs = 0;
+    int throbber = -1;
+    int arranged = 0;
+    int commandRefreshes = 0;
+    int menuRebuilds = 0;
+    std::string title = "Lumbrel";
+    Placement normalPlacement{40, 30, 900, 600};
+    std::vector<BandLayout> bands{{1, 600, 0, true}, {2, 300, 4, false}};
+    bool statusBarVisible = true;
+    std::vector<MenuEntry> undoItems;
+
+    // FrameWindow
+    ChildWindow* CreateChild(ChildId id, const ChildCreateOptions& options,
+                             ChildWindowEvents& events, BrowserEvents& browserEvents,
+                             MessageTarget& target) override;
+    void MdiActivate(ChildId id) override;
+    ChildId ActiveChild() override { return active_; }
+    void MdiActivateNext() override;
+    void Cascade() override { ++arranged; }
+    void TileHorizontally() override { ++arranged; }
+    void TileVertically() override { ++arranged; }
+    bool IsVisible() override { return visible; }
+    bool IsMinimized() override { return minimized; }
+    bool IsMaximized() override { return maximized; }
+    bool IsForeground() override { return foreground; }
+    void ShowAndRestore() override {
+        visible = true;
+        minimized = false;
+    }
+    void BringToFront() override { foreground = true; }
+    void MinimizeAndHide() override {
+        minimized = true;
+        visible = false;
+    }
+    void Hide() override { visible = false; }
+    void SetTitle(const std::string& text) override { title = text; }
+    void RefreshCommandStates() override { ++commandRefreshes; }
+    void Destroy() override { destroyed = true; }
+    ShowState CurrentShowState() override;
+    Placement NormalPlacement() override { return normalPlacement; }
+    void SetThrobber(int frame) override { throbber = frame; }
+    std::vector<BandLayout> Bands() override { return bands; }
+    bool StatusBarVisible() override { return statusBarVisible; }
+    void RebuildMenus() override { ++menuRebuilds; }
+    void SetUndoCloseItems(const std::vector<MenuEntry>& items) override { undoItems = items; }
+    bool RegisterShowHideHotKey(int, int) override { return hotKeyRegistered = hotKeyAvailable; }
+    void UnregisterShowHideHotKey() override { hotKeyRegistered = false; }
+    bool ShowTrayIcon() override { return trayShown = true; }
+    void RemoveTrayIcon() override { trayShown = false; }
+    int ForeignThreadDialogCount() override { return foreignDialogs; }
+
+private:
+    friend class FakeChildWindow;
+    void Forget(ChildId id);
+
+    FakeEventLoop& loop_;
+    std::map<ChildId, std::unique_ptr<FakeChildWindow>> children_;
+    std::vector<ChildId> activationOrder_;
+    ChildId active_ = kNoChild;
+};
+
+// The tab control. Inserting before the selection moves the selection along, deleting the
+// selected tab leaves none selected, as the Windows tab control does.
+class FakeTabStrip : public TabStrip {
+public:
+    struct Item {
+        std::string text;
+        int image = -1;
+        ChildId child = kNoChild;
+    };
+    std::vector<Item> items;
+    int selected = -1;
+    int widened = 0;
+    int repaints = 0;
+
+    // "0 1* 2" — each tab's index, "*" on the selection, with its image after a colon when set.
+    std::string State() const;
+
+    int Count() override { return static_cast<int>(items.size()); }
+    void Insert(int index, const std::string& text, ChildId child) override;
+    void Delete(int index) override;
+    ChildId ItemChild(int index) override;
+    int Selected() override { return selected; }
+    void Select(int index) override;
+    void SetText(int index, const std::string& text) override;
+    std::string Text(int index) override;
+    void SetImage(int index, int image) override;
+    int Image(int index) override;
+    int RowCount() override { return 1; }
+    void Widen(int pixels) override { widened += pixels; }
+    void Repaint() override { ++repaints; }
+};
+
+class FakeAddressBox : public AddressBox {
+public:
+    std::string text;
+    bool focused = false;
+    void SetText(const std::string& value) override { text = value; }
+    std::string Text() override { return text; }
+    void Focus() override { focused = true; }
+    bool HasFocus() override { return focused; }
+};
+
+class FakeStatusBar : public StatusBar {
+public:
+    std::string text;
+    std::optional<int> progress;
+    std::string progressText;
+    bool secure = false;
+    void SetText(const std::string& value) override { text = value; }
+    void SetProgress(std::optional<int> position, const std::string& value) override {
+        progress = position;
+        progressText = value;
+    }
+    void SetSecure(bool value) override { secure = value; }
+};
+
+}  // namespace lumbrel::test
