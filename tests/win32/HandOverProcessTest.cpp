@@ -15,6 +15,7 @@
 #include "win32/app/Win32RunningInstance.h"
 #include "win32/platform/Handles.h"
 #include "win32/platform/Win32CodePage.h"
+#include "win32/platform/Win32Ui.h"
 
 namespace lumbrel::win32 {
 namespace {
@@ -58,15 +59,12 @@ private:
     RunningInstance& real_;
 };
 
-class SilentUi : public Ui {
+// The program's own boxes, except that a message box must not stop a test run: the exit
+// code already tells what went wrong.
+class SilentUi : public Win32Ui {
 public:
+    SilentUi() : Win32Ui("Lumbrel") {}
     MsgResult MessageBox(const std::string&, MsgButtons, MsgIcon) override { return MsgResult::Ok; }
-    std::optional<std::string> InputBox(const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-    std::optional<PasswordAnswer> PasswordBox(const std::string&, const PasswordAnswer&) override {
-        return std::nullopt;
-    }
 };
 
 // argv: program, switch, app name, mutex, mapping, ForbidMult (0/1), [URL]
