@@ -37,8 +37,8 @@ bool SettleInstanceRole(const InstanceFacts& facts, const std::string& fileName,
         case InstanceRole::Start:
             return true;
         case InstanceRole::HandOver:
-            if (auto message = SenderFailureStringId(running.HandOver(fileName)))
-                ui.MessageBox(lang.LngLoadString(*message), MsgButtons::Ok, MsgIcon::Warning);
+            if (auto stringId = SenderFailureStringId(running.HandOver(fileName)))
+                ui.MessageBox(lang.LngLoadString(*stringId), MsgButtons::Ok, MsgIcon::Warning);
             running.BringForward();
             return false;
         case InstanceRole::BringForward:

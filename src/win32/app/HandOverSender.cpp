@@ -17,8 +17,10 @@ public:
         mutex_.Reset(mutex);
         if (!mutex_)
             return;
-        // Asking for ownership gets it only when this call created the mutex; otherwise
-        // wait. A start that died holding it leaves it abandoned, which still hands it on.
+        // Asking for ownership gets it only when this call created the mutex, and waiting
+        // then would take it a second time and leave it held after the one release; so wait
+        // only for a mutex that existed. One left by a start that died is abandoned, which
+        // still hands it on.
         if (error != ERROR_ALREADY_EXISTS) {
             owned_ = true;
             return;
