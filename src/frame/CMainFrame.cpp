@@ -224,6 +224,12 @@ int CMainFrame::SetTabImage(int index, int image) {
     return image;
 }
 
+std::string CMainFrame::TabTitle(const CChildFrame& child) {
+    if (!child.DisplayTitle().empty()) return child.DisplayTitle();
+    const std::string& location = child.View().Location();
+    return location.empty() ? kBlank : location;
+}
+
 std::string CMainFrame::TabCaption(int index, const std::string& title) const {
     if (!options_.showIndex) return title;
     return std::to_string(index + 1) + "-" + title;
@@ -234,8 +240,7 @@ void CMainFrame::RenumberTabs(int from) {
     for (int i = std::max(from, 0); i < windowCount_; ++i) {
         CChildFrame* child = ChildAt(i);
         if (!child) continue;
-        const std::string& title = child->DisplayTitle();
-        widgets_->tabs.SetText(i, TabCaption(i, title.empty() ? kBlank : title));
+        widgets_->tabs.SetText(i, TabCaption(i, TabTitle(*child)));
     }
 }
 

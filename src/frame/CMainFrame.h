@@ -163,6 +163,8 @@ private:
     void RefreshWindowCount();
     void RenumberTabs(int from);
     std::string TabCaption(int index, const std::string& title) const;
+    // What a tab shows before a fixed or page title: the page's address.
+    static std::string TabTitle(const CChildFrame& child);
 
     // Questions and messages from the string table.
     MsgResult Ask(int stringId);

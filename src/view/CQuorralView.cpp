@@ -66,7 +66,7 @@ void CQuorralView::OnBeforeNavigate2(const BeforeNavigateArgs& args, bool&) {
         if (activeView) frame_.SetSecure(false);
     }
     ActivateIfPending();
-    if (!popupKilled && firstNavPending) ShowFirstTime();
+    if (!popupKilled && firstNavPending) ShowFirstTime(args.url);
 }
 
 bool CQuorralView::ShouldActivate() const {
@@ -80,10 +80,11 @@ void CQuorralView::ActivateIfPending() {
     activatePending = false;
 }
 
-void CQuorralView::ShowFirstTime() {
+void CQuorralView::ShowFirstTime(const std::string& url) {
     if (ChildWindow* window = child_.Window()) window->Show();
     firstNavPending = false;
-    const int index = frame_.AddTab(child_, -1, title);
+    // Until the page tells its title the tab shows where it goes.
+    const int index = frame_.AddTab(child_, -1, title.empty() ? url : title);
     // The first window of all is shown active whatever the settings say.
     if (ShouldActivate() || frame_.WindowCount() == 1) frame_.ActivateChild(child_);
     child_.activateFlag = 0;

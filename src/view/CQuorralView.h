@@ -101,7 +101,7 @@ private:
     // windows come to the front or this one was asked to).
     bool ShouldActivate() const;
     void ActivateIfPending();
-    void ShowFirstTime();
+    void ShowFirstTime(const std::string& url);
     // The tab image at the end of a load: locked, protected or read for the active window;
     // unread for a background one when `endSignal` (the engine's ProgressChange(0, 0)).
     void SetFinalTabImage(bool endSignal);

@@ -128,7 +128,7 @@ TEST(NewWindow, ShowIndexNumbersTheTabsFromTheNewOneOn) {
     CChildFrame* b = h.Open("http://b.example/");
     EXPECT_EQ(h.frame->FindTab(*b), 0);
     EXPECT_EQ(h.tabs.Text(1), "2-A");
-    EXPECT_EQ(h.tabs.Text(0), "1-about:blank");
+    EXPECT_EQ(h.tabs.Text(0), "1-http://b.example/") << "the address until the page has a title";
     h.BrowserOf(b).RaiseTitle("B");
     EXPECT_EQ(h.tabs.Text(0), "1-B");
 }

@@ -33,6 +33,46 @@ smoke_ctl() {
     wine "$smoke_ctl" "$@" 2>/dev/null | tr -d '\r'
 }
 
+# A program folder whose user settings are already there: no language question at the start.
+# Extra "Key=Value" lines for section Settings may follow.
+smoke_settled_program() {
+    smoke_fresh_program
+    mkdir -p "$smoke_prog/User"
+    {
+        printf '[Settings]\r\nUseLngFile=0\r\nStartupMode=6\r\nConfirmExit=0\r\n'
+        local line
+        for line in "$@"; do printf '%s\r\n' "$line"; done
+    } >"$smoke_prog/User/Lumbrel.ini"
+}
+
+# The value of Settings/KEY in the user's Lumbrel.ini.
+smoke_setting() {
+    tr -d '\r' <"$smoke_prog/User/Lumbrel.ini" | awk -F= -v key="$1" '
+        /^\[/ { section = $0 } section == "[Settings]" && tolower($1) == tolower(key) { print $2; exit }'
+}
+
+smoke_setting_is() {
+    test "$(smoke_setting "$1")" = "$2"
+}
+
+# Runs a command until it succeeds, for at most $1 seconds.
+smoke_until() {
+    local limit=$1 i
+    shift
+    for ((i = 0; i < limit * 10; i++)); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    "$@"
+}
+
+# Closes every main window and waits for the started programs to end.
+smoke_close_all() {
+    smoke_ctl close LumbrelMainFrame
+    local pid
+    for pid in "${smoke_pids[@]}"; do smoke_wait_exit "$pid" 30; done
+}
+
 smoke_check() {  # smoke_check "description" command...
     local what=$1
     shift

@@ -274,6 +274,8 @@ class ForeignControl : public BrowserControl {
     std::string LocationName() override { return {}; }
     bool Busy() override { return false; }
     void FocusPage() override {}
+    std::string SelectedText() override { return {}; }
+    std::vector<std::string> SelectedLinks() override { return {}; }
 };
 
 class NewWindowTest : public test::OleWindowTest {

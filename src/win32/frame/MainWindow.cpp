@@ -9,7 +9,7 @@
 #include "frame/FrameMessages.h"
 #include "win32/app/AcceleratorBuilder.h"
 #include "win32/app/HandOverReceiver.h"
-#include "win32/app/InstanceNames.h"
+#include "win32/app/MainWindowFinder.h"
 #include "win32/app/MenuBuilder.h"
 
 namespace lumbrel::win32 {
@@ -99,7 +99,7 @@ bool MainWindow::TranslateFrameMessage(MSG& msg) {
 
 // --- Creation and layout ------------------------------------------------------------------
 
-HWND MainWindow::WindowMenu() const {
+HMENU MainWindow::WindowMenu() const {
     return menuBar_ ? SubmenuFor(menuBar_.get(), BuiltinMainMenu(), MenuRole::WindowList) : nullptr;
 }
 

@@ -86,7 +86,7 @@ private:
     LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
     void OnHandOver();
     ChildWindow* ChildOf(HWND hwnd) const;
-    HWND WindowMenu() const;
+    HMENU WindowMenu() const;
 
     CBrowserApp& app_;
     CMainFrame& frame_;

@@ -6,6 +6,8 @@
 #include "platform/FrameWidgets.h"
 #include "win32/platform/WinApi.h"
 
+#include <commctrl.h>
+
 namespace lumbrel::win32 {
 
 class TabControlView : public TabStrip {

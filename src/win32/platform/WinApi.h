@@ -5,6 +5,8 @@
 // Every binding file includes this instead of <windows.h>.
 #pragma once
 
+// Windows Sockets 2 must come before <windows.h>, which would pull in the old header.
+#include <winsock2.h>
 #include <windows.h>
 
 #undef GetProfileInt

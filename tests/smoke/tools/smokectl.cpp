@@ -6,7 +6,14 @@
 //   smokectl close CLASS                       posts WM_CLOSE to every window of CLASS
 //   smokectl post CLASS MESSAGE WPARAM LPARAM  posts to the first window of CLASS
 //   smokectl send CLASS MESSAGE WPARAM LPARAM  sends (with a 10 s timeout), prints the result
+//   smokectl press TITLE BUTTON TIMEOUT_MS     clicks a button of the dialog titled TITLE
+//   smokectl tabs CLASS                        tabs of the first window's tab control
+//   smokectl wait-tabs CLASS COUNT TIMEOUT_MS  until the tab control holds COUNT tabs
+//   smokectl children CLASS                    browser windows inside the first window
+//   smokectl address CLASS                     the text of the first window's address box
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -35,6 +42,54 @@ std::vector<HWND> Find(const char* className, bool visibleOnly) {
     for (HWND h : search.found)
         if (!visibleOnly || IsWindowVisible(h)) result.push_back(h);
     return result;
+}
+
+struct DescendantSearch {
+    const char* className;
+    HWND found = nullptr;
+    int count = 0;
+};
+
+BOOL CALLBACK CollectDescendant(HWND hwnd, LPARAM lParam) {
+    auto* search = reinterpret_cast<DescendantSearch*>(lParam);
+    char name[256] = {};
+    GetClassNameA(hwnd, name, sizeof(name));
+    if (std::strcmp(name, search->className) == 0) {
+        if (!search->found) search->found = hwnd;
+        ++search->count;
+    }
+    return TRUE;
+}
+
+DescendantSearch FindDescendants(HWND parent, const char* className) {
+    DescendantSearch search{className};
+    EnumChildWindows(parent, CollectDescendant, reinterpret_cast<LPARAM>(&search));
+    return search;
+}
+
+HWND FirstWindow(const char* className) {
+    auto windows = Find(className, false);
+    return windows.empty() ? nullptr : windows.front();
+}
+
+int TabCount(const char* className) {
+    HWND frame = FirstWindow(className);
+    HWND tabs = frame ? FindDescendants(frame, "SysTabControl32").found : nullptr;
+    return tabs ? static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0)) : -1;
+}
+
+int PressButton(const char* title, int button, DWORD timeout) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        HWND dialog = FindWindowA("#32770", title);
+        if (dialog && IsWindowVisible(dialog)) {
+            PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
+            return 0;
+        }
+        if (GetTickCount() - start > timeout) return 1;
+        Sleep(50);
+    }
 }
 
 unsigned long Number(const char* text) {
@@ -84,6 +139,43 @@ int main(int argc, char** argv) {
     }
     if (!std::strcmp(command, "close")) {
         for (HWND h : Find(className, false)) PostMessageA(h, WM_CLOSE, 0, 0);
+        return 0;
+    }
+    if (!std::strcmp(command, "press") && argc == 5)
+        return PressButton(className, static_cast<int>(Number(argv[3])), Number(argv[4]));
+    if (!std::strcmp(command, "tabs")) {
+        std::printf("%d\n", TabCount(className));
+        return 0;
+    }
+    if (!std::strcmp(command, "wait-tabs") && argc == 5) {
+        const DWORD start = GetTickCount();
+        while (TabCount(className) != static_cast<int>(Number(argv[3]))) {
+            if (GetTickCount() - start > Number(argv[4])) {
+                std::printf("%d\n", TabCount(className));
+                return 1;
+            }
+            Sleep(50);
+        }
+        return 0;
+    }
+    if (!std::strcmp(command, "children")) {
+        HWND frame = FirstWindow(className);
+        HWND client = frame ? FindDescendants(frame, "MDIClient").found : nullptr;
+        int count = 0;
+        for (HWND child = client ? GetWindow(client, GW_CHILD) : nullptr; child;
+             child = GetWindow(child, GW_HWNDNEXT))
+            ++count;
+        std::printf("%d\n", client ? count : -1);
+        return 0;
+    }
+    if (!std::strcmp(command, "address")) {
+        HWND frame = FirstWindow(className);
+        HWND combo = frame ? FindDescendants(frame, "ComboBoxEx32").found : nullptr;
+        HWND edit = combo ? FindDescendants(combo, "Edit").found : nullptr;
+        if (!edit) return 1;
+        static char text[8192];
+        SendMessageA(edit, WM_GETTEXT, sizeof(text), reinterpret_cast<LPARAM>(text));
+        std::printf("%s\n", text);
         return 0;
     }
     if ((!std::strcmp(command, "post") || !std::strcmp(command, "send")) && argc == 6) {
