@@ -141,7 +141,7 @@ std::string MegabyteFileText() {
 
 // A temporary folder for the real files, removed when the program ends.
 class TempFolder {
-  public:
+public:
     TempFolder() {
         std::string pattern = (std::filesystem::temp_directory_path() / "lumbrel-bench-XXXXXX");
         path_ = mkdtemp(pattern.data()) ? pattern : "";
@@ -153,7 +153,7 @@ class TempFolder {
     }
     const std::string& Path() const { return path_; }
 
-  private:
+private:
     std::string path_;
 };
 

@@ -21,10 +21,13 @@ bool EndsWith(const std::string& text, const std::string& suffix) {
 // Removes the last element of a path; false when the address has no path to shorten.
 bool PathStep(std::string& text, char separator, size_t start, bool drivePath) {
     const size_t first = text.find(separator, start);
-    if (first == npos || (first == text.size() - 1 && !drivePath)) return false;
-    if (text.back() == separator) text.pop_back();
+    if (first == npos || (first == text.size() - 1 && !drivePath))
+        return false;
+    if (text.back() == separator)
+        text.pop_back();
     const size_t last = text.rfind(separator);
-    if (last != npos) text.erase(last + 1);
+    if (last != npos)
+        text.erase(last + 1);
     return true;
 }
 
@@ -33,13 +36,15 @@ size_t DomainStart(const std::string& text) {
     static const char* const kEndings[] = {".com/", ".net/", ".org/", ".edu/",
                                            ".com",  ".net",  ".org",  ".edu"};
     for (const char* ending : kEndings) {
-        if (!EndsWith(text, ending)) continue;
+        if (!EndsWith(text, ending))
+            continue;
         const std::string rest = text.substr(0, text.rfind('.'));
         return rest.rfind('.');
     }
     for (const char* inner : {".com.", ".net.", ".org.", ".edu."}) {
         const size_t at = text.find(inner);
-        if (at == npos || at == 0) continue;
+        if (at == npos || at == 0)
+            continue;
         return text.substr(0, at).rfind('.');
     }
     const size_t hostStart = text.find("://") + 3;
@@ -59,32 +64,38 @@ std::string HostStep(const std::string& text) {
     else
         return text;
     const size_t b = DomainStart(text);
-    if (b == npos || b == 0) return text;
+    if (b == npos || b == 0)
+        return text;
     return scheme + "://www" + text.substr(b);
 }
 
 }  // namespace
 
 std::string UpUrl(const std::string& text) {
-    if (text.empty() || text == "about:blank") return text;
+    if (text.empty() || text == "about:blank")
+        return text;
     std::string result = text;
     const size_t firstSlash = text.find('/');
     if (firstSlash >= 4 && firstSlash <= 6) {
-        if (PathStep(result, '/', 8, false)) return result;
+        if (PathStep(result, '/', 8, false))
+            return result;
         return HostStep(text);
     }
-    if (text.find('\\') == npos) return text;
+    if (text.find('\\') == npos)
+        return text;
     const bool drivePath = text.size() > 1 && text[1] == ':';
     PathStep(result, '\\', drivePath ? 3 : 2, drivePath);
     return result;
 }
 
 std::string RootUrl(const std::string& text) {
-    if (!IsLinkLike(text)) return text;
+    if (!IsLinkLike(text))
+        return text;
     std::string current = text;
     for (int i = 0; i < 100; ++i) {
         std::string up = UpUrl(current);
-        if (up == current) break;
+        if (up == current)
+            break;
         current = std::move(up);
     }
     return current;

@@ -8,7 +8,8 @@ namespace {
 // A folder value as the program keeps them: with exactly one closing backslash.
 std::string AsFolder(const CodePage& cp, const std::string& path) {
     std::string folder(StripTrailingSeparators(cp, path));
-    if (folder.size() > PathRootLength(cp, folder)) folder += '\\';
+    if (folder.size() > PathRootLength(cp, folder))
+        folder += '\\';
     return folder;
 }
 
@@ -17,7 +18,8 @@ std::string AsFolder(const CodePage& cp, const std::string& path) {
 AppDirectories AppDirectories::FromModulePath(const CodePage& cp, const std::string& modulePath) {
     AppDirectories dirs;
     dirs.program = ProgramDirectory(cp, modulePath);
-    if (dirs.program.empty()) return dirs;
+    if (dirs.program.empty())
+        return dirs;
     dirs.user = dirs.program + "User\\";
     dirs.profile = dirs.user + "Lumbrel.ini";
     dirs.formData = dirs.user + "FormData.ini";
@@ -29,11 +31,13 @@ AppDirectories AppDirectories::FromModulePath(const CodePage& cp, const std::str
 }
 
 void AppDirectories::SetGroupPath(const CodePage& cp, const std::string& setting) {
-    if (!setting.empty()) group = AsFolder(cp, ResolvePathSetting(setting, program));
+    if (!setting.empty())
+        group = AsFolder(cp, ResolvePathSetting(setting, program));
 }
 
 void AppDirectories::SetSkinPath(const CodePage& cp, const std::string& setting) {
-    if (!setting.empty()) skin = AsFolder(cp, ResolvePathSetting(setting, program));
+    if (!setting.empty())
+        skin = AsFolder(cp, ResolvePathSetting(setting, program));
 }
 
 }  // namespace lumbrel

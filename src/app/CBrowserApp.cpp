@@ -18,7 +18,8 @@ CBrowserApp::~CBrowserApp() = default;
 void CBrowserApp::PrepareDirectories() {
     dirs_ = AppDirectories::FromModulePath(platform_.codePage, platform_.environment.ModulePath());
     settings_.SetProfileName(dirs_.profile);
-    if (dirs_.user.empty()) return;
+    if (dirs_.user.empty())
+        return;
     CreateFolderPath(platform_.fs, platform_.codePage, dirs_.user);
     CopyMissingDefaults(platform_.fs, dirs_, DefaultFileTime::StartUp);
 }
@@ -31,10 +32,11 @@ void CBrowserApp::ReadStartUpSettings() {
 
 bool CBrowserApp::ApplyLanguageSetting() {
     const int mode = settings_.Get(keys::UseLngFile);
-    if (mode == Language::kNotChosen) return false;
+    if (mode == Language::kNotChosen)
+        return false;
     const std::string file = settings_.Get(keys::LngFile);
     language_.SetMode(mode == Language::kFile && !file.empty() ? Language::kFile
-                                                                 : Language::kBuiltIn);
+                                                               : Language::kBuiltIn);
     language_.LngLoad(platform_.fs, Language::FilePath(dirs_.program, file));
     return true;
 }

@@ -70,8 +70,7 @@ public:
     std::string GetProfileString(std::string_view section, std::string_view key,
                                  std::string_view def);
     bool WriteProfileInt(std::string_view section, std::string_view key, int value);
-    bool WriteProfileString(std::string_view section, std::string_view key,
-                            std::string_view value);
+    bool WriteProfileString(std::string_view section, std::string_view key, std::string_view value);
     // Writes every key kept in memory and written at close, as one replacement of the file.
     void SaveSettings();
     // The same on a worker thread, from a copy taken now.

@@ -26,7 +26,8 @@ bool CBrowserApp::InitInstance(AppHost& host) {
         ParseCommandLine(platform_.codePage, platform_.environment.CommandLine());
     // A COM activation of the filter's handler class has nothing to do in a process of its
     // own: the browser registers the handler inside the process that uses it.
-    if (commandLine.embedding || commandLine.automation) return false;
+    if (commandLine.embedding || commandLine.automation)
+        return false;
 
     firstInstance_ = host.CreateInstanceSemaphore();
     PrepareDirectories();
@@ -42,7 +43,8 @@ bool CBrowserApp::InitInstance(AppHost& host) {
 
     host.StartSockets();
     host.StartCom();
-    if (!host.StartComModule(commandLine)) return false;
+    if (!host.StartComModule(commandLine))
+        return false;
     std::minstd_rand random(static_cast<unsigned>(platform_.clock.PerformanceCounter()));
     trayIconBase_ = static_cast<int>(random() % 32768) / 16;
 
@@ -54,7 +56,8 @@ bool CBrowserApp::InitInstance(AppHost& host) {
     LoadSettings();
     prefs_.Load(LoadStage::AfterLoad, settings_, platform_.registry);
     // Only the first instance may find its own unclean end; a second one reads 0.
-    if (!firstInstance_) prefs_.running = 0;
+    if (!firstInstance_)
+        prefs_.running = 0;
     frame_->ApplyStartSettings();
     host.ShowMainWindow();
 
@@ -63,7 +66,8 @@ bool CBrowserApp::InitInstance(AppHost& host) {
     if (commandLine.command == ShellCommand::Open) {
         std::string target = commandLine.fileName;
         if (EndsWithUrlExtension(target))
-            target = profile_.GetString(target, "InternetShortcut", "URL", "", kShortcutUrlCapacity);
+            target =
+                profile_.GetString(target, "InternetShortcut", "URL", "", kShortcutUrlCapacity);
         frame_->NewChild(ChildMode::ReuseOrCreate, NavKind::Url, target, nullptr, false);
     } else {
         frame_->RestoreAtStart(prefs_.startupMode, firstInstance_ && prefs_.running == 1);
@@ -84,7 +88,8 @@ int CBrowserApp::ExitInstance(AppHost& host, int exitCode) {
 }
 
 bool CBrowserApp::OnIdle(int) {
-    if (!frame_ || frame_->Exited()) return false;
+    if (!frame_ || frame_->Exited())
+        return false;
     if (int changed = frame_->FavoritesChanged()) {
         if (++favoritesIdlePasses_ > 30) {
             frame_->Post(UM_FAVORITES_CHANGED, static_cast<uintptr_t>(changed));

@@ -19,7 +19,7 @@ class CodePage;
 class FileSystem;
 
 class Language {
-  public:
+public:
     // Values of `UseLngFile` and of the mode.
     enum Mode : int {
         kBuiltIn = 0,    // built-in English texts
@@ -66,7 +66,7 @@ class Language {
     // while a language file is active, else the built-in English text ("" when unknown).
     std::string LngLoadString(int id) const;
 
-  private:
+private:
     std::optional<std::string_view> Locate(std::string_view section, std::string_view key) const;
 
     const CodePage* codePage_;

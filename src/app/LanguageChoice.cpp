@@ -22,8 +22,10 @@ std::vector<LanguageRow> LanguageRows(CBrowserApp& app) {
     rows.push_back({app.LngLoadString(IDS_DEFAULT_LANGUAGE), ""});
     const std::string folder = app.Directories().program + "Language\\";
     for (const DirEntry& entry : app.Ports().fs.ListFolder(folder + "*.ini")) {
-        if (entry.attributes & kAttrDirectory) continue;
-        if (rows.size() > kMaxLanguageFiles) break;
+        if (entry.attributes & kAttrDirectory)
+            continue;
+        if (rows.size() > kMaxLanguageFiles)
+            break;
         const std::string name = app.Profiles().GetString(folder + entry.name, "Information",
                                                           "Language", "", kLanguageNameCapacity);
         rows.push_back({entry.name, name});
@@ -33,7 +35,8 @@ std::vector<LanguageRow> LanguageRows(CBrowserApp& app) {
 
 int ActiveLanguageRow(const CBrowserApp& app, const std::vector<LanguageRow>& rows) {
     const Language& language = app.Lang();
-    if (language.GetMode() != Language::kFile) return 0;
+    if (language.GetMode() != Language::kFile)
+        return 0;
     const std::string active = FileNameOf(language.GetPath());
     for (size_t i = 1; i < rows.size(); ++i)
         if (EqualsNoCase(app.Ports().codePage, rows[i].fileName, active))
@@ -46,7 +49,8 @@ bool ChooseLanguage(CBrowserApp& app) {
     const LanguageRow titles{app.LngLoadString(IDS_COLUMN_FILE_NAME),
                              app.LngLoadString(IDS_COLUMN_LANGUAGE)};
     const auto chosen = app.Ports().ui.ChooseLanguage(titles, rows, ActiveLanguageRow(app, rows));
-    if (!chosen || *chosen < 0 || *chosen >= static_cast<int>(rows.size())) return false;
+    if (!chosen || *chosen < 0 || *chosen >= static_cast<int>(rows.size()))
+        return false;
     if (*chosen == 0)
         app.SetLanguage(Language::kBuiltIn, "");
     else

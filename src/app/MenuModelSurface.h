@@ -11,7 +11,7 @@
 namespace lumbrel {
 
 class MenuModelSurface : public MenuSurface {
-  public:
+public:
     explicit MenuModelSurface(MenuItems& items) : items_(items) {}
 
     int ItemCount() const override;
@@ -21,7 +21,7 @@ class MenuModelSurface : public MenuSurface {
     void SetItemText(int pos, const std::string& text) override;
     std::unique_ptr<MenuSurface> Submenu(int pos) override;
 
-  private:
+private:
     MenuItems& items_;
 };
 

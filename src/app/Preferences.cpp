@@ -109,9 +109,11 @@ constexpr TextField kTextFields[] = {
 
 void Preferences::Load(LoadStage stage, SettingsStore& store, Registry& registry) {
     for (const IntField& f : kIntFields)
-        if (f.stage == stage) this->*f.field = store.Get(*f.key);
+        if (f.stage == stage)
+            this->*f.field = store.Get(*f.key);
     for (const TextField& f : kTextFields)
-        if (f.stage == stage) this->*f.field = store.Get(*f.key);
+        if (f.stage == stage)
+            this->*f.field = store.Get(*f.key);
 
     if (stage == LoadStage::AfterLoad) {
         // Stored as the children display mode (0-3); any maximised-like mode starts maximised.
@@ -124,9 +126,11 @@ void Preferences::Load(LoadStage stage, SettingsStore& store, Registry& registry
 
 void Preferences::Save(SettingsStore& store) const {
     for (const IntField& f : kIntFields)
-        if (f.key->written & kSave) store.Write(*f.key, this->*f.field);
+        if (f.key->written & kSave)
+            store.Write(*f.key, this->*f.field);
     for (const TextField& f : kTextFields)
-        if (f.key->written & kSave) store.Write(*f.key, this->*f.field);
+        if (f.key->written & kSave)
+            store.Write(*f.key, this->*f.field);
 }
 
 }  // namespace lumbrel

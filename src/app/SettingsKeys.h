@@ -68,7 +68,7 @@ namespace keys {
 struct SettingKeyInfo {
     const char* name;  // the constant's name
     const char* section;
-    const char* key;   // the key, or the prefix of a family
+    const char* key;  // the key, or the prefix of a family
     bool isText;
     bool isFamily;
     int intDefault;

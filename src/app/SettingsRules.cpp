@@ -9,7 +9,8 @@ namespace lumbrel {
 namespace {
 
 bool IsYes(const std::optional<std::string>& value) {
-    if (!value || value->size() != 3) return false;
+    if (!value || value->size() != 3)
+        return false;
     const std::string& v = *value;
     return (v[0] | 0x20) == 'y' && (v[1] | 0x20) == 'e' && (v[2] | 0x20) == 's';
 }
@@ -28,8 +29,7 @@ bool IsPlacementUsable(const Placement& placement) {
     return placement.width != 0 && placement.top >= -20 && placement.top < 2000;
 }
 
-void SaveMainPlacement(SettingsStore& store, ShowState state,
-                       const Placement& placement) {
+void SaveMainPlacement(SettingsStore& store, ShowState state, const Placement& placement) {
     switch (state) {
         case ShowState::Maximized:
             store.Write(keys::Zoomed, 1);
@@ -48,22 +48,27 @@ void SaveMainPlacement(SettingsStore& store, ShowState state,
 
 bool MirrorSilentSetting(Registry& registry, int silent) {
     const std::string wanted = silent == 1 ? "yes" : "no";
-    const auto current = registry.ReadString(RegRoot::CurrentUser, kEngineMainKey,
-                                             "Disable Script Debugger");
-    if (current && *current == wanted) return false;
+    const auto current =
+        registry.ReadString(RegRoot::CurrentUser, kEngineMainKey, "Disable Script Debugger");
+    if (current && *current == wanted)
+        return false;
     return registry.WriteString(RegRoot::CurrentUser, kEngineMainKey, "Disable Script Debugger",
                                 wanted);
 }
 
 int ComputedDefaultProperty(Registry& registry) {
-    if (!registry.KeyExists(RegRoot::CurrentUser, kEngineMainKey)) return 0;
+    if (!registry.KeyExists(RegRoot::CurrentUser, kEngineMainKey))
+        return 0;
     auto read = [&](const char* name) {
         return registry.ReadString(RegRoot::CurrentUser, kEngineMainKey, name);
     };
     int flags = 0;
-    if (IsYes(read("Display Inline Images"))) flags += 16;
-    if (IsYes(read("Display Inline Videos"))) flags += 32;
-    if (IsYes(read("Play_Background_Sounds"))) flags += 64;
+    if (IsYes(read("Display Inline Images")))
+        flags += 16;
+    if (IsYes(read("Display Inline Videos")))
+        flags += 32;
+    if (IsYes(read("Play_Background_Sounds")))
+        flags += 64;
     return flags;
 }
 

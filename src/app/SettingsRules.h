@@ -24,8 +24,7 @@ bool IsPlacementUsable(const Placement& placement);
 
 // At close: a maximised main window writes `Zoomed` 1; a normal one `Zoomed` 0 and its
 // placement; a minimised one writes nothing, so the last real placement survives.
-void SaveMainPlacement(SettingsStore& store, ShowState state,
-                       const Placement& placement);
+void SaveMainPlacement(SettingsStore& store, ShowState state, const Placement& placement);
 
 // Writes the `Silent` setting into the engine's "Disable Script Debugger" value ("yes" for 1,
 // "no" otherwise) when the value there differs. Returns whether it wrote.

@@ -30,8 +30,7 @@ public:
     // Writes the value as signed decimal text.
     bool WriteProfileInt(std::string_view section, std::string_view key, int value);
     // An empty value writes an empty key; it does not delete it.
-    bool WriteProfileString(std::string_view section, std::string_view key,
-                            std::string_view value);
+    bool WriteProfileString(std::string_view section, std::string_view key, std::string_view value);
 
     // Access through the key table.
     int Get(const IntSetting& setting) {

@@ -13,7 +13,7 @@
 namespace lumbrel {
 
 class StringTable {
-  public:
+public:
     // The English text of `id`, or nothing when the table has no such string.
     static std::optional<std::string_view> Find(int id);
 

@@ -32,7 +32,7 @@
 namespace lumbrel {
 
 class PrivateProfile {
-  public:
+public:
     explicit PrivateProfile(FileSystem& fs);
     ~PrivateProfile();
     PrivateProfile(const PrivateProfile&) = delete;
@@ -73,7 +73,7 @@ class PrivateProfile {
     // When the replacement fails the batch's writes are dropped and reads see the file again.
     // A batch must end before its store.
     class Batch {
-      public:
+    public:
         ~Batch();
         // Writes what the batch changed so far (nothing when unchanged). False on failure.
         bool Commit();
@@ -81,7 +81,7 @@ class PrivateProfile {
         Batch(const Batch&) = delete;
         Batch& operator=(const Batch&) = delete;
 
-      private:
+    private:
         friend class PrivateProfile;
         Batch(PrivateProfile& store, std::string file);
         PrivateProfile* store_;
@@ -89,7 +89,7 @@ class PrivateProfile {
     };
     Batch BeginBatch(const std::string& file);
 
-  private:
+private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };

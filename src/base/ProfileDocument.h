@@ -45,7 +45,7 @@ std::string_view TrimProfileBlanks(std::string_view text);
 std::string_view UnquoteProfileValue(std::string_view raw);
 
 class ProfileDocument {
-  public:
+public:
     ProfileDocument();
     static ProfileDocument Parse(std::string_view text);
     // The file's text: every line ended by CRLF.
@@ -75,7 +75,7 @@ class ProfileDocument {
     // first header.
     bool EraseSection(std::string_view section);
 
-  private:
+private:
     enum class LineKind : uint8_t { Other, Entry, Erased };
     struct Line {
         std::string text;  // verbatim, without its line end

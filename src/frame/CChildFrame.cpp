@@ -26,7 +26,8 @@ void CChildFrame::OnSizeCommand(SizeCommand command) {
 void CChildFrame::OnPosted(uint32_t message, uintptr_t, intptr_t) {
     switch (message) {
         case UM_FOCUS_PAGE:
-            if (view_.Location() != "about:blank" && view_.Browser()) view_.Browser()->FocusPage();
+            if (view_.Location() != "about:blank" && view_.Browser())
+                view_.Browser()->FocusPage();
             break;
         case kWmClose:
             OnCloseRequest();

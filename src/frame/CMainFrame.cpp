@@ -15,11 +15,14 @@ constexpr const char* kBlank = "about:blank";
 
 bool EndsWithNoCase(const std::string& text, const char* suffix) {
     const std::string_view s(suffix);
-    if (text.size() < s.size()) return false;
+    if (text.size() < s.size())
+        return false;
     for (size_t i = 0; i < s.size(); ++i) {
         char c = text[text.size() - s.size() + i];
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        if (c != s[i]) return false;
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+        if (c != s[i])
+            return false;
     }
     return true;
 }
@@ -38,9 +41,10 @@ void CMainFrame::OnCreate(const FrameWidgets& widgets) {
     widgets_.emplace(widgets);
     options_.Load(LoadStage::FrameCreation, app_.Settings());
     app_.Prefs().Load(LoadStage::FrameCreation, app_.Settings(), app_.Ports().registry);
-    hotKeyRegistered_ = widgets_->window.RegisterShowHideHotKey(options_.showHideModifiers,
-                                                                options_.showHideKey);
-    if (options_.menuLoadLastClose) LoadClosedList();
+    hotKeyRegistered_ =
+        widgets_->window.RegisterShowHideHotKey(options_.showHideModifiers, options_.showHideKey);
+    if (options_.menuLoadLastClose)
+        LoadClosedList();
 }
 
 void CMainFrame::ApplyStartSettings() {
@@ -51,11 +55,14 @@ void CMainFrame::ApplyStartSettings() {
 
 CChildFrame* CMainFrame::NewChild(ChildMode mode, NavKind kind, const std::string& requested,
                                   CQuorralView* source, bool activate) {
-    if (!widgets_) return nullptr;
+    if (!widgets_)
+        return nullptr;
     std::string url = CleanRequestedUrl(requested);
     if (!url.empty()) {
-        if (HasRefusedScheme(url)) return nullptr;
-        if (TakenOutside(url)) return nullptr;
+        if (HasRefusedScheme(url))
+            return nullptr;
+        if (TakenOutside(url))
+            return nullptr;
         url = ApplyWwwRule(url);
     }
 
@@ -63,21 +70,25 @@ CChildFrame* CMainFrame::NewChild(ChildMode mode, NavKind kind, const std::strin
     const bool reused = child != nullptr;
     if (!child) {
         child = CreateWindowFor(activate);
-        if (!child) return nullptr;
+        if (!child)
+            return nullptr;
         if (activate) {
             child->Window()->Show();
-            if (!url.empty()) widgets_->address.SetText(url);
+            if (!url.empty())
+                widgets_->address.SetText(url);
         }
     }
 
     CQuorralView& view = child->View();
     ConfigureView(view, source);
-    if (mode != ChildMode::NoNavigation && kind == NavKind::Url) view.lastUrl = url;
+    if (mode != ChildMode::NoNavigation && kind == NavKind::Url)
+        view.lastUrl = url;
     if (reused && (activate || windowCount_ == 0)) {
         view.activeView = true;
         ActivateChild(*child);
     }
-    if (mode != ChildMode::NoNavigation) view.InitialNavigate(static_cast<int>(kind), url);
+    if (mode != ChildMode::NoNavigation)
+        view.InitialNavigate(static_cast<int>(kind), url);
     return child;
 }
 
@@ -91,9 +102,9 @@ CChildFrame* CMainFrame::ReuseWindow(CQuorralView* source) {
         if (CChildFrame* last = Child(sourceChild.lastOpened)) {
             const std::string& location = last->View().Location();
             Clock& clock = app_.Ports().clock;
-            const double age = static_cast<double>(clock.PerformanceCounter() -
-                                                   sourceChild.lastOpenedTime) /
-                               static_cast<double>(clock.PerformanceFrequency());
+            const double age =
+                static_cast<double>(clock.PerformanceCounter() - sourceChild.lastOpenedTime) /
+                static_cast<double>(clock.PerformanceFrequency());
             if (location == kBlank || (location.empty() && age < 0.25)) {
                 last->View().progress = 0;
                 return last;
@@ -102,9 +113,11 @@ CChildFrame* CMainFrame::ReuseWindow(CQuorralView* source) {
     }
     for (int i = 0; i < windowCount_; ++i) {
         CChildFrame* child = ChildAt(i);
-        if (!child || child->View().IsLoading() || child->View().closing) continue;
+        if (!child || child->View().IsLoading() || child->View().closing)
+            continue;
         std::string location = child->View().Location();
-        if (location.empty() && child->Window()) location = child->Window()->Text();
+        if (location.empty() && child->Window())
+            location = child->Window()->Text();
         if (location == kBlank) {
             child->View().progress = -1;
             child->View().activatePending = true;
@@ -122,15 +135,15 @@ CChildFrame* CMainFrame::CreateWindowFor(bool activate) {
     child->activateFlag = activate ? 1 : 0;
 
     CChildFrame* active = ActiveChild();
-    const bool maximized = active && active->Window()
-                               ? active->Window()->IsMaximized()
-                               : displayMode_ == DisplayMode::Maximized;
+    const bool maximized = active && active->Window() ? active->Window()->IsMaximized()
+                                                      : displayMode_ == DisplayMode::Maximized;
     displayMode_ = maximized ? DisplayMode::Maximized : DisplayMode::Normal;
     child->View().activeView = windowCount_ == 0 || prefs.activeNew || activate;
 
     ChildWindow* window = widgets_->window.CreateChild(id, ChildCreateOptions{maximized}, *child,
-                                                        child->View(), *child);
-    if (!window) return nullptr;
+                                                       child->View(), *child);
+    if (!window)
+        return nullptr;
     child->Attach(window);
     child->View().AttachBrowser(&window->Browser());
     CChildFrame* result = child.get();
@@ -171,27 +184,33 @@ int CMainFrame::AddTab(CChildFrame& child, int index, const std::string& title) 
 
     Post(UM_TAB_LAYOUT, 1);
     RefreshWindowCount();
-    if (windowCount_ <= 2) widgets_->window.RefreshCommandStates();
-    if (options_.tabStyle == 1 && windowCount_ == 1) tabs.Repaint();
+    if (windowCount_ <= 2)
+        widgets_->window.RefreshCommandStates();
+    if (options_.tabStyle == 1 && windowCount_ == 1)
+        tabs.Repaint();
     if (!tabWidened_) {
         tabs.Widen(4);
         tabWidened_ = true;
     }
     windowListChanged_ = true;
-    if (newSequence != 0) RenumberTabs(position);
+    if (newSequence != 0)
+        RenumberTabs(position);
     return position;
 }
 
 int CMainFrame::FindTab(const CChildFrame& child) {
-    if (!widgets_) return -1;
+    if (!widgets_)
+        return -1;
     TabStrip& tabs = widgets_->tabs;
     for (int i = 0, n = tabs.Count(); i < n; ++i)
-        if (tabs.ItemChild(i) == child.Id()) return i;
+        if (tabs.ItemChild(i) == child.Id())
+            return i;
     return -1;
 }
 
 CChildFrame* CMainFrame::ChildAt(int index) {
-    if (!widgets_) return nullptr;
+    if (!widgets_)
+        return nullptr;
     return Child(widgets_->tabs.ItemChild(index));
 }
 
@@ -207,39 +226,48 @@ CChildFrame* CMainFrame::ActiveChild() {
 void CMainFrame::ActivateChild(CChildFrame& child) {
     widgets_->window.MdiActivate(child.Id());
     const int index = FindTab(child);
-    if (index >= 0) widgets_->tabs.Select(index);
+    if (index >= 0)
+        widgets_->tabs.Select(index);
 }
 
 void CMainFrame::SelectTab(int index) {
-    if (widgets_ && index >= 0 && index < widgets_->tabs.Count()) widgets_->tabs.Select(index);
+    if (widgets_ && index >= 0 && index < widgets_->tabs.Count())
+        widgets_->tabs.Select(index);
 }
 
 void CMainFrame::SetTabText(int index, const std::string& text) {
-    if (widgets_ && index >= 0) widgets_->tabs.SetText(index, text);
+    if (widgets_ && index >= 0)
+        widgets_->tabs.SetText(index, text);
 }
 
 int CMainFrame::SetTabImage(int index, int image) {
-    if (image == kTabRead && !options_.showRead) image = kTabNoImage;
-    if (widgets_ && index >= 0) widgets_->tabs.SetImage(index, image);
+    if (image == kTabRead && !options_.showRead)
+        image = kTabNoImage;
+    if (widgets_ && index >= 0)
+        widgets_->tabs.SetImage(index, image);
     return image;
 }
 
 std::string CMainFrame::TabTitle(const CChildFrame& child) {
-    if (!child.DisplayTitle().empty()) return child.DisplayTitle();
+    if (!child.DisplayTitle().empty())
+        return child.DisplayTitle();
     const std::string& location = child.View().Location();
     return location.empty() ? kBlank : location;
 }
 
 std::string CMainFrame::TabCaption(int index, const std::string& title) const {
-    if (!options_.showIndex) return title;
+    if (!options_.showIndex)
+        return title;
     return std::to_string(index + 1) + "-" + title;
 }
 
 void CMainFrame::RenumberTabs(int from) {
-    if (!options_.showIndex) return;
+    if (!options_.showIndex)
+        return;
     for (int i = std::max(from, 0); i < windowCount_; ++i) {
         CChildFrame* child = ChildAt(i);
-        if (!child) continue;
+        if (!child)
+            continue;
         widgets_->tabs.SetText(i, TabCaption(i, TabTitle(*child)));
     }
 }
@@ -256,7 +284,8 @@ void CMainFrame::SetGlobalProgress(int progress) {
 }
 
 void CMainFrame::UpdateProgressDisplay() {
-    if (!widgets_) return;
+    if (!widgets_)
+        return;
     if (globalProgress_ < 0) {
         widgets_->status.SetProgress(std::nullopt, "");
         widgets_->window.SetTitle(CBrowserApp::kAppName);
@@ -269,14 +298,17 @@ void CMainFrame::UpdateProgressDisplay() {
 }
 
 void CMainFrame::SetStatusText(const std::string& text) {
-    if (!widgets_) return;
-    if (text.empty() && lastStatusEmpty_) return;
+    if (!widgets_)
+        return;
+    if (text.empty() && lastStatusEmpty_)
+        return;
     lastStatusEmpty_ = text.empty();
     widgets_->status.SetText(text);
 }
 
 void CMainFrame::SetSecure(bool secure) {
-    if (widgets_) widgets_->status.SetSecure(secure);
+    if (widgets_)
+        widgets_->status.SetSecure(secure);
 }
 
 void CMainFrame::Post(uint32_t message, uintptr_t wParam, intptr_t lParam) {
@@ -297,28 +329,48 @@ void CMainFrame::Tell(int stringId) {
 
 void CMainFrame::OnPosted(uint32_t message, uintptr_t wParam, intptr_t lParam) {
     switch (message) {
-        case kWmCommand: OnCommand(static_cast<int>(wParam & 0xFFFF)); break;
-        case kWmClose: OnCloseRequest(false); break;
-        case kWmHotKey: OnHotKey(); break;
-        case UM_DEFERRED_INIT: DeferredInit(); break;
-        case UM_TAB_SELECTED: OnTabSelected(); break;
-        case UM_ACTIVATE_CHILD: OnUiActivateChild(static_cast<ChildId>(lParam)); break;
+        case kWmCommand:
+            OnCommand(static_cast<int>(wParam & 0xFFFF));
+            break;
+        case kWmClose:
+            OnCloseRequest(false);
+            break;
+        case kWmHotKey:
+            OnHotKey();
+            break;
+        case UM_DEFERRED_INIT:
+            DeferredInit();
+            break;
+        case UM_TAB_SELECTED:
+            OnTabSelected();
+            break;
+        case UM_ACTIVATE_CHILD:
+            OnUiActivateChild(static_cast<ChildId>(lParam));
+            break;
         case UM_TAB_LAYOUT:
         case UM_TAB_TIPS:
         case UM_FAVORITES_CHANGED:
         case UM_REBUILD_TOOLBAR:
             // The tab bar, the favorites menus and the toolbar answer these themselves.
             break;
-        default: break;
+        default:
+            break;
     }
 }
 
 void CMainFrame::OnTimer(uint32_t timerId) {
     switch (timerId) {
-        case kUiTickTimer: OnUiTick(); break;
-        case kIconTimer: OnIconTick(); break;
-        case kOpenQueueTimer: RunOpenQueueTick(); break;
-        default: break;
+        case kUiTickTimer:
+            OnUiTick();
+            break;
+        case kIconTimer:
+            OnIconTick();
+            break;
+        case kOpenQueueTimer:
+            RunOpenQueueTick();
+            break;
+        default:
+            break;
     }
 }
 
@@ -329,12 +381,14 @@ bool IsUrlShortcut(const std::string& path) {
 }
 
 std::string CMainFrame::ResolveShortcut(const std::string& path) {
-    if (!IsUrlShortcut(path)) return path;
+    if (!IsUrlShortcut(path))
+        return path;
     return app_.Profiles().GetString(path, "InternetShortcut", "URL", "", 2049);
 }
 
 void CMainFrame::OnHandover(const std::string& text) {
-    if (!widgets_) return;
+    if (!widgets_)
+        return;
     if (widgets_->window.IsVisible())
         widgets_->window.BringToFront();
     else
@@ -347,7 +401,8 @@ void CMainFrame::OnDroppedFiles(const std::vector<std::string>& files, bool shif
         std::string target = file;
         if (EndsWithNoCase(file, ".lnk")) {
             auto resolved = app_.Ports().shell.ResolveLink(file);
-            if (!resolved) continue;
+            if (!resolved)
+                continue;
             target = *resolved;
         } else {
             target = ResolveShortcut(file);

@@ -16,9 +16,11 @@ constexpr const char* kBlank = "about:blank";
 // --- One window ---------------------------------------------------------------------------
 
 void CMainFrame::CloseChild(CChildFrame& child) {
-    if (!widgets_) return;
+    if (!widgets_)
+        return;
     CQuorralView& view = child.View();
-    if (child.locked && options_.confirmCloseLock && Ask(IDS_CONFIRM_CLOSE_LOCKED) != MsgResult::Yes) {
+    if (child.locked && options_.confirmCloseLock &&
+        Ask(IDS_CONFIRM_CLOSE_LOCKED) != MsgResult::Yes) {
         view.closing = false;  // kept: later bulk closes may take it again
         return;
     }
@@ -37,7 +39,8 @@ void CMainFrame::CloseChild(CChildFrame& child) {
             widgets_->tabs.Delete(removed);
             RefreshWindowCount();
             RenumberTabs(removed);
-            if (view.openerTabIndex > removed) --view.openerTabIndex;
+            if (view.openerTabIndex > removed)
+                --view.openerTabIndex;
         }
         if (view.Location() != kBlank && !view.Location().empty()) {
             undoRing_.Push(view.Location(), child.DisplayTitle());
@@ -48,7 +51,8 @@ void CMainFrame::CloseChild(CChildFrame& child) {
         windowListChanged_ = true;
     }
 
-    if (child.protectedWindow) --protectedCount_;
+    if (child.protectedWindow)
+        --protectedCount_;
     if (windowCount_ == 0) {
         widgets_->address.SetText("");
         widgets_->window.RefreshCommandStates();
@@ -56,13 +60,15 @@ void CMainFrame::CloseChild(CChildFrame& child) {
     if ((view.activeView || view.openerTabIndex >= 0) && removed >= 0) {
         const int next = NextAfterClose(options_.closeSequence, removed, windowCount_,
                                         view.openerTabIndex, app_.Prefs().activeNew != 0);
-        if (CChildFrame* chosen = next >= 0 ? ChildAt(next) : nullptr) ActivateChild(*chosen);
+        if (CChildFrame* chosen = next >= 0 ? ChildAt(next) : nullptr)
+            ActivateChild(*chosen);
     }
     DestroyChild(child);
     if (windowCount_ == 0) {
         widgets_->status.SetText("");
         lastStatusEmpty_ = true;
-        if (app_.Prefs().keepOnePage) OnCommand(IDM_BLANK_PAGE);
+        if (app_.Prefs().keepOnePage)
+            OnCommand(IDM_BLANK_PAGE);
     }
 }
 
@@ -70,8 +76,10 @@ void CMainFrame::DestroyChild(CChildFrame& child) {
     const ChildId id = child.Id();
     child.View().closing = true;
     child.View().AttachBrowser(nullptr);
-    if (ChildWindow* window = child.Detach()) window->Destroy();
-    if (lastActivated_ == id) lastActivated_ = kNoChild;
+    if (ChildWindow* window = child.Detach())
+        window->Destroy();
+    if (lastActivated_ == id)
+        lastActivated_ = kNoChild;
     children_.erase(id);
 }
 
@@ -83,7 +91,8 @@ void CMainFrame::PostCloseTo(CChildFrame& child) {
 // --- Many windows -------------------------------------------------------------------------
 
 int CMainFrame::Subject(BulkSubject subject) {
-    if (subject == BulkSubject::ContextTab) return contextTab_;
+    if (subject == BulkSubject::ContextTab)
+        return contextTab_;
     CChildFrame* active = ActiveChild();
     return active ? FindTab(*active) : widgets_->tabs.Selected();
 }
@@ -93,18 +102,22 @@ void CMainFrame::CloseWhere(int first, int last, bool downwards, Pick pick) {
     for (int k = 0; k <= last - first; ++k) {
         const int i = downwards ? last - k : first + k;
         CChildFrame* child = ChildAt(i);
-        if (!child || child->locked || child->View().closing) continue;
-        if (pick(i, *child)) PostCloseTo(*child);
+        if (!child || child->locked || child->View().closing)
+            continue;
+        if (pick(i, *child))
+            PostCloseTo(*child);
     }
 }
 
 void CMainFrame::CloseAll() {
-    if (options_.confirmCloseAll && Ask(IDS_CONFIRM_CLOSE_ALL) != MsgResult::Yes) return;
+    if (options_.confirmCloseAll && Ask(IDS_CONFIRM_CLOSE_ALL) != MsgResult::Yes)
+        return;
     CloseWhere(0, windowCount_ - 1, true, [](int, CChildFrame&) { return true; });
 }
 
 void CMainFrame::CloseAllButOne(BulkSubject subject) {
-    if (options_.confirmCloseAllKeepCur && Ask(IDS_CONFIRM_CLOSE_ALL) != MsgResult::Yes) return;
+    if (options_.confirmCloseAllKeepCur && Ask(IDS_CONFIRM_CLOSE_ALL) != MsgResult::Yes)
+        return;
     const int keep = Subject(subject);
     CloseWhere(0, windowCount_ - 1, true, [keep](int i, CChildFrame&) { return i != keep; });
 }
@@ -115,7 +128,8 @@ void CMainFrame::CloseLeft(BulkSubject subject) {
 
 void CMainFrame::CloseRight(BulkSubject subject) {
     const int subjectIndex = Subject(subject);
-    if (subjectIndex < 0) return;
+    if (subjectIndex < 0)
+        return;
     CloseWhere(subjectIndex + 1, windowCount_ - 1, false, [](int, CChildFrame&) { return true; });
 }
 
@@ -126,7 +140,8 @@ void CMainFrame::CloseAlike(BulkSubject subject, bool byUrl) {
         initial = byUrl ? subjectChild->View().Location() : subjectChild->DisplayTitle();
     auto text = app_.Ports().ui.InputBox(Text(byUrl ? IDS_INPUT_URL : IDS_INPUT_TITLE), initial);
     // Every window's text contains the empty text: an empty answer would close them all.
-    if (!text || text->empty()) return;
+    if (!text || text->empty())
+        return;
     CloseWhere(0, windowCount_ - 1, true, [&](int, CChildFrame& child) {
         const std::string& field = byUrl ? child.View().Location() : child.DisplayTitle();
         return field.find(*text) != std::string::npos;
@@ -134,18 +149,19 @@ void CMainFrame::CloseAlike(BulkSubject subject, bool byUrl) {
 }
 
 void CMainFrame::CloseUnmarked() {
-    CloseWhere(0, windowCount_ - 1, true, [this](int i, CChildFrame&) {
-        return widgets_->tabs.Image(i) != kTabMarked;
-    });
+    CloseWhere(0, windowCount_ - 1, true,
+               [this](int i, CChildFrame&) { return widgets_->tabs.Image(i) != kTabMarked; });
 }
 
 // --- Lock, mark, protect ------------------------------------------------------------------
 
 void CMainFrame::ToggleLock(CChildFrame& child) {
-    if (child.protectedWindow) return;
+    if (child.protectedWindow)
+        return;
     child.locked = !child.locked;
     CQuorralView& view = child.View();
-    if (view.IsLoading()) return;
+    if (view.IsLoading())
+        return;
     const int index = FindTab(child);
     if (child.locked) {
         view.savedTabImage = view.tabImage;
@@ -157,7 +173,8 @@ void CMainFrame::ToggleLock(CChildFrame& child) {
 
 void CMainFrame::ToggleMark(CChildFrame& child) {
     CQuorralView& view = child.View();
-    if (child.marked && view.tabImage != kTabMarked) child.marked = false;
+    if (child.marked && view.tabImage != kTabMarked)
+        child.marked = false;
     child.marked = !child.marked;
     const int index = FindTab(child);
     if (child.marked) {
@@ -172,17 +189,20 @@ void CMainFrame::ToggleMark(CChildFrame& child) {
 std::optional<PasswordAnswer> CMainFrame::PromptPassword() {
     PasswordAnswer initial;
     initial.remember = rememberPassword_;
-    if (rememberPassword_) initial.password = rememberedPassword_;
+    if (rememberPassword_)
+        initial.password = rememberedPassword_;
     return app_.Ports().ui.PasswordBox(Text(IDS_ENTER_PASSWORD), initial);
 }
 
 void CMainFrame::ProtectWindow(CChildFrame& child) {
     auto answer = PromptPassword();
-    if (!answer) return;
+    if (!answer)
+        return;
     CQuorralView& view = child.View();
     const int index = FindTab(child);
     if (!child.protectedWindow) {
-        if (answer->password.empty()) return;
+        if (answer->password.empty())
+            return;
         child.protectPassword = answer->password;
         child.protectedWindow = true;
         ++protectedCount_;
@@ -206,9 +226,11 @@ bool CMainFrame::AskWindowPassword(CChildFrame& child) {
 }
 
 void CMainFrame::OnProtectedActivation(CChildFrame& child) {
-    if (child.Window()) child.Window()->SetPageVisible(false);
+    if (child.Window())
+        child.Window()->SetPageVisible(false);
     if (AskWindowPassword(child)) {
-        if (child.Window()) child.Window()->SetPageVisible(true);
+        if (child.Window())
+            child.Window()->SetPageVisible(true);
         return;
     }
     Tell(IDS_PASSWORD_INCORRECT);
@@ -225,7 +247,8 @@ void CMainFrame::OnProtectedActivation(CChildFrame& child) {
 }
 
 bool CMainFrame::ArrangeAllowed() {
-    if (protectedCount_ <= 0) return true;
+    if (protectedCount_ <= 0)
+        return true;
     Tell(IDS_PROTECTED_NO_ARRANGE);
     return false;
 }
@@ -238,7 +261,8 @@ void CMainFrame::OnChildSizeCommand(ChildWindowEvents::SizeCommand command) {
 // --- Activation ---------------------------------------------------------------------------
 
 void CMainFrame::OnChildActivate(CChildFrame& child, bool active) {
-    if (!widgets_) return;
+    if (!widgets_)
+        return;
     CQuorralView& view = child.View();
     if (!active) {
         view.activeView = false;
@@ -248,10 +272,12 @@ void CMainFrame::OnChildActivate(CChildFrame& child, bool active) {
     if (child.protectedWindow && !wasActive && lastActivated_ != child.Id()) {
         lastActivated_ = child.Id();
         OnProtectedActivation(child);
-        if (!Child(child.Id()) || ActiveChild() != &child) return;
+        if (!Child(child.Id()) || ActiveChild() != &child)
+            return;
     }
     lastActivated_ = child.Id();
-    if (view.Location() != kBlank) app_.Ports().loop.Post(child.Id(), UM_FOCUS_PAGE, 0, 0);
+    if (view.Location() != kBlank)
+        app_.Ports().loop.Post(child.Id(), UM_FOCUS_PAGE, 0, 0);
     view.activeView = true;
     if (!app_.Settings().Get(keys::ForbidMainTitle) && child.Window())
         child.Window()->SetText(child.DisplayTitle());
@@ -259,10 +285,11 @@ void CMainFrame::OnChildActivate(CChildFrame& child, bool active) {
     widgets_->address.SetText(view.Location());
     SetSecure(view.secure);
     const int index = FindTab(child);
-    if (!child.selectedByTab && index >= 0) widgets_->tabs.Select(index);
+    if (!child.selectedByTab && index >= 0)
+        widgets_->tabs.Select(index);
     child.selectedByTab = false;
-    if (index >= 0 && (!view.IsLoading() || view.tabImage == kTabUnread ||
-                       view.tabImage == kTabSaved)) {
+    if (index >= 0 &&
+        (!view.IsLoading() || view.tabImage == kTabUnread || view.tabImage == kTabSaved)) {
         int image = view.tabImage;
         if (child.locked)
             image = kTabLocked;
@@ -279,10 +306,12 @@ void CMainFrame::OnChildActivate(CChildFrame& child, bool active) {
 }
 
 void CMainFrame::OnTabSelected() {
-    if (!widgets_) return;
+    if (!widgets_)
+        return;
     const int selected = widgets_->tabs.Selected();
     CChildFrame* child = ChildAt(selected);
-    if (!child) return;
+    if (!child)
+        return;
     child->selectedByTab = true;
     child->tabIndex = selected;
     if (child->protectedWindow)
@@ -292,7 +321,8 @@ void CMainFrame::OnTabSelected() {
 }
 
 void CMainFrame::OnUiActivateChild(ChildId id) {
-    if (Child(id)) widgets_->window.MdiActivate(id);
+    if (Child(id))
+        widgets_->window.MdiActivate(id);
 }
 
 }  // namespace lumbrel

@@ -17,8 +17,8 @@ constexpr const char* kBlank = "about:blank";
 constexpr uint32_t kQueueTickMs = 20;
 
 bool EndsWithExe(const std::string& url) {
-    return url.size() >= 4 &&
-           (url.compare(url.size() - 4, 4, ".exe") == 0 || url.compare(url.size() - 4, 4, ".EXE") == 0);
+    return url.size() >= 4 && (url.compare(url.size() - 4, 4, ".exe") == 0 ||
+                               url.compare(url.size() - 4, 4, ".EXE") == 0);
 }
 
 CommandState Checked(bool on) {
@@ -29,15 +29,24 @@ CommandState Checked(bool on) {
 
 int CMainFrame::NewWindowMenuCommand(int position) {
     switch (position) {
-        case 0: return IDM_BLANK_PAGE;
-        case 2: return IDM_NEW_HOME_PAGE;
-        case 3: return IDM_NEW_FROM_CLIPBOARD;
-        case 5: return IDM_NEW_SELECTED_TEXT;
-        case 6: return IDM_NEW_SELECTED_LINKS;
-        case 8: return IDM_NEW_CURRENT_PAGE;
-        case 9: return IDM_NEW_UP_PAGE;
-        case 10: return IDM_NEW_ROOT_PAGE;
-        default: return 0;
+        case 0:
+            return IDM_BLANK_PAGE;
+        case 2:
+            return IDM_NEW_HOME_PAGE;
+        case 3:
+            return IDM_NEW_FROM_CLIPBOARD;
+        case 5:
+            return IDM_NEW_SELECTED_TEXT;
+        case 6:
+            return IDM_NEW_SELECTED_LINKS;
+        case 8:
+            return IDM_NEW_CURRENT_PAGE;
+        case 9:
+            return IDM_NEW_UP_PAGE;
+        case 10:
+            return IDM_NEW_ROOT_PAGE;
+        default:
+            return 0;
     }
 }
 
@@ -50,11 +59,12 @@ void CMainFrame::RegisterCommands() {
     };
 
     for (int id : {IDM_BLANK_PAGE, IDM_NEW_HOME_PAGE, IDM_NEW_FROM_CLIPBOARD, IDM_NEW_SELECTED_TEXT,
-                   IDM_NEW_SELECTED_LINKS, IDM_NEW_CURRENT_PAGE, IDM_NEW_UP_PAGE,
-                   IDM_NEW_ROOT_PAGE, IDM_TAB_NEW_WINDOW})
+                   IDM_NEW_SELECTED_LINKS, IDM_NEW_CURRENT_PAGE, IDM_NEW_UP_PAGE, IDM_NEW_ROOT_PAGE,
+                   IDM_TAB_NEW_WINDOW})
         commands_.Add(id, [this](int command) { OpenNewWindowCommand(command); });
     add(IDM_NEW_WINDOW, [this] {
-        if (int command = NewWindowMenuCommand(options_.newWindow)) OnCommand(command);
+        if (int command = NewWindowMenuCommand(options_.newWindow))
+            OnCommand(command);
     });
     add(IDM_NEW_PROCESS, [this] {
         if (!app_.Ports().shell.Execute("open", app_.Ports().environment.ModulePath(), "", "."))
@@ -72,10 +82,13 @@ void CMainFrame::RegisterCommands() {
         [this](int) { return Checked(app_.Prefs().newSequence == 2); });
     commands_.Add(
         IDM_STOP_OPEN_WINDOWS, [this](int) { openQueue_.Clear(); },
-        [this](int) { return CommandState{openQueue_.Running(), false}; });
+        [this](int) {
+            return CommandState{openQueue_.Running(), false};
+        });
 
     add(IDM_CLOSE, [this] {
-        if (CChildFrame* target = CommandTarget(BulkSubject::Active)) CloseChild(*target);
+        if (CChildFrame* target = CommandTarget(BulkSubject::Active))
+            CloseChild(*target);
     });
     add(IDM_CLOSE_ALL, [this] { CloseAll(); });
     add(IDM_CLOSE_ALL_KEEP_CURRENT, [this] { CloseAllButOne(BulkSubject::Active); });
@@ -93,16 +106,24 @@ void CMainFrame::RegisterCommands() {
     // The quick keys fall back to their own actions while no address is bound to them.
     commands_.AddRange(IDM_QUICK_KEY_FIRST, IDM_QUICK_KEY_LAST, [this](int id) {
         switch (id - IDM_QUICK_KEY_FIRST) {
-            case 0: PreviousWindow(); break;
-            case 1: NextWindow(); break;
-            case 2: OnCommand(IDM_CLOSE); break;
-            default: break;
+            case 0:
+                PreviousWindow();
+                break;
+            case 1:
+                NextWindow();
+                break;
+            case 2:
+                OnCommand(IDM_CLOSE);
+                break;
+            default:
+                break;
         }
     });
 
     auto onTarget = [this](int id, void (CMainFrame::*action)(CChildFrame&)) {
         commands_.Add(id, [this, action](int) {
-            if (CChildFrame* target = CommandTarget(CurrentSubject())) (this->*action)(*target);
+            if (CChildFrame* target = CommandTarget(CurrentSubject()))
+                (this->*action)(*target);
         });
     };
     onTarget(IDM_LOCK_TAB, &CMainFrame::ToggleLock);
@@ -110,17 +131,20 @@ void CMainFrame::RegisterCommands() {
     onTarget(IDM_PROTECT_TAB, &CMainFrame::ProtectWindow);
 
     add(IDM_WINDOW_CASCADE, [this] {
-        if (!ArrangeAllowed()) return;
+        if (!ArrangeAllowed())
+            return;
         widgets_->window.Cascade();
         displayMode_ = DisplayMode::Arranged;
     });
     add(IDM_WINDOW_TILE_HORZ, [this] {
-        if (!ArrangeAllowed()) return;
+        if (!ArrangeAllowed())
+            return;
         widgets_->window.TileHorizontally();
         displayMode_ = DisplayMode::Arranged;
     });
     add(IDM_WINDOW_TILE_VERT, [this] {
-        if (!ArrangeAllowed()) return;
+        if (!ArrangeAllowed())
+            return;
         widgets_->window.TileVertically();
         displayMode_ = DisplayMode::Arranged;
     });
@@ -132,7 +156,9 @@ void CMainFrame::RegisterCommands() {
 
     commands_.Add(
         IDM_UNDO_CLOSE, [this](int) { UndoRecentClose(); },
-        [this](int) { return CommandState{!undoRing_.Empty(), false}; });
+        [this](int) {
+            return CommandState{!undoRing_.Empty(), false};
+        });
     commands_.AddRange(IDM_UNDO_CLOSE_ITEM_FIRST, IDM_UNDO_CLOSE_ITEM_LAST,
                        [this](int id) { ReopenClosed(id - IDM_UNDO_CLOSE_ITEM_FIRST); });
     add(IDM_CLEAN_UNDO_CLOSE, [this] {
@@ -143,7 +169,8 @@ void CMainFrame::RegisterCommands() {
 }
 
 void CMainFrame::OnCommand(int id) {
-    if (!widgets_) return;
+    if (!widgets_)
+        return;
     commands_.Run(id);
 }
 
@@ -163,7 +190,8 @@ CMainFrame::BulkSubject CMainFrame::CurrentSubject() const {
 }
 
 CChildFrame* CMainFrame::CommandTarget(BulkSubject subject) {
-    if (subject == BulkSubject::ContextTab) return ChildAt(contextTab_);
+    if (subject == BulkSubject::ContextTab)
+        return ChildAt(contextTab_);
     return ActiveChild();
 }
 
@@ -218,7 +246,8 @@ void CMainFrame::OpenNewWindowCommand(int id) {
                 NewChild(ChildMode::Create, NavKind::Url, context->View().Location(), nullptr,
                          false);
             break;
-        default: break;
+        default:
+            break;
     }
 }
 
@@ -235,33 +264,39 @@ void CMainFrame::NextWindow() {
 }
 
 void CMainFrame::ActivateTabIndex(int index) {
-    if (CChildFrame* child = ChildAt(index)) ActivateChild(*child);
+    if (CChildFrame* child = ChildAt(index))
+        ActivateChild(*child);
 }
 
 // --- Opening a folder ---------------------------------------------------------------------
 
 void CMainFrame::OpenFolder(const std::string& folder) {
     std::string base = folder;
-    if (!base.empty() && base.back() != '\\') base += '\\';
+    if (!base.empty() && base.back() != '\\')
+        base += '\\';
     std::vector<std::string> urls;
     const int limit = app_.Prefs().maxWins;
     for (const DirEntry& entry : app_.Ports().fs.ListFolder(base + "*")) {
-        if (entry.attributes & (kAttrDirectory | kAttrHidden | kAttrSystem)) continue;
+        if (entry.attributes & (kAttrDirectory | kAttrHidden | kAttrSystem))
+            continue;
         const std::string path = base + entry.name;
         std::string url;
         if (IsUrlShortcut(path))
             url = ResolveShortcut(path);
         else if (auto target = app_.Ports().shell.ResolveLink(path))
             url = *target;
-        if (url.empty()) continue;
+        if (url.empty())
+            continue;
         urls.push_back(std::move(url));
-        if (limit > 0 && static_cast<int>(urls.size()) >= limit) break;
+        if (limit > 0 && static_cast<int>(urls.size()) >= limit)
+            break;
     }
     OpenBatch(std::move(urls));
 }
 
 void CMainFrame::OpenBatch(std::vector<std::string> urls) {
-    if (urls.empty()) return;
+    if (urls.empty())
+        return;
     const std::string first = urls.front();
     urls.erase(urls.begin());
     const bool more = !urls.empty();
@@ -274,8 +309,9 @@ void CMainFrame::OpenBatch(std::vector<std::string> urls) {
         return;
     }
     const int interval = app_.Settings().Get(keys::Interval);
-    app_.Ports().loop.StartTimer(kFrameTarget, kOpenQueueTimer,
-                                 interval > 0 ? static_cast<uint32_t>(interval) * 1000 : kQueueTickMs);
+    app_.Ports().loop.StartTimer(
+        kFrameTarget, kOpenQueueTimer,
+        interval > 0 ? static_cast<uint32_t>(interval) * 1000 : kQueueTickMs);
     widgets_->window.RefreshCommandStates();
 }
 
@@ -287,28 +323,34 @@ void CMainFrame::RunOpenQueueTick() {
         else
             NewChild(ChildMode::ReuseOrCreate, NavKind::Url, url, nullptr, false);
     }
-    if (openQueue_.Pending() == 0) StopOpenQueue();
+    if (openQueue_.Pending() == 0)
+        StopOpenQueue();
 }
 
 void CMainFrame::StopOpenQueue() {
     app_.Ports().loop.StopTimer(kFrameTarget, kOpenQueueTimer);
-    if (openQueue_.Running()) app_.Prefs().newSequence = openQueue_.End();
-    if (widgets_) widgets_->window.RefreshCommandStates();
+    if (openQueue_.Running())
+        app_.Prefs().newSequence = openQueue_.End();
+    if (widgets_)
+        widgets_->window.RefreshCommandStates();
 }
 
 // --- Undo close ---------------------------------------------------------------------------
 
 void CMainFrame::UndoRecentClose() {
-    if (undoRing_.Empty()) return;
+    if (undoRing_.Empty())
+        return;
     const ClosedPage page = undoRing_.Newest();
-    if (page.url.empty()) return;
+    if (page.url.empty())
+        return;
     NewChild(ChildMode::ReuseOrCreate, NavKind::Url, page.url, nullptr, false);
     undoRing_.PopNewest();
     RebuildUndoMenu();
 }
 
 void CMainFrame::ReopenClosed(int slot) {
-    if (!undoRing_.IsUsedSlot(slot)) return;
+    if (!undoRing_.IsUsedSlot(slot))
+        return;
     const std::string url = undoRing_.Slot(slot).url;
     NewChild(ChildMode::ReuseOrCreate, NavKind::Url, url, nullptr, false);
     undoRing_.RemoveSlot(slot);
@@ -316,12 +358,14 @@ void CMainFrame::ReopenClosed(int slot) {
 }
 
 void CMainFrame::RebuildUndoMenu() {
-    if (!widgets_) return;
+    if (!widgets_)
+        return;
     std::vector<MenuEntry> items;
     const size_t menuSize = static_cast<size_t>(std::max(0, app_.Settings().Get(keys::MenuSize)));
     for (int slot : undoRing_.SlotsNewestFirst())
-        items.push_back({IDM_UNDO_CLOSE_ITEM_FIRST + slot,
-                         ShortenMenuTitle(app_.Ports().codePage, undoRing_.Slot(slot).title, menuSize)});
+        items.push_back(
+            {IDM_UNDO_CLOSE_ITEM_FIRST + slot,
+             ShortenMenuTitle(app_.Ports().codePage, undoRing_.Slot(slot).title, menuSize)});
     widgets_->window.SetUndoCloseItems(items);
 }
 

@@ -12,7 +12,8 @@ namespace lumbrel {
 // --- Deferred initialisation --------------------------------------------------------------
 
 void CMainFrame::DeferredInit() {
-    if (!widgets_) return;
+    if (!widgets_)
+        return;
     app_.CopyDeferredDefaults();
     // FIXME: proxy list, filter lists, aliases, the tab bar's drop target and the URL filter's
     // namespace handler load here as their owners arrive.
@@ -20,7 +21,8 @@ void CMainFrame::DeferredInit() {
     app_.Prefs().Load(LoadStage::Deferred, app_.Settings(), app_.Ports().registry);
     app_.Ports().loop.StartTimer(kFrameTarget, kIconTimer, kIconPeriodMs);
     options_.Load(LoadStage::Deferred, app_.Settings());
-    if (options_.showTrayIcon) trayShown_ = widgets_->window.ShowTrayIcon();
+    if (options_.showTrayIcon)
+        trayShown_ = widgets_->window.ShowTrayIcon();
     widgets_->window.BringToFront();
 }
 
@@ -28,7 +30,8 @@ void CMainFrame::DeferredInit() {
 
 void CMainFrame::OnUiTick() {
     FrameWindow& window = widgets_->window;
-    if (!window.IsVisible() || window.IsMinimized()) return;
+    if (!window.IsVisible() || window.IsMinimized())
+        return;
     if (tickCounter_ % 2 == 0 && active_) {
         window.RefreshCommandStates();
         if (tickCounter_ == 40 && windowListChanged_) {
@@ -41,19 +44,23 @@ void CMainFrame::OnUiTick() {
 }
 
 void CMainFrame::OnIconTick() {
-    if (!app_.Prefs().animateIcon) return;
+    if (!app_.Prefs().animateIcon)
+        return;
     if (iconCounter_ % 7 == 0) {
         bool loading = false;
         for (const auto& [id, child] : children_) {
             const int progress = child->View().progress;
-            if (progress > 0 && progress < 100) loading = true;
+            if (progress > 0 && progress < 100)
+                loading = true;
         }
         if (loading != throbbing_) {
             throbbing_ = loading;
-            if (!throbbing_) widgets_->window.SetThrobber(-1);
+            if (!throbbing_)
+                widgets_->window.SetThrobber(-1);
         }
     }
-    if (throbbing_) widgets_->window.SetThrobber(iconCounter_);
+    if (throbbing_)
+        widgets_->window.SetThrobber(iconCounter_);
     iconCounter_ = iconCounter_ >= 6 ? 0 : iconCounter_ + 1;
 }
 
@@ -73,18 +80,21 @@ void CMainFrame::ShowFrame(bool skipPassword) {
 }
 
 void CMainFrame::ShowHide(bool skipPassword) {
-    if (!widgets_) return;
+    if (!widgets_)
+        return;
     FrameWindow& window = widgets_->window;
     if (!window.IsVisible() || window.IsMinimized()) {
         ShowFrame(skipPassword);
         return;
     }
-    if (!HasWayBack()) return;
+    if (!HasWayBack())
+        return;
     window.MinimizeAndHide();
 }
 
 bool CMainFrame::OnSysCommand(SysCommand command) {
-    if (!widgets_) return false;
+    if (!widgets_)
+        return false;
     switch (command) {
         case SysCommand::Minimize:
             if (HasWayBack() && options_.minimizeToTray) {
@@ -94,7 +104,8 @@ bool CMainFrame::OnSysCommand(SysCommand command) {
             return false;
         case SysCommand::Close:
             if (HasWayBack() && options_.closeToTray) {
-                if (options_.closeAllWhenCloseToTray) CloseAll();
+                if (options_.closeAllWhenCloseToTray)
+                    CloseAll();
                 ShowHide(false);
                 return true;
             }
@@ -121,7 +132,8 @@ void CMainFrame::AfterMinimize() {
 // --- Language -----------------------------------------------------------------------------
 
 void CMainFrame::SelectLanguage() {
-    if (!ChooseLanguage(app_)) return;
+    if (!ChooseLanguage(app_))
+        return;
     widgets_->window.RebuildMenus();
     RebuildUndoMenu();
 }
@@ -132,12 +144,14 @@ bool CMainFrame::ConfirmExit(bool endingSession) {
     if (options_.confirmExit && !endingSession && Ask(IDS_CONFIRM_EXIT) != MsgResult::Yes)
         return false;
     for (int i = widgets_->window.ForeignThreadDialogCount(); i > 0; --i)
-        if (Ask(IDS_CONFIRM_EXIT_IE_DOWNLOADING) != MsgResult::Yes) return false;
+        if (Ask(IDS_CONFIRM_EXIT_IE_DOWNLOADING) != MsgResult::Yes)
+            return false;
     if (options_.confirmExitDowning) {
         for (const auto& [id, child] : children_) {
             BrowserControl* browser = child->View().Browser();
             if (browser && browser->Busy()) {
-                if (Ask(IDS_CONFIRM_EXIT_PAGES_DOWNLOADING) != MsgResult::Yes) return false;
+                if (Ask(IDS_CONFIRM_EXIT_PAGES_DOWNLOADING) != MsgResult::Yes)
+                    return false;
                 break;
             }
         }
@@ -167,19 +181,24 @@ void CMainFrame::WriteCloseSettings() {
     store.Write(keys::BandId, position, 0);
     for (size_t i = 0; i < bands.size(); ++i)
         store.Write(keys::BandShown, static_cast<int>(i), bands[i].visible ? 1 : 0);
-    if (window.IsVisible()) store.Write(keys::StatusBarShown, window.StatusBarVisible() ? 1 : 0);
+    if (window.IsVisible())
+        store.Write(keys::StatusBarShown, window.StatusBarVisible() ? 1 : 0);
     batch.Commit();
 
     window.Hide();
-    if (hotKeyRegistered_) window.UnregisterShowHideHotKey();
+    if (hotKeyRegistered_)
+        window.UnregisterShowHideHotKey();
     hotKeyRegistered_ = false;
-    if (trayShown_) window.RemoveTrayIcon();
+    if (trayShown_)
+        window.RemoveTrayIcon();
     trayShown_ = false;
 }
 
 bool CMainFrame::OnCloseRequest(bool endingSession) {
-    if (!widgets_ || exited_) return false;
-    if (!ConfirmExit(endingSession)) return false;
+    if (!widgets_ || exited_)
+        return false;
+    if (!ConfirmExit(endingSession))
+        return false;
     try {
         app_.Ports().loop.StopTimer(kFrameTarget, kUiTickTimer);
         app_.Ports().loop.StopTimer(kFrameTarget, kIconTimer);
@@ -205,7 +224,8 @@ bool CMainFrame::OnCloseRequest(bool endingSession) {
 
 void CMainFrame::ReleaseWindows() {
     // Every browser window goes before the frame itself, children first.
-    while (!children_.empty()) DestroyChild(*children_.begin()->second);
+    while (!children_.empty())
+        DestroyChild(*children_.begin()->second);
     windowCount_ = 0;
 }
 

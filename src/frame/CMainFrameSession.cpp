@@ -22,7 +22,8 @@ std::string CMainFrame::UserFile(const char* name) const {
 }
 
 void CMainFrame::SaveSession(bool visiting) {
-    if (app_.Directories().user.empty()) return;
+    if (app_.Directories().user.empty())
+        return;
     const std::string file = UserFile(visiting ? "Visiting.ini" : "LastVisit.ini");
     PrivateProfile& profile = app_.Profiles();
     auto batch = profile.BeginBatch(file);
@@ -30,13 +31,15 @@ void CMainFrame::SaveSession(bool visiting) {
     int n = 0;
     for (int i = 0; i < windowCount_; ++i) {
         CChildFrame* child = ChildAt(i);
-        if (!child) continue;
+        if (!child)
+            continue;
         const CQuorralView& view = child->View();
         const std::string& url = view.Location();
-        if (url.empty() || view.closing || url == kBlank) continue;
-        profile.WriteString(file, kSessionSection, Numbered("state", n),
-                            std::to_string(child->locked ? static_cast<int>(kTabLocked)
-                                                         : view.tabImage));
+        if (url.empty() || view.closing || url == kBlank)
+            continue;
+        profile.WriteString(
+            file, kSessionSection, Numbered("state", n),
+            std::to_string(child->locked ? static_cast<int>(kTabLocked) : view.tabImage));
         profile.WriteString(file, kSessionSection, Numbered("name", n), child->DisplayTitle());
         profile.WriteString(file, kSessionSection, Numbered("url", n), url);
         ++n;
@@ -50,7 +53,8 @@ std::vector<SessionEntry> CMainFrame::ReadSession(const std::string& file) {
     for (int n = 0;; ++n) {
         SessionEntry entry;
         entry.url = profile.GetString(file, kSessionSection, Numbered("url", n), "", kUrlCapacity);
-        if (entry.url.empty()) break;
+        if (entry.url.empty())
+            break;
         entry.name = profile.GetString(file, kSessionSection, Numbered("name", n), "");
         entry.state = profile.GetInt(file, kSessionSection, Numbered("state", n), 0);
         entries.push_back(std::move(entry));
@@ -59,7 +63,8 @@ std::vector<SessionEntry> CMainFrame::ReadSession(const std::string& file) {
 }
 
 void CMainFrame::SaveClosedList() {
-    if (app_.Directories().user.empty()) return;
+    if (app_.Directories().user.empty())
+        return;
     const std::string file = UserFile("LastClose.ini");
     PrivateProfile& profile = app_.Profiles();
     auto batch = profile.BeginBatch(file);
@@ -74,14 +79,16 @@ void CMainFrame::SaveClosedList() {
 }
 
 void CMainFrame::LoadClosedList() {
-    if (app_.Directories().user.empty()) return;
+    if (app_.Directories().user.empty())
+        return;
     const std::string file = UserFile("LastClose.ini");
     PrivateProfile& profile = app_.Profiles();
     for (int n = 0;; ++n) {
         const std::string name = profile.GetString(file, kClosedSection, Numbered("name", n), "");
         const std::string url =
             profile.GetString(file, kClosedSection, Numbered("url", n), "", kUrlCapacity);
-        if (name.empty() || url.empty()) break;
+        if (name.empty() || url.empty())
+            break;
         undoRing_.Push(url, name);
     }
     RebuildUndoMenu();
@@ -98,13 +105,22 @@ void CMainFrame::RestoreAtStart(int startupMode, bool uncleanEnd) {
         return;
     }
     switch (startupMode) {
-        case 0: OnCommand(IDM_BLANK_PAGE); break;
-        case 1: OnCommand(IDM_NEW_HOME_PAGE); break;
-        case 2: OfferLastSession(); break;
-        case 3: ReopenSession(ReadSession(lastVisit)); break;
+        case 0:
+            OnCommand(IDM_BLANK_PAGE);
+            break;
+        case 1:
+            OnCommand(IDM_NEW_HOME_PAGE);
+            break;
+        case 2:
+            OfferLastSession();
+            break;
+        case 3:
+            ReopenSession(ReadSession(lastVisit));
+            break;
         case 4: {
             const std::string folder = app_.Settings().Get(keys::StartFolder);
-            if (!folder.empty()) OpenFolder(folder);
+            if (!folder.empty())
+                OpenFolder(folder);
             break;
         }
         default:
@@ -115,7 +131,8 @@ void CMainFrame::RestoreAtStart(int startupMode, bool uncleanEnd) {
 
 void CMainFrame::OfferLastSession() {
     const std::vector<SessionEntry> entries = ReadSession(UserFile("LastVisit.ini"));
-    if (entries.empty()) return;
+    if (entries.empty())
+        return;
     // FIXME: the Page Manager lets the user pick among these; until it exists every window
     // of the last session opens again.
     ReopenSession(entries);
@@ -126,9 +143,10 @@ void CMainFrame::ReopenSession(const std::vector<SessionEntry>& entries) {
     const int saved = sequence;
     sequence = 0;
     for (const SessionEntry& entry : entries) {
-        CChildFrame* child = NewChild(ChildMode::ReuseOrCreate, NavKind::Url, entry.url, nullptr,
-                                      false);
-        if (child && entry.state == kTabLocked) child->locked = true;
+        CChildFrame* child =
+            NewChild(ChildMode::ReuseOrCreate, NavKind::Url, entry.url, nullptr, false);
+        if (child && entry.state == kTabLocked)
+            child->locked = true;
     }
     sequence = saved;
 }

@@ -12,7 +12,8 @@ void CommandDispatcher::AddRange(int first, int last, Handler handler, Update up
 
 const CommandDispatcher::Entry* CommandDispatcher::Find(int id) const {
     auto it = entries_.upper_bound(id);
-    if (it == entries_.begin()) return nullptr;
+    if (it == entries_.begin())
+        return nullptr;
     --it;
     return id <= it->second.last ? &it->second : nullptr;
 }
@@ -23,14 +24,16 @@ bool CommandDispatcher::Knows(int id) const {
 
 bool CommandDispatcher::Run(int id) const {
     const Entry* entry = Find(id);
-    if (!entry || (entry->update && !entry->update(id).enabled)) return false;
+    if (!entry || (entry->update && !entry->update(id).enabled))
+        return false;
     entry->handler(id);
     return true;
 }
 
 CommandState CommandDispatcher::State(int id) const {
     const Entry* entry = Find(id);
-    if (!entry) return CommandState{false, false};
+    if (!entry)
+        return CommandState{false, false};
     return entry->update ? entry->update(id) : CommandState{};
 }
 

@@ -4,8 +4,10 @@ namespace lumbrel {
 
 void OpenQueue::Begin(int newSequence, std::vector<std::string> urls) {
     // A batch started while another runs keeps the rule saved by the first one.
-    if (!running_) savedNewSequence_ = newSequence;
-    for (auto& url : urls) urls_.push_back(std::move(url));
+    if (!running_)
+        savedNewSequence_ = newSequence;
+    for (auto& url : urls)
+        urls_.push_back(std::move(url));
     running_ = true;
 }
 

@@ -17,7 +17,8 @@ bool IsFtpAddress(const std::string& url) {
 // The last "." after the last "\" and "/", not at the end: the address names a file.
 bool NamesFile(const std::string& url) {
     const size_t dot = url.rfind('.');
-    if (dot == std::string::npos || dot + 1 == url.size()) return false;
+    if (dot == std::string::npos || dot + 1 == url.size())
+        return false;
     const size_t backslash = url.rfind('\\');
     const size_t slash = url.rfind('/');
     return (backslash == std::string::npos || dot > backslash) &&
@@ -27,8 +28,7 @@ bool NamesFile(const std::string& url) {
 bool IsLocal(const std::string& url) {
     if (StartsWith(url, "file:") || StartsWith(url, "\\\\") || StartsWith(url, "shell:"))
         return true;
-    return url.size() >= 2 && url[1] == ':' &&
-           (url.size() == 2 || url[2] == '/' || url[2] == '\\');
+    return url.size() >= 2 && url[1] == ':' && (url.size() == 2 || url[2] == '/' || url[2] == '\\');
 }
 
 std::string FolderOf(const std::string& path) {
@@ -51,12 +51,14 @@ bool OutsideOpener::OpenFtp(const std::string& url) {
             return true;
         case 2: {
             const std::string program = settings.Get(keys::FtpExePath);
-            if (program.empty()) return false;
+            if (program.empty())
+                return false;
             std::string address = StartsWith(url, "http://") ? url.substr(7) : url;
-            if (!StartsWith(address, "ftp://")) address = "ftp://" + address;
+            if (!StartsWith(address, "ftp://"))
+                address = "ftp://" + address;
             if (!shell.Execute("open", program, address, FolderOf(program)))
-                app_.Ports().ui.MessageBox(app_.LngLoadString(IDS_OPEN_FTP_FAILED),
-                                           MsgButtons::Ok, MsgIcon::Warning);
+                app_.Ports().ui.MessageBox(app_.LngLoadString(IDS_OPEN_FTP_FAILED), MsgButtons::Ok,
+                                           MsgIcon::Warning);
             return true;
         }
         default:
@@ -66,7 +68,8 @@ bool OutsideOpener::OpenFtp(const std::string& url) {
 
 bool OutsideOpener::Take(std::string& url) {
     // FIXME: the download manager's monitored types are checked here once it exists.
-    if (IsFtpAddress(url) && OpenFtp(url)) return true;
+    if (IsFtpAddress(url) && OpenFtp(url))
+        return true;
 
     if (StartsWith(url, "%"))
         url = app_.Ports().environment.ExpandVariables(url, 260);

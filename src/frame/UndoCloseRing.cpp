@@ -5,23 +5,28 @@ namespace lumbrel {
 void UndoCloseRing::Push(std::string url, std::string title) {
     slots_[tail_] = ClosedPage{std::move(url), std::move(title)};
     tail_ = Next(tail_);
-    if (tail_ == head_) head_ = Next(head_);
+    if (tail_ == head_)
+        head_ = Next(head_);
 }
 
 void UndoCloseRing::PopNewest() {
-    if (Empty()) return;
+    if (Empty())
+        return;
     tail_ = Prev(tail_);
     slots_[tail_] = ClosedPage{};
 }
 
 bool UndoCloseRing::IsUsedSlot(int slot) const {
-    if (slot < 0 || slot >= kSlots || Empty()) return false;
+    if (slot < 0 || slot >= kSlots || Empty())
+        return false;
     return (slot - head_ + kSlots) % kSlots < Size();
 }
 
 bool UndoCloseRing::RemoveSlot(int slot) {
-    if (!IsUsedSlot(slot)) return false;
-    for (int i = slot; Next(i) != tail_; i = Next(i)) slots_[i] = std::move(slots_[Next(i)]);
+    if (!IsUsedSlot(slot))
+        return false;
+    for (int i = slot; Next(i) != tail_; i = Next(i))
+        slots_[i] = std::move(slots_[Next(i)]);
     tail_ = Prev(tail_);
     slots_[tail_] = ClosedPage{};
     return true;
@@ -38,7 +43,8 @@ std::vector<int> UndoCloseRing::SlotsNewestFirst() const {
 
 std::vector<ClosedPage> UndoCloseRing::OldestFirst() const {
     std::vector<ClosedPage> pages;
-    for (int i = head_; i != tail_; i = Next(i)) pages.push_back(slots_[i]);
+    for (int i = head_; i != tail_; i = Next(i))
+        pages.push_back(slots_[i]);
     return pages;
 }
 

@@ -8,7 +8,7 @@
 namespace lumbrel {
 
 class DialogSurface {
-  public:
+public:
     virtual ~DialogSurface() = default;
 
     virtual void SetCaption(const std::string& text) = 0;

@@ -12,7 +12,7 @@ namespace lumbrel {
 enum class MenuItemKind { Command, Separator, Submenu };
 
 class MenuSurface {
-  public:
+public:
     virtual ~MenuSurface() = default;
 
     virtual int ItemCount() const = 0;

@@ -31,7 +31,8 @@ CQuorralView::CQuorralView(CMainFrame& frame, CChildFrame& child, const ViewSett
 void CQuorralView::InitialNavigate(int kind, const std::string& url) {
     programmaticNav = true;
     if (kind == 1) {
-        if (browser_) browser_->GoHome();
+        if (browser_)
+            browser_->GoHome();
     } else if (kind == 2 && !url.empty()) {
         lastUrl = url;
         Navigate(url);
@@ -52,21 +53,25 @@ void CQuorralView::OpenUrl(const std::string& url) {
 void CQuorralView::Navigate(const std::string& url) {
     if (activeView && frame_.ActiveChild() == &child_ && frame_.HasWidgets())
         frame_.Widgets().address.SetText(url);
-    if (browser_) browser_->Navigate2(url, 0, "", "", "");
+    if (browser_)
+        browser_->Navigate2(url, 0, "", "", "");
 }
 
 // --- Engine events ------------------------------------------------------------------------
 
 void CQuorralView::OnBeforeNavigate2(const BeforeNavigateArgs& args, bool&) {
-    if (closing) return;
+    if (closing)
+        return;
     currentUrl = args.url;
     programmaticNav = false;
     if (!StartsWith(args.url, "https")) {
         secure = false;
-        if (activeView) frame_.SetSecure(false);
+        if (activeView)
+            frame_.SetSecure(false);
     }
     ActivateIfPending();
-    if (!popupKilled && firstNavPending) ShowFirstTime(args.url);
+    if (!popupKilled && firstNavPending)
+        ShowFirstTime(args.url);
 }
 
 bool CQuorralView::ShouldActivate() const {
@@ -75,37 +80,47 @@ bool CQuorralView::ShouldActivate() const {
 }
 
 void CQuorralView::ActivateIfPending() {
-    if (!popupKilled && activatePending && ShouldActivate()) frame_.ActivateChild(child_);
-    if (activatePending) child_.activateFlag = 0;
+    if (!popupKilled && activatePending && ShouldActivate())
+        frame_.ActivateChild(child_);
+    if (activatePending)
+        child_.activateFlag = 0;
     activatePending = false;
 }
 
 void CQuorralView::ShowFirstTime(const std::string& url) {
-    if (ChildWindow* window = child_.Window()) window->Show();
+    if (ChildWindow* window = child_.Window())
+        window->Show();
     firstNavPending = false;
     // Until the page tells its title the tab shows where it goes.
     const int index = frame_.AddTab(child_, -1, title.empty() ? url : title);
     // The first window of all is shown active whatever the settings say.
-    if (ShouldActivate() || frame_.WindowCount() == 1) frame_.ActivateChild(child_);
+    if (ShouldActivate() || frame_.WindowCount() == 1)
+        frame_.ActivateChild(child_);
     child_.activateFlag = 0;
     child_.openFlags = 0;
-    tabImage = frame_.SetTabImage(frame_.FindTab(child_) >= 0 ? frame_.FindTab(child_) : index,
-                                  kTabNew);
-    if (frame_.Options().tabStyle == 2) frame_.Post(UM_TAB_LAYOUT);
+    tabImage =
+        frame_.SetTabImage(frame_.FindTab(child_) >= 0 ? frame_.FindTab(child_) : index, kTabNew);
+    if (frame_.Options().tabStyle == 2)
+        frame_.Post(UM_TAB_LAYOUT);
     frame_.Post(UM_TAB_TIPS);
 }
 
 void CQuorralView::OnNavigateComplete2(const std::string& url, FrameToken frame, bool) {
     currentUrl = url;
-    if (!topFrame_) topFrame_ = frame;
+    if (!topFrame_)
+        topFrame_ = frame;
 }
 
 void CQuorralView::OnDocumentComplete(const std::string& url, FrameToken frame, bool) {
     std::string location = browser_ ? browser_->LocationUrl() : std::string();
-    if (location.empty()) location = url;
-    if (!location.empty()) lastUrl = location;
-    if (frame == topFrame_) topFrame_ = nullptr;
-    if (topFrame_) return;
+    if (location.empty())
+        location = url;
+    if (!location.empty())
+        lastUrl = location;
+    if (frame == topFrame_)
+        topFrame_ = nullptr;
+    if (topFrame_)
+        return;
     progress = -10;
     if (activeView && !location.empty()) {
         frame_.Widgets().address.SetText(location);
@@ -116,7 +131,8 @@ void CQuorralView::OnDocumentComplete(const std::string& url, FrameToken frame, 
 
 void CQuorralView::SetFinalTabImage(bool endSignal) {
     const int index = frame_.FindTab(child_);
-    if (index < 0) return;
+    if (index < 0)
+        return;
     if (activeView) {
         if (child_.locked)
             tabImage = frame_.SetTabImage(index, kTabLocked);
@@ -138,8 +154,10 @@ void CQuorralView::OnTitleChange(const std::string& text) {
 
     const std::string location = browser_ ? browser_->LocationUrl() : std::string();
     const bool changed = !location.empty() && location != lastUrl;
-    if (changed) lastUrl = location;
-    if (!text.empty()) title = text;
+    if (changed)
+        lastUrl = location;
+    if (!text.empty())
+        title = text;
 
     const int index = frame_.FindTab(child_);
     if (index >= 0 && child_.fixedTitle.empty()) {
@@ -147,8 +165,10 @@ void CQuorralView::OnTitleChange(const std::string& text) {
             frame_.Options().showIndex ? std::to_string(index + 1) + "-" + text : text;
         frame_.SetTabText(index, caption);
     }
-    if (changed && activeView) frame_.Widgets().address.SetText(location);
-    if (!frame_.Prefs().autoTab) frame_.Post(UM_TAB_LAYOUT);
+    if (changed && activeView)
+        frame_.Widgets().address.SetText(location);
+    if (!frame_.Prefs().autoTab)
+        frame_.Post(UM_TAB_LAYOUT);
 }
 
 void CQuorralView::OnProgressChange(int32_t progressNow, int32_t progressMax) {
@@ -157,7 +177,8 @@ void CQuorralView::OnProgressChange(int32_t progressNow, int32_t progressMax) {
         progress = -10;
     else
         progress = std::min(100, static_cast<int>(progressNow / (progressMax / 100)));
-    if (activeView) frame_.SetGlobalProgress(progress);
+    if (activeView)
+        frame_.SetGlobalProgress(progress);
 
     const bool endSignal = progressNow == 0 && progressMax == 0;
     const int index = frame_.FindTab(child_);
@@ -165,7 +186,8 @@ void CQuorralView::OnProgressChange(int32_t progressNow, int32_t progressMax) {
     if (index >= 0) {
         if (progress >= 0) {
             const int loading = progress / 34 + 1;
-            if (loading != tabImage) tabImage = frame_.SetTabImage(index, loading);
+            if (loading != tabImage)
+                tabImage = frame_.SetTabImage(index, loading);
         } else {
             SetFinalTabImage(endSignal);
         }
@@ -173,13 +195,16 @@ void CQuorralView::OnProgressChange(int32_t progressNow, int32_t progressMax) {
             frame_.Options().tabStyle == 2)
             frame_.Post(UM_TAB_LAYOUT);
     }
-    if (endSignal) MoveFocusAfterLoad();
+    if (endSignal)
+        MoveFocusAfterLoad();
 }
 
 void CQuorralView::MoveFocusAfterLoad() {
-    if (!frame_.IsActive() || !frame_.HasWidgets()) return;
+    if (!frame_.IsActive() || !frame_.HasWidgets())
+        return;
     CChildFrame* active = frame_.ActiveChild();
-    if (!active) return;
+    if (!active)
+        return;
     if (active == &child_ && active->View().Location() == kBlank) {
         frame_.Widgets().address.Focus();
     } else if (!frame_.Widgets().address.HasFocus()) {
@@ -188,17 +213,19 @@ void CQuorralView::MoveFocusAfterLoad() {
 }
 
 void CQuorralView::OnStatusTextChange(const std::string& text) {
-    if (activeView) frame_.SetStatusText(text);
+    if (activeView)
+        frame_.SetStatusText(text);
 }
 
 void CQuorralView::OnCommandStateChange(int32_t command, bool enabled) {
-    if (command == 1) forwardEnabled = enabled;
-    if (command == 2) backEnabled = enabled;
+    if (command == 1)
+        forwardEnabled = enabled;
+    if (command == 2)
+        backEnabled = enabled;
 }
 
 BrowserControl* CQuorralView::OnNewWindow2(bool& cancel) {
-    CChildFrame* opened =
-        frame_.NewChild(ChildMode::NoNavigation, NavKind::Blank, "", this, false);
+    CChildFrame* opened = frame_.NewChild(ChildMode::NoNavigation, NavKind::Blank, "", this, false);
     if (!opened || !opened->View().Browser()) {
         cancel = true;
         return nullptr;

@@ -22,7 +22,7 @@ std::vector<std::string> Texts(const std::vector<CommandChoice>& choices) {
 }
 
 class CommandPickerTest : public ::testing::Test {
-  protected:
+protected:
     void Use(std::string_view lines) { test::UseLanguageFile(language_, fs_, test::Crlf(lines)); }
     std::vector<std::string> Pick(MenuItems menu) {
         MenuModelSurface surface(menu);

@@ -12,7 +12,7 @@ namespace {
 using Strings = std::vector<std::string>;
 
 class DialogTranslatorTest : public ::testing::Test {
-  protected:
+protected:
     void Use(std::string_view lines) { test::UseLanguageFile(language_, fs_, test::Crlf(lines)); }
     void Translate() { LngApplyDialog(dialog_, language_, "DialogTest"); }
 

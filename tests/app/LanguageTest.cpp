@@ -16,7 +16,7 @@ using test::FsOp;
 
 // Only the lead-byte test matters here: bytes 0x81-0xFE start a double-byte character.
 class LeadBytesOnly : public CodePage {
-  public:
+public:
     unsigned AnsiCodePage() const override { return 936; }
     bool IsLeadByte(unsigned char byte) const override { return byte >= 0x81 && byte <= 0xFE; }
     std::u16string AnsiToUtf16(std::string_view) const override { return {}; }
@@ -26,7 +26,7 @@ class LeadBytesOnly : public CodePage {
 };
 
 class LanguageTest : public ::testing::Test {
-  protected:
+protected:
     void Use(std::string_view lines) { test::UseLanguageFile(language_, fs_, Crlf(lines)); }
     // The value LngGetString copies for (section, key), or "<default>" when it falls back.
     std::string Get(std::string_view section, std::string_view key, size_t capacity = 512) {

@@ -29,7 +29,7 @@ MenuItems NestedMenu() {
 }
 
 class MenuTranslatorTest : public ::testing::Test {
-  protected:
+protected:
     void Use(std::string_view lines) { test::UseLanguageFile(language_, fs_, test::Crlf(lines)); }
     void Translate(MenuItems& menu, std::string_view section = "MenuMain") {
         MenuModelSurface surface(menu);

@@ -64,7 +64,7 @@ bool MenuHasKey(const MenuItems& menu, const std::string& key) {
 }
 
 class SampleLanguageFileTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         text_ = ReadSample();
         test::UseLanguageFile(language_, fs_, text_);

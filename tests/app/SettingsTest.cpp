@@ -191,8 +191,8 @@ TEST_F(SettingsTest, PageMaxReadsBackAsMaximisedForAnyPositiveDisplayMode) {
 TEST_F(SettingsTest, SaveSettingsWritesEveryKeptKeyInOneReplacementOfTheFile) {
     CBrowserApp app(platform.Ports());
     app.PrepareDirectories();
-    for (LoadStage stage : {LoadStage::FrameCreation, LoadStage::LoadSettings,
-                            LoadStage::AfterLoad, LoadStage::Deferred})
+    for (LoadStage stage : {LoadStage::FrameCreation, LoadStage::LoadSettings, LoadStage::AfterLoad,
+                            LoadStage::Deferred})
         app.Prefs().Load(stage, app.Settings(), platform.registry);
     app.Prefs().killPop = 0;
     app.Prefs().currentProxy = "proxy.example:8080";
@@ -205,7 +205,8 @@ TEST_F(SettingsTest, SaveSettingsWritesEveryKeptKeyInOneReplacementOfTheFile) {
     EXPECT_NE(file.find("CurrentProxy=proxy.example:8080\r\n"), std::string::npos);
     int saved = 0;
     for (const SettingKeyInfo& key : AllSettingKeys()) {
-        if (key.isFamily || !(key.written & kSave)) continue;
+        if (key.isFamily || !(key.written & kSave))
+            continue;
         // Keys written at close hold in-memory values of parts that keep them elsewhere;
         // every other kept key must be in the file now.
         EXPECT_NE(file.find(std::string(key.key) + "="), std::string::npos) << key.key;
@@ -240,7 +241,8 @@ TEST(SettingKeyTable, DeclaresEveryKeyOnce) {
     std::set<std::string> seen;
     for (const SettingKeyInfo& key : AllSettingKeys()) {
         std::string id = std::string(key.section) + "/" + key.key + (key.isFamily ? "#" : "");
-        for (char& c : id) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        for (char& c : id)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         EXPECT_TRUE(seen.insert(id).second) << "declared twice: " << id;
     }
     EXPECT_GT(seen.size(), 220u);
@@ -253,15 +255,19 @@ TEST(SettingKeyTable, ShippedDefaultFileMatchesTheTable) {
     fs.AddFile("C:\\Lumbrel.ini", test::SourceFile("resources/Resource/Lumbrel.ini.default"));
     PrivateProfile profile(fs);
     ASSERT_FALSE(profile.GetSectionNames("C:\\Lumbrel.ini").empty());
-    auto declared = [](const std::string& section, const std::string& key) -> const SettingKeyInfo* {
+    auto declared = [](const std::string& section,
+                       const std::string& key) -> const SettingKeyInfo* {
         auto lower = [](std::string s) {
-            for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            for (char& c : s)
+                c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
             return s;
         };
         for (const SettingKeyInfo& k : AllSettingKeys()) {
-            if (lower(k.section) != lower(section)) continue;
+            if (lower(k.section) != lower(section))
+                continue;
             std::string name = lower(k.key);
-            if (!k.isFamily && name == lower(key)) return &k;
+            if (!k.isFamily && name == lower(key))
+                return &k;
             if (k.isFamily && lower(key).rfind(name, 0) == 0 &&
                 lower(key).find_first_not_of("0123456789", name.size()) == std::string::npos &&
                 key.size() > name.size())
@@ -275,7 +281,8 @@ TEST(SettingKeyTable, ShippedDefaultFileMatchesTheTable) {
             const SettingKeyInfo* key = declared(section, entry.key);
             ASSERT_NE(key, nullptr) << section << "/" << entry.key;
             ++checked;
-            if (key->isFamily) continue;
+            if (key->isFamily)
+                continue;
             if (key->isText)
                 EXPECT_EQ(entry.value, key->textDefault) << entry.key;
             else

@@ -27,7 +27,8 @@ protected:
         platform.fs.AddFile("C:\\Lumbrel\\Resource\\Proxy.ini.default", "[Proxy]\r\n");
     }
     ~StartUpTest() override {
-        if (app) platform.loop.Unregister(kFrameTarget);
+        if (app)
+            platform.loop.Unregister(kFrameTarget);
     }
 
     // Starts with `arguments` after the program name and `settings` in section Settings.
@@ -36,7 +37,8 @@ protected:
         platform.environment.commandLine = std::string(kExe) + " " + arguments;
         app = std::make_unique<CBrowserApp>(platform.Ports());
         const bool started = app->InitInstance(host);
-        if (app->MainFrame()) platform.loop.Register(kFrameTarget, app->MainFrame());
+        if (app->MainFrame())
+            platform.loop.Register(kFrameTarget, app->MainFrame());
         platform.loop.Pump();
         return started;
     }
@@ -150,7 +152,8 @@ TEST_F(StartUpTest, AMainWindowThatCannotBeCreatedEndsTheStart) {
 TEST_F(StartUpTest, IdleRebuildsTheFavoritesMenusAfterThirtyQuietPasses) {
     ASSERT_TRUE(Start("", "UseLngFile=0\r\nStartupMode=6\r\n"));
     Frame().SetFavoritesChanged(1);
-    for (int i = 0; i < 30; ++i) EXPECT_TRUE(app->OnIdle(i));
+    for (int i = 0; i < 30; ++i)
+        EXPECT_TRUE(app->OnIdle(i));
     EXPECT_EQ(platform.loop.Queued(kFrameTarget, UM_FAVORITES_CHANGED), 0);
     app->OnIdle(30);
     EXPECT_EQ(platform.loop.Queued(kFrameTarget, UM_FAVORITES_CHANGED), 1);
@@ -164,7 +167,8 @@ TEST_F(StartUpTest, IdleRunsTheStartToolsOnePerPassInTheFirstInstanceOnly) {
     int left = 3;
     int runs = 0;
     app->runNextStartupTool = [&] {
-        if (left == 0) return false;
+        if (left == 0)
+            return false;
         --left;
         ++runs;
         return true;

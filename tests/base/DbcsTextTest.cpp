@@ -20,7 +20,7 @@ std::string S(const char* a, const char* b = "", const char* c = "", const char*
 }
 
 class DbcsTextTest : public ::testing::Test {
-  protected:
+protected:
     FakeCodePage gbk_{FakeCodePage::kGbk};
     FakeCodePage western_{FakeCodePage::kWestern};
 };

@@ -19,7 +19,7 @@ using test::FsOp;
 // Records every folder the helpers look at or create, as the strings they passed. The fake
 // underneath folds case on every byte, so only this log can tell how a path was split.
 class RecordingFileSystem : public test::FakeFileSystem {
-  public:
+public:
     bool Exists(const std::string& path) override {
         looked.push_back(path);
         return FakeFileSystem::Exists(path);
@@ -35,7 +35,7 @@ class RecordingFileSystem : public test::FakeFileSystem {
 using Paths = std::vector<std::string>;
 
 class FileHelpersTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { fs_.AddFolder("C:\\"); }
     RecordingFileSystem fs_;
     FakeCodePage gbk_{FakeCodePage::kGbk};

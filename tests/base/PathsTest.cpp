@@ -14,7 +14,7 @@ using namespace test::gbk;
 using test::FakeCodePage;
 
 class PathsTest : public ::testing::Test {
-  protected:
+protected:
     FakeCodePage gbk_{FakeCodePage::kGbk};
     FakeCodePage western_{FakeCodePage::kWestern};
     // "C:\乗.exe" style names: the byte before ".exe" is 0x5C but no separator.

@@ -15,7 +15,7 @@ using test::FakeFileSystem;
 using test::FsOp;
 
 class PrivateProfileTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { fs.AddFolder("C:\\Lumbrel\\User"); }
     void Given(const std::string& content) { fs.AddFile(path, content); }
     std::string Get(std::string_view section, std::string_view key, size_t capacity = 4096) {

@@ -75,7 +75,7 @@ TEST(EncodeKeyword, KeepsOnlyAsciiLettersAndDigits) {
 }
 
 class FileNameCleaningTest : public ::testing::Test {
-  protected:
+protected:
     FakeCodePage gbk_{FakeCodePage::kGbk};
     FakeCodePage western_{FakeCodePage::kWestern};
 };
@@ -107,7 +107,7 @@ TEST_F(FileNameCleaningTest, ProposedNameStopsAtTheFirstForbiddenCharacter) {
 }
 
 class MenuTitleTest : public ::testing::Test {
-  protected:
+protected:
     FakeCodePage gbk_{FakeCodePage::kGbk};
 };
 

@@ -37,8 +37,9 @@ TEST(Exit, AsksAndWritesTheCloseSettingsInOrder) {
     EXPECT_EQ(s.Get(keys::BandId, 2), 0) << "a band id of 0 closes the layout";
     EXPECT_EQ(s.Get(keys::BandShown, 1), 0);
     EXPECT_EQ(s.Get(keys::StatusBarShown), 1);
-    EXPECT_NE(h.platform.fs.Content("C:\\Lumbrel\\User\\LastVisit.ini").find("url0=http://a.example/"),
-              std::string::npos);
+    EXPECT_NE(
+        h.platform.fs.Content("C:\\Lumbrel\\User\\LastVisit.ini").find("url0=http://a.example/"),
+        std::string::npos);
     EXPECT_FALSE(h.window.visible);
 }
 
@@ -82,8 +83,9 @@ TEST(Timers, TheUiTickWritesTheVisitingFileEveryFortyTicksWhenTheListChanged) {
     h.platform.loop.Advance(750 * 40);
     EXPECT_FALSE(h.platform.fs.HasFile("C:\\Lumbrel\\User\\Visiting.ini"));
     h.platform.loop.Advance(750);
-    EXPECT_NE(h.platform.fs.Content("C:\\Lumbrel\\User\\Visiting.ini").find("url0=http://a.example/"),
-              std::string::npos);
+    EXPECT_NE(
+        h.platform.fs.Content("C:\\Lumbrel\\User\\Visiting.ini").find("url0=http://a.example/"),
+        std::string::npos);
     EXPECT_FALSE(h.frame->WindowListChanged());
 }
 
@@ -185,8 +187,9 @@ TEST(Restore, StartModes) {
 
 TEST(Language, ChoosingAFileTranslatesAndRebuildsTheMenus) {
     FrameHarness h;
-    h.platform.fs.AddFile("C:\\Lumbrel\\Language\\Deutsch.ini",
-                          "[Information]\r\nLanguage=Deutsch\r\n[StringTable]\r\n61402=Falsch.\r\n");
+    h.platform.fs.AddFile(
+        "C:\\Lumbrel\\Language\\Deutsch.ini",
+        "[Information]\r\nLanguage=Deutsch\r\n[StringTable]\r\n61402=Falsch.\r\n");
     h.platform.ui.AnswerLanguage(1);
     h.Command(IDM_SELECT_LANGUAGE);
     ASSERT_EQ(h.platform.ui.lastLanguageRows.size(), 2u);

@@ -242,7 +242,8 @@ TEST(NewWindowCommands, TogglesFlipTheirSettings) {
 
 TEST(HandOver, OpensTheUrlOrTheShortcutTargetActivated) {
     FrameHarness h;
-    h.platform.fs.AddFile("C:\\Desk\\Site.url", "[InternetShortcut]\r\nURL=http://short.example/\r\n");
+    h.platform.fs.AddFile("C:\\Desk\\Site.url",
+                          "[InternetShortcut]\r\nURL=http://short.example/\r\n");
     h.window.visible = false;
     h.frame->OnHandover("C:\\Desk\\Site.URL");
     h.Pump();

@@ -12,10 +12,10 @@ TEST(TabInsertPosition, FollowsNewSequenceAndTheOtherSideFlag) {
         int sequence, count, current, flags, requested, expected;
     };
     const Case cases[] = {
-        {0, 3, 1, 0, -1, 3}, {0, 3, 1, kOpenOtherSide, -1, 1},
-        {1, 3, 1, 0, -1, 2}, {1, 3, 1, kOpenOtherSide, -1, 1},
-        {2, 3, 1, 0, -1, 1}, {2, 3, 1, kOpenOtherSide, -1, 2},
-        {5, 3, 1, 0, 2, 2},  {5, 3, 1, 0, -1, 0},  // other values keep the index asked for
+        {0, 3, 1, 0, -1, 3},  {0, 3, 1, kOpenOtherSide, -1, 1},
+        {1, 3, 1, 0, -1, 2},  {1, 3, 1, kOpenOtherSide, -1, 1},
+        {2, 3, 1, 0, -1, 1},  {2, 3, 1, kOpenOtherSide, -1, 2},
+        {5, 3, 1, 0, 2, 2},   {5, 3, 1, 0, -1, 0},  // other values keep the index asked for
         {1, 0, -1, 0, -1, 0}, {2, 0, -1, kOpenOtherSide, -1, 0},
     };
     for (const Case& c : cases)
@@ -73,7 +73,8 @@ TEST(WwwRule, AddsWwwOnlyToABareSiteName) {
 
 TEST(UndoCloseRing, HoldsTheTwentyThreeMostRecent) {
     UndoCloseRing ring;
-    for (int i = 0; i < 30; ++i) ring.Push("u" + std::to_string(i), "t" + std::to_string(i));
+    for (int i = 0; i < 30; ++i)
+        ring.Push("u" + std::to_string(i), "t" + std::to_string(i));
     EXPECT_EQ(ring.Size(), 23);
     auto pages = ring.OldestFirst();
     EXPECT_EQ(pages.front().url, "u7");
@@ -86,12 +87,14 @@ TEST(UndoCloseRing, HoldsTheTwentyThreeMostRecent) {
 
 TEST(UndoCloseRing, RemovingASlotClosesTheGap) {
     UndoCloseRing ring;
-    for (int i = 0; i < 4; ++i) ring.Push("u" + std::to_string(i), "");
+    for (int i = 0; i < 4; ++i)
+        ring.Push("u" + std::to_string(i), "");
     const int second = ring.SlotsNewestFirst()[2];  // "u1"
     ASSERT_EQ(ring.Slot(second).url, "u1");
     EXPECT_TRUE(ring.RemoveSlot(second));
     std::vector<std::string> urls;
-    for (const ClosedPage& page : ring.OldestFirst()) urls.push_back(page.url);
+    for (const ClosedPage& page : ring.OldestFirst())
+        urls.push_back(page.url);
     EXPECT_EQ(urls, (std::vector<std::string>{"u0", "u2", "u3"}));
     EXPECT_FALSE(ring.RemoveSlot(20));
     ring.Clear();

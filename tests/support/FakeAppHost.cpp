@@ -6,7 +6,8 @@ namespace lumbrel::test {
 
 bool FakeAppHost::CreateMainWindow(CMainFrame& created, int trayIcon) {
     calls.push_back("frame");
-    if (failMainWindow) return false;
+    if (failMainWindow)
+        return false;
     frame = &created;
     trayIconId = trayIcon;
     window.visible = false;

@@ -24,16 +24,18 @@ void FakeBrowser::RaiseLoaded(const std::string& url) {
     events_.OnDocumentComplete(url, &kTopFrame, true);
 }
 
-bool FakeBrowser::Navigate2(const std::string& url, int32_t, const std::string&,
-                            const std::string&, const std::string&) {
+bool FakeBrowser::Navigate2(const std::string& url, int32_t, const std::string&, const std::string&,
+                            const std::string&) {
     navigations.push_back(url);
-    if (autoNavigate && !RaiseBeforeNavigate(url)) location = url;
+    if (autoNavigate && !RaiseBeforeNavigate(url))
+        location = url;
     return true;
 }
 
 bool FakeBrowser::GoHome() {
     navigations.push_back("home");
-    if (autoNavigate && !RaiseBeforeNavigate("http://home.example/")) location = "http://home.example/";
+    if (autoNavigate && !RaiseBeforeNavigate("http://home.example/"))
+        location = "http://home.example/";
     return true;
 }
 

@@ -16,7 +16,7 @@
 namespace lumbrel::test {
 
 class FakeCodePage : public CodePage {
-  public:
+public:
     static constexpr unsigned kWestern = 1252;
     static constexpr unsigned kGbk = 936;
 
@@ -30,7 +30,7 @@ class FakeCodePage : public CodePage {
     std::string AnsiToUtf8(std::string_view ansi) const override;
     std::string Utf8ToAnsi(std::string_view utf8) const override;
 
-  private:
+private:
     unsigned codePage_;
 };
 

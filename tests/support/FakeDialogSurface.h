@@ -11,7 +11,7 @@
 namespace lumbrel::test {
 
 class FakeDialogSurface : public DialogSurface {
-  public:
+public:
     struct Control {
         int id = 0;
         std::string text;
@@ -38,7 +38,7 @@ class FakeDialogSurface : public DialogSurface {
     void ComboAdd(int index, const std::string& text) override;
     void ComboSelect(int index, int item) override;
 
-  private:
+private:
     Control& Mutable(int index) { return controls_.at(static_cast<size_t>(index)); }
 
     std::string caption_;

@@ -5,7 +5,8 @@ namespace {
 
 std::string Upper(std::string text) {
     for (char& c : text)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
     return text;
 }
 
@@ -13,7 +14,8 @@ std::string Upper(std::string text) {
 
 std::optional<std::string> FakeEnvironment::Variable(const std::string& name) {
     auto it = variables.find(Upper(name));
-    if (it == variables.end()) return std::nullopt;
+    if (it == variables.end())
+        return std::nullopt;
     return it->second;
 }
 
@@ -37,7 +39,8 @@ std::string FakeEnvironment::ExpandVariables(const std::string& text, size_t max
             pos = close;
         }
     }
-    if (out.size() > maxLength) out.resize(maxLength);
+    if (out.size() > maxLength)
+        out.resize(maxLength);
     return out;
 }
 

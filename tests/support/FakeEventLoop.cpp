@@ -16,7 +16,8 @@ int FakeEventLoop::Pump() {
         PostedMessage m = queue_.front();
         queue_.pop_front();
         auto it = targets_.find(m.target);
-        if (it == targets_.end()) continue;
+        if (it == targets_.end())
+            continue;
         it->second->OnPosted(m.message, m.wParam, m.lParam);
         ++delivered;
     }
@@ -27,10 +28,10 @@ void FakeEventLoop::Advance(uint32_t milliseconds) {
     const uint64_t end = clock_.ElapsedMs() + milliseconds;
     Pump();
     for (;;) {
-        auto next = std::min_element(timers_.begin(), timers_.end(), [](auto& a, auto& b) {
-            return a.second.due < b.second.due;
-        });
-        if (next == timers_.end() || next->second.due > end) break;
+        auto next = std::min_element(timers_.begin(), timers_.end(),
+                                     [](auto& a, auto& b) { return a.second.due < b.second.due; });
+        if (next == timers_.end() || next->second.due > end)
+            break;
         const auto key = next->first;
         if (next->second.due > clock_.ElapsedMs())
             clock_.Advance(static_cast<uint32_t>(next->second.due - clock_.ElapsedMs()));
@@ -39,7 +40,8 @@ void FakeEventLoop::Advance(uint32_t milliseconds) {
             target->second->OnTimer(key.second);
         Pump();
     }
-    if (end > clock_.ElapsedMs()) clock_.Advance(static_cast<uint32_t>(end - clock_.ElapsedMs()));
+    if (end > clock_.ElapsedMs())
+        clock_.Advance(static_cast<uint32_t>(end - clock_.ElapsedMs()));
 }
 
 bool FakeEventLoop::TimerRunning(TargetId target, uint32_t timerId) const {
@@ -62,7 +64,8 @@ void FakeEventLoop::Post(TargetId target, uint32_t message, uintptr_t wParam, in
 }
 
 void FakeEventLoop::StartTimer(TargetId target, uint32_t timerId, uint32_t periodMs) {
-    timers_[{target, timerId}] = Timer{periodMs, clock_.ElapsedMs() + std::max<uint32_t>(periodMs, 1)};
+    timers_[{target, timerId}] =
+        Timer{periodMs, clock_.ElapsedMs() + std::max<uint32_t>(periodMs, 1)};
 }
 
 void FakeEventLoop::StopTimer(TargetId target, uint32_t timerId) {

@@ -11,15 +11,20 @@ char Lower(char c) {
 
 // Matches a file name against a pattern with '*' and '?', without regard to case.
 bool WildMatch(const char* pattern, const char* name) {
-    if (*pattern == '\0') return *name == '\0';
+    if (*pattern == '\0')
+        return *name == '\0';
     if (*pattern == '*') {
         for (const char* n = name;; ++n) {
-            if (WildMatch(pattern + 1, n)) return true;
-            if (*n == '\0') return false;
+            if (WildMatch(pattern + 1, n))
+                return true;
+            if (*n == '\0')
+                return false;
         }
     }
-    if (*name == '\0') return false;
-    if (*pattern != '?' && Lower(*pattern) != Lower(*name)) return false;
+    if (*name == '\0')
+        return false;
+    if (*pattern != '?' && Lower(*pattern) != Lower(*name))
+        return false;
     return WildMatch(pattern + 1, name + 1);
 }
 
@@ -40,18 +45,23 @@ std::string FakeFileSystem::Key(const std::string& path) {
     key.reserve(path.size());
     for (char c : path) {
         char d = c == '/' ? '\\' : Lower(c);
-        if (d == '\\' && !key.empty() && key.back() == '\\') continue;
+        if (d == '\\' && !key.empty() && key.back() == '\\')
+            continue;
         key += d;
     }
-    while (key.size() > 3 && key.back() == '\\') key.pop_back();
-    if (key.size() == 2 && key[1] == ':') key += '\\';
+    while (key.size() > 3 && key.back() == '\\')
+        key.pop_back();
+    if (key.size() == 2 && key[1] == ':')
+        key += '\\';
     return key;
 }
 
 std::string FakeFileSystem::ParentKey(const std::string& key) {
     size_t slash = key.find_last_of('\\');
-    if (slash == std::string::npos) return "";
-    if (slash == 2 && key[1] == ':') return key.substr(0, 3);
+    if (slash == std::string::npos)
+        return "";
+    if (slash == 2 && key[1] == ':')
+        return key.substr(0, 3);
     return key.substr(0, slash);
 }
 
@@ -75,18 +85,21 @@ void FakeFileSystem::AddFolder(const std::string& path) {
     std::vector<std::string> chain;
     for (std::string k = key; !k.empty() && !folders_.count(k); k = ParentKey(k)) {
         chain.push_back(k);
-        if (k.size() == 3 && k[1] == ':') break;
+        if (k.size() == 3 && k[1] == ':')
+            break;
     }
     for (const std::string& k : chain) {
         folders_[k] = Folder{LastComponent(k)};
     }
-    if (!chain.empty()) folders_[key].displayName = LastComponent(path);
+    if (!chain.empty())
+        folders_[key].displayName = LastComponent(path);
 }
 
 void FakeFileSystem::AddFile(const std::string& path, const std::string& content) {
     std::string key = Key(path);
     std::string parent = ParentKey(key);
-    if (!parent.empty()) AddFolder(path.substr(0, path.find_last_of("\\/")));
+    if (!parent.empty())
+        AddFolder(path.substr(0, path.find_last_of("\\/")));
     File& file = files_[key];
     file.displayName = LastComponent(path);
     file.content = content;
@@ -108,7 +121,8 @@ bool FakeFileSystem::HasFolder(const std::string& path) const {
 
 void FakeFileSystem::SetAttributes(const std::string& path, uint32_t attributes) {
     std::string key = Key(path);
-    if (auto it = files_.find(key); it != files_.end()) it->second.attributes = attributes;
+    if (auto it = files_.find(key); it != files_.end())
+        it->second.attributes = attributes;
     if (auto it = folders_.find(key); it != folders_.end())
         it->second.attributes = attributes | kAttrDirectory;
 }
@@ -122,18 +136,22 @@ void FakeFileSystem::ClearFailures() {
 }
 
 std::optional<std::string> FakeFileSystem::ReadFile(const std::string& path) {
-    if (Fails(FsOp::Read, path)) return std::nullopt;
+    if (Fails(FsOp::Read, path))
+        return std::nullopt;
     auto it = files_.find(Key(path));
-    if (it == files_.end()) return std::nullopt;
+    if (it == files_.end())
+        return std::nullopt;
     ++readCount_;
     return it->second.content;
 }
 
 bool FakeFileSystem::WriteFileAtomic(const std::string& path, std::string_view data) {
     std::string key = Key(path);
-    if (Fails(FsOp::Write, path) || folders_.count(key) || !ParentExists(key)) return false;
+    if (Fails(FsOp::Write, path) || folders_.count(key) || !ParentExists(key))
+        return false;
     File& file = files_[key];
-    if (file.displayName.empty()) file.displayName = LastComponent(path);
+    if (file.displayName.empty())
+        file.displayName = LastComponent(path);
     file.content.assign(data);
     Touch(file);
     return true;
@@ -141,9 +159,11 @@ bool FakeFileSystem::WriteFileAtomic(const std::string& path, std::string_view d
 
 bool FakeFileSystem::AppendFile(const std::string& path, std::string_view data) {
     std::string key = Key(path);
-    if (Fails(FsOp::Append, path) || folders_.count(key) || !ParentExists(key)) return false;
+    if (Fails(FsOp::Append, path) || folders_.count(key) || !ParentExists(key))
+        return false;
     File& file = files_[key];
-    if (file.displayName.empty()) file.displayName = LastComponent(path);
+    if (file.displayName.empty())
+        file.displayName = LastComponent(path);
     file.content.append(data);
     Touch(file);
     return true;
@@ -160,30 +180,32 @@ bool FakeFileSystem::IsDirectory(const std::string& path) {
 
 std::optional<FileStamp> FakeFileSystem::Stamp(const std::string& path) {
     auto it = files_.find(Key(path));
-    if (it == files_.end()) return std::nullopt;
+    if (it == files_.end())
+        return std::nullopt;
     return it->second.stamp;
 }
 
 std::vector<DirEntry> FakeFileSystem::ListFolder(const std::string& pattern) {
     std::vector<DirEntry> entries;
-    if (Fails(FsOp::List, pattern)) return entries;
+    if (Fails(FsOp::List, pattern))
+        return entries;
     size_t slash = pattern.find_last_of("\\/");
     std::string folder = slash == std::string::npos ? "" : Key(pattern.substr(0, slash));
     std::string mask = slash == std::string::npos ? pattern : pattern.substr(slash + 1);
-    if (!folders_.count(folder)) return entries;
+    if (!folders_.count(folder))
+        return entries;
     for (const auto& [key, file] : files_) {
         if (ParentKey(key) == folder && WildMatch(mask.c_str(), file.displayName.c_str()))
-            entries.push_back({file.displayName, file.attributes, file.content.size(),
-                               file.stamp.writeTime});
+            entries.push_back(
+                {file.displayName, file.attributes, file.content.size(), file.stamp.writeTime});
     }
     for (const auto& [key, sub] : folders_) {
         if (key != folder && ParentKey(key) == folder &&
             WildMatch(mask.c_str(), sub.displayName.c_str()))
             entries.push_back({sub.displayName, sub.attributes, 0, 0});
     }
-    std::sort(entries.begin(), entries.end(), [](const DirEntry& a, const DirEntry& b) {
-        return Key(a.name) < Key(b.name);
-    });
+    std::sort(entries.begin(), entries.end(),
+              [](const DirEntry& a, const DirEntry& b) { return Key(a.name) < Key(b.name); });
     return entries;
 }
 
@@ -197,11 +219,14 @@ bool FakeFileSystem::CreateFolder(const std::string& path) {
 }
 
 bool FakeFileSystem::CopyFile(const std::string& from, const std::string& to, bool overwrite) {
-    if (Fails(FsOp::Copy, from) || Fails(FsOp::Copy, to)) return false;
+    if (Fails(FsOp::Copy, from) || Fails(FsOp::Copy, to))
+        return false;
     auto src = files_.find(Key(from));
     std::string key = Key(to);
-    if (src == files_.end() || folders_.count(key) || !ParentExists(key)) return false;
-    if (!overwrite && files_.count(key)) return false;
+    if (src == files_.end() || folders_.count(key) || !ParentExists(key))
+        return false;
+    if (!overwrite && files_.count(key))
+        return false;
     File copy = src->second;
     copy.displayName = LastComponent(to);
     File& dst = files_[key];
@@ -211,7 +236,8 @@ bool FakeFileSystem::CopyFile(const std::string& from, const std::string& to, bo
 }
 
 bool FakeFileSystem::MoveFile(const std::string& from, const std::string& to) {
-    if (Fails(FsOp::Move, from) || Fails(FsOp::Move, to)) return false;
+    if (Fails(FsOp::Move, from) || Fails(FsOp::Move, to))
+        return false;
     auto src = files_.find(Key(from));
     std::string key = Key(to);
     if (src == files_.end() || files_.count(key) || folders_.count(key) || !ParentExists(key))
@@ -224,7 +250,8 @@ bool FakeFileSystem::MoveFile(const std::string& from, const std::string& to) {
 }
 
 bool FakeFileSystem::DeleteFile(const std::string& path) {
-    if (Fails(FsOp::Delete, path)) return false;
+    if (Fails(FsOp::Delete, path))
+        return false;
     return files_.erase(Key(path)) != 0;
 }
 

@@ -19,8 +19,8 @@ public:
 
     // Test setup and inspection.
     void AddFile(const std::string& path, const std::string& content);  // creates folders
-    void AddFolder(const std::string& path);                           // creates parents
-    std::string Content(const std::string& path) const;  // "" when missing
+    void AddFolder(const std::string& path);                            // creates parents
+    std::string Content(const std::string& path) const;                 // "" when missing
     bool HasFile(const std::string& path) const;
     bool HasFolder(const std::string& path) const;
     void SetAttributes(const std::string& path, uint32_t attributes);

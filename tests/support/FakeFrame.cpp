@@ -15,17 +15,19 @@ FakeChildWindow* FakeFrameWindow::ChildWindowOf(ChildId id) {
 
 std::vector<ChildId> FakeFrameWindow::Children() const {
     std::vector<ChildId> ids;
-    for (const auto& [id, child] : children_) ids.push_back(id);
+    for (const auto& [id, child] : children_)
+        ids.push_back(id);
     return ids;
 }
 
 ChildWindow* FakeFrameWindow::CreateChild(ChildId id, const ChildCreateOptions& options,
                                           ChildWindowEvents& events, BrowserEvents& browserEvents,
                                           MessageTarget& target) {
-    if (failCreate) return nullptr;
+    if (failCreate)
+        return nullptr;
     ++created;
-    auto child = std::make_unique<FakeChildWindow>(*this, id, options.maximized, events,
-                                                   browserEvents);
+    auto child =
+        std::make_unique<FakeChildWindow>(*this, id, options.maximized, events, browserEvents);
     FakeChildWindow* raw = child.get();
     children_[id] = std::move(child);
     loop_.Register(id, &target);
@@ -33,24 +35,29 @@ ChildWindow* FakeFrameWindow::CreateChild(ChildId id, const ChildCreateOptions& 
 }
 
 void FakeFrameWindow::MdiActivate(ChildId id) {
-    if (id == active_ || !children_.count(id)) return;
+    if (id == active_ || !children_.count(id))
+        return;
     const ChildId previous = active_;
     active_ = id;
     activationOrder_.erase(std::remove(activationOrder_.begin(), activationOrder_.end(), id),
                            activationOrder_.end());
     activationOrder_.push_back(id);
-    if (FakeChildWindow* old = ChildWindowOf(previous)) old->events.OnMdiActivate(false);
-    if (FakeChildWindow* now = ChildWindowOf(id)) now->events.OnMdiActivate(true);
+    if (FakeChildWindow* old = ChildWindowOf(previous))
+        old->events.OnMdiActivate(false);
+    if (FakeChildWindow* now = ChildWindowOf(id))
+        now->events.OnMdiActivate(true);
 }
 
 void FakeFrameWindow::MdiActivateNext() {
-    if (children_.empty()) return;
+    if (children_.empty())
+        return;
     auto it = children_.upper_bound(active_);
     MdiActivate(it == children_.end() ? children_.begin()->first : it->first);
 }
 
 ShowState FakeFrameWindow::CurrentShowState() {
-    if (minimized) return ShowState::Minimized;
+    if (minimized)
+        return ShowState::Minimized;
     return maximized ? ShowState::Maximized : ShowState::Normal;
 }
 
@@ -62,17 +69,21 @@ void FakeFrameWindow::Forget(ChildId id) {
     children_.erase(id);
     if (active_ == id) {
         active_ = kNoChild;
-        if (!activationOrder_.empty()) MdiActivate(activationOrder_.back());
+        if (!activationOrder_.empty())
+            MdiActivate(activationOrder_.back());
     }
 }
 
 std::string FakeTabStrip::State() const {
     std::string state;
     for (size_t i = 0; i < items.size(); ++i) {
-        if (i) state += ' ';
+        if (i)
+            state += ' ';
         state += std::to_string(i);
-        if (static_cast<int>(i) == selected) state += '*';
-        if (items[i].image >= 0) state += ":" + std::to_string(items[i].image);
+        if (static_cast<int>(i) == selected)
+            state += '*';
+        if (items[i].image >= 0)
+            state += ":" + std::to_string(items[i].image);
     }
     return state;
 }
@@ -80,11 +91,13 @@ std::string FakeTabStrip::State() const {
 void FakeTabStrip::Insert(int index, const std::string& text, ChildId child) {
     index = std::clamp(index, 0, Count());
     items.insert(items.begin() + index, Item{text, -1, child});
-    if (selected >= index) ++selected;
+    if (selected >= index)
+        ++selected;
 }
 
 void FakeTabStrip::Delete(int index) {
-    if (index < 0 || index >= Count()) return;
+    if (index < 0 || index >= Count())
+        return;
     items.erase(items.begin() + index);
     if (selected == index)
         selected = -1;
@@ -97,11 +110,13 @@ ChildId FakeTabStrip::ItemChild(int index) {
 }
 
 void FakeTabStrip::Select(int index) {
-    if (index >= 0 && index < Count()) selected = index;
+    if (index >= 0 && index < Count())
+        selected = index;
 }
 
 void FakeTabStrip::SetText(int index, const std::string& text) {
-    if (index >= 0 && index < Count()) items[static_cast<size_t>(index)].text = text;
+    if (index >= 0 && index < Count())
+        items[static_cast<size_t>(index)].text = text;
 }
 
 std::string FakeTabStrip::Text(int index) {
@@ -109,7 +124,8 @@ std::string FakeTabStrip::Text(int index) {
 }
 
 void FakeTabStrip::SetImage(int index, int image) {
-    if (index >= 0 && index < Count()) items[static_cast<size_t>(index)].image = image;
+    if (index >= 0 && index < Count())
+        items[static_cast<size_t>(index)].image = image;
 }
 
 int FakeTabStrip::Image(int index) {

@@ -29,7 +29,9 @@ struct FakePlatform {
     FakeShell shell;
     ImmediateTasks tasks;
 
-    Platform Ports() { return Platform{fs, registry, clock, codePage, environment, loop, ui, shell, tasks}; }
+    Platform Ports() {
+        return Platform{fs, registry, clock, codePage, environment, loop, ui, shell, tasks};
+    }
 };
 
 // A file of the source tree (tests run from the repository root).

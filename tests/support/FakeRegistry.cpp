@@ -5,7 +5,8 @@ namespace {
 
 std::string Lower(std::string text) {
     for (char& c : text)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
     return text;
 }
 
@@ -13,7 +14,8 @@ std::string Lower(std::string text) {
 
 std::string FakeRegistry::Path(RegRoot root, const std::string& key) {
     std::string path = std::to_string(static_cast<int>(root)) + "\\" + Lower(key);
-    while (!path.empty() && path.back() == '\\') path.pop_back();
+    while (!path.empty() && path.back() == '\\')
+        path.pop_back();
     return path;
 }
 
@@ -39,7 +41,8 @@ bool FakeRegistry::KeyExists(RegRoot root, const std::string& key) {
 std::optional<std::string> FakeRegistry::ReadString(RegRoot root, const std::string& key,
                                                     const std::string& name) {
     auto it = keys_.find(Path(root, key));
-    if (it == keys_.end()) return std::nullopt;
+    if (it == keys_.end())
+        return std::nullopt;
     auto v = it->second.values.find(Lower(name));
     if (v == it->second.values.end() || !std::holds_alternative<std::string>(v->second))
         return std::nullopt;
@@ -49,7 +52,8 @@ std::optional<std::string> FakeRegistry::ReadString(RegRoot root, const std::str
 std::optional<uint32_t> FakeRegistry::ReadDword(RegRoot root, const std::string& key,
                                                 const std::string& name) {
     auto it = keys_.find(Path(root, key));
-    if (it == keys_.end()) return std::nullopt;
+    if (it == keys_.end())
+        return std::nullopt;
     auto v = it->second.values.find(Lower(name));
     if (v == it->second.values.end() || !std::holds_alternative<uint32_t>(v->second))
         return std::nullopt;
@@ -58,14 +62,16 @@ std::optional<uint32_t> FakeRegistry::ReadDword(RegRoot root, const std::string&
 
 bool FakeRegistry::WriteString(RegRoot root, const std::string& key, const std::string& name,
                                const std::string& value) {
-    if (failWrites_) return false;
+    if (failWrites_)
+        return false;
     Create(root, key).values[Lower(name)] = value;
     return true;
 }
 
 bool FakeRegistry::WriteDword(RegRoot root, const std::string& key, const std::string& name,
                               uint32_t value) {
-    if (failWrites_) return false;
+    if (failWrites_)
+        return false;
     Create(root, key).values[Lower(name)] = value;
     return true;
 }
@@ -77,7 +83,8 @@ bool FakeRegistry::DeleteValue(RegRoot root, const std::string& key, const std::
 
 bool FakeRegistry::DeleteKey(RegRoot root, const std::string& key) {
     std::string path = Path(root, key);
-    if (!keys_.count(path)) return false;
+    if (!keys_.count(path))
+        return false;
     std::string prefix = path + "\\";
     for (auto it = keys_.begin(); it != keys_.end();) {
         if (it->first == path || it->first.compare(0, prefix.size(), prefix) == 0)
@@ -92,9 +99,11 @@ std::vector<std::string> FakeRegistry::SubKeys(RegRoot root, const std::string& 
     std::vector<std::string> names;
     std::string prefix = Path(root, key) + "\\";
     for (const auto& [path, k] : keys_) {
-        if (path.compare(0, prefix.size(), prefix) != 0) continue;
+        if (path.compare(0, prefix.size(), prefix) != 0)
+            continue;
         std::string rest = path.substr(prefix.size());
-        if (rest.find('\\') != std::string::npos) continue;
+        if (rest.find('\\') != std::string::npos)
+            continue;
         std::string display = k.displayPath;
         size_t slash = display.find_last_of('\\');
         names.push_back(display.empty() ? rest : display.substr(slash + 1));

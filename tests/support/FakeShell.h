@@ -27,7 +27,8 @@ public:
     }
     std::optional<std::string> ResolveLink(const std::string& path) override {
         auto it = links.find(path);
-        if (it == links.end()) return std::nullopt;
+        if (it == links.end())
+            return std::nullopt;
         return it->second;
     }
     std::string ClipboardText() override { return clipboard; }

@@ -18,7 +18,8 @@ FrameHarness::FrameHarness(const std::string& settings, bool deferredInit) {
     app->Prefs().Load(LoadStage::AfterLoad, app->Settings(), platform.registry);
     frame->ApplyStartSettings();
     frame->OnActivateApp(true);
-    if (deferredInit) frame->DeferredInit();
+    if (deferredInit)
+        frame->DeferredInit();
     Pump();
 }
 

@@ -15,7 +15,7 @@ namespace {
 
 // Closes a descriptor on every path out.
 class Descriptor {
-  public:
+public:
     explicit Descriptor(int fd) : fd_(fd) {}
     ~Descriptor() {
         if (fd_ >= 0)
@@ -26,7 +26,7 @@ class Descriptor {
     int get() const { return fd_; }
     int release() { return std::exchange(fd_, -1); }
 
-  private:
+private:
     int fd_;
 };
 

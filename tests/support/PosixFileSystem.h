@@ -12,7 +12,7 @@
 namespace lumbrel::test {
 
 class PosixFileSystem : public FileSystem {
-  public:
+public:
     // `syncWrites`: WriteFileAtomic flushes the data to the disk before the rename, as the
     // Windows implementation does; turn off to measure the program's own work alone.
     explicit PosixFileSystem(std::string root, bool syncWrites = true);
@@ -33,7 +33,7 @@ class PosixFileSystem : public FileSystem {
     bool MoveFile(const std::string& from, const std::string& to) override;
     bool DeleteFile(const std::string& path) override;
 
-  private:
+private:
     std::string root_;
     bool syncWrites_;
 };

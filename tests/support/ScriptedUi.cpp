@@ -5,7 +5,8 @@ namespace lumbrel::test {
 std::vector<std::string> ScriptedUi::MessagesShown() const {
     std::vector<std::string> texts;
     for (const auto& a : asked_)
-        if (a.kind == "message") texts.push_back(a.text);
+        if (a.kind == "message")
+            texts.push_back(a.text);
     return texts;
 }
 
@@ -29,9 +30,12 @@ MsgResult ScriptedUi::MessageBox(const std::string& text, MsgButtons buttons, Ms
         return r;
     }
     switch (buttons) {
-        case MsgButtons::Ok: return MsgResult::Ok;
-        case MsgButtons::OkCancel: return MsgResult::Cancel;
-        default: return MsgResult::No;
+        case MsgButtons::Ok:
+            return MsgResult::Ok;
+        case MsgButtons::OkCancel:
+            return MsgResult::Cancel;
+        default:
+            return MsgResult::No;
     }
 }
 
@@ -39,7 +43,8 @@ std::optional<std::string> ScriptedUi::InputBox(const std::string& prompt,
                                                 const std::string& initial) {
     asked_.push_back({"input", prompt});
     lastInputInitial = initial;
-    if (inputs_.empty()) return std::nullopt;
+    if (inputs_.empty())
+        return std::nullopt;
     auto r = inputs_.front();
     inputs_.pop_front();
     return r;
@@ -49,20 +54,20 @@ std::optional<PasswordAnswer> ScriptedUi::PasswordBox(const std::string& prompt,
                                                       const PasswordAnswer& initial) {
     asked_.push_back({"password", prompt});
     lastPasswordInitial = initial;
-    if (passwords_.empty()) return std::nullopt;
+    if (passwords_.empty())
+        return std::nullopt;
     auto r = passwords_.front();
     passwords_.pop_front();
     return r;
 }
-
-
 
 std::optional<int> ScriptedUi::ChooseLanguage(const LanguageRow& columnTitles,
                                               const std::vector<LanguageRow>& rows, int selected) {
     asked_.push_back({"language", columnTitles.fileName});
     lastLanguageRows = rows;
     lastLanguageSelected = selected;
-    if (languages_.empty()) return std::nullopt;
+    if (languages_.empty())
+        return std::nullopt;
     auto r = languages_.front();
     languages_.pop_front();
     return r;

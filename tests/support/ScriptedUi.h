@@ -32,8 +32,7 @@ public:
     std::optional<PasswordAnswer> PasswordBox(const std::string& prompt,
                                               const PasswordAnswer& initial) override;
     std::optional<int> ChooseLanguage(const LanguageRow& columnTitles,
-                                      const std::vector<LanguageRow>& rows,
-                                      int selected) override;
+                                      const std::vector<LanguageRow>& rows, int selected) override;
 
     void AnswerLanguage(std::optional<int> row) { languages_.push_back(row); }
     // The rows and selection of the last language dialog.

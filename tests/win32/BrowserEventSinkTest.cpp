@@ -28,7 +28,7 @@ namespace {
 // A browser or frame object as events carry it. Its identity (IUnknown) is not the IDispatch
 // pointer the engine hands over, as with the real control.
 class FakeFrame : public IDispatch, public IOleWindow {
-  public:
+public:
     STDMETHODIMP QueryInterface(REFIID iid, void** object) override {
         if (iid == IID_IUnknown || iid == IID_IOleWindow)
             *object = static_cast<IOleWindow*>(this);
@@ -59,7 +59,7 @@ class FakeFrame : public IDispatch, public IOleWindow {
 
 // One event call built in declared order, passed reversed as the engine does.
 class EngineCall {
-  public:
+public:
     EngineCall() = default;
     EngineCall(const EngineCall&) = delete;
     EngineCall& operator=(const EngineCall&) = delete;
@@ -109,7 +109,7 @@ class EngineCall {
     VARIANT_BOOL cancel = VARIANT_FALSE;
     IDispatch* dispatch = nullptr;
 
-  private:
+private:
     std::deque<Variant> values_;  // stable addresses for the references
     std::vector<VARIANT> args_;
 };
@@ -123,7 +123,7 @@ Variant Text(const wchar_t* text) {
 }
 
 class BrowserEventSinkTest : public ::testing::Test {
-  protected:
+protected:
     EngineCall& BeforeNavigate(IDispatch* frame, const wchar_t* url, EngineCall& call) {
         return call.Object(frame)
             .Ref(Text(url))
@@ -260,7 +260,7 @@ TEST_F(BrowserEventSinkTest, AFaultInTheCoreBecomesAnErrorResult) {
 
 // A control of another kind than the host (a fake of the port, say).
 class ForeignControl : public BrowserControl {
-  public:
+public:
     bool Navigate2(const std::string&, int32_t, const std::string&, const std::string&,
                    const std::string&) override {
         return false;
@@ -279,7 +279,7 @@ class ForeignControl : public BrowserControl {
 };
 
 class NewWindowTest : public test::OleWindowTest {
-  protected:
+protected:
     void TearDown() override {
         newHost_.Destroy();
         OleWindowTest::TearDown();

@@ -139,7 +139,7 @@ TEST(ComValues, WriteBoolGoesThroughReferencesOnly) {
 
 // Counts its references; answers IUnknown and IDispatch, nothing else.
 class CountedObject : public IDispatch {
-  public:
+public:
     ULONG references = 1;
     STDMETHODIMP QueryInterface(REFIID iid, void** object) override {
         bool known = iid == IID_IUnknown || iid == IID_IDispatch;

@@ -77,7 +77,7 @@ std::string Joined(const std::vector<std::string>& items) {
 }
 
 class IniDifferentialTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         char temp[MAX_PATH];
         ASSERT_NE(::GetTempPathA(MAX_PATH, temp), 0u);
@@ -386,7 +386,7 @@ TEST_F(IniDifferentialTest, MissingFileAndExternalRewrites) {
 // ---- Random operations with a fixed seed ----
 
 class RandomScript {
-  public:
+public:
     explicit RandomScript(uint32_t seed) : random_(seed) {}
 
     // A name as a caller might spell it: any case, sometimes with blanks around it.
@@ -405,7 +405,7 @@ class RandomScript {
     DWORD Size() { return Pick(3) == 0 ? 256 : 1 + static_cast<DWORD>(Pick(12)); }
     size_t Pick(size_t count) { return random_() % count; }
 
-  private:
+private:
     static constexpr const char* kSections[] = {"Settings", "TabStyle", "Mouse", "Filter",
                                                 "Search"};
     static constexpr const char* kKeys[] = {"KillPop", "MaxWins", "url1",   "url2",

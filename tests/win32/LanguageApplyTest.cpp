@@ -23,7 +23,7 @@ namespace {
 
 // Serves one language file; the language layer only reads.
 class OneFile : public FileSystem {
-  public:
+public:
     explicit OneFile(std::string content) : content_(std::move(content)) {}
     std::optional<std::string> ReadFile(const std::string&) override { return content_; }
     bool WriteFileAtomic(const std::string&, std::string_view) override { return false; }
@@ -37,7 +37,7 @@ class OneFile : public FileSystem {
     bool MoveFile(const std::string&, const std::string&) override { return false; }
     bool DeleteFile(const std::string&) override { return false; }
 
-  private:
+private:
     std::string content_;
 };
 
@@ -51,7 +51,7 @@ constexpr const char* kGerman =
     "en\\tStrg+W\r\n0=Nie\r\n";
 
 class LanguageApplyTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         OneFile file(kGerman);
         language_.SetMode(Language::kFile);
@@ -138,7 +138,7 @@ TEST_F(LanguageApplyTest, RebuildReplacesTheWindowMenuBar) {
 
 // An in-memory DLGTEMPLATE: each part DWORD-aligned, classes by their predefined atoms.
 class TemplateWriter {
-  public:
+public:
     TemplateWriter(const wchar_t* caption, WORD controls) {
         Dword(WS_POPUP | WS_CAPTION);
         Dword(0);
@@ -163,7 +163,7 @@ class TemplateWriter {
     }
     const DLGTEMPLATE* Get() const { return reinterpret_cast<const DLGTEMPLATE*>(words_.data()); }
 
-  private:
+private:
     void Dword(DWORD value) {
         words_.push_back(LOWORD(value));
         words_.push_back(HIWORD(value));

@@ -12,7 +12,7 @@
 namespace lumbrel::test {
 
 class OleWindowTest : public ::testing::Test {
-  protected:
+protected:
     static constexpr DWORD kEventTimeoutMs = 10000;
 
     void SetUp() override {
@@ -58,7 +58,7 @@ class OleWindowTest : public ::testing::Test {
 
     HWND window_ = nullptr;
 
-  private:
+private:
     static constexpr const char* kClassName = "LumbrelOleTestWindow";
 };
 

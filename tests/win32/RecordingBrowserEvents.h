@@ -13,7 +13,7 @@
 namespace lumbrel::test {
 
 class RecordingBrowserEvents : public BrowserEvents {
-  public:
+public:
     struct Error {
         std::string url;
         FrameToken frame = nullptr;
@@ -100,7 +100,7 @@ class RecordingBrowserEvents : public BrowserEvents {
         return text;
     }
 
-  private:
+private:
     void Record(std::string line) {
         log.push_back(std::move(line));
         if (afterEvent)

@@ -51,7 +51,7 @@ std::string Describe(const RECT& rect) {
 // An events interface of our own on the control's connection point: shows that the engine
 // really raised something while the host's sink was meant to hear nothing.
 class ProbeSink : public IDispatch {
-  public:
+public:
     int calls = 0;
     STDMETHODIMP QueryInterface(REFIID iid, void** object) override {
         bool known = iid == IID_IUnknown || iid == IID_IDispatch || iid == DIID_DWebBrowserEvents2;
@@ -77,17 +77,17 @@ class ProbeSink : public IDispatch {
 };
 
 class ExternalPolicy : public DocHostPolicy {
-  public:
+public:
     explicit ExternalPolicy(IDispatch* external) : external_(external) {}
     DWORD HostFlags() override { return DOCHOSTUIFLAG_NO3DBORDER; }
     ComPtr<IDispatch> External() override { return external_; }
 
-  private:
+private:
     ComPtr<IDispatch> external_;
 };
 
 class WebBrowserHostTest : public test::OleWindowTest {
-  protected:
+protected:
     void TearDown() override {
         host_.Destroy();
         OleWindowTest::TearDown();

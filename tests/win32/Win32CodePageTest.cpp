@@ -19,7 +19,7 @@ using namespace test::gbk;
 
 // GBK's lead bytes as documented (0x81-0xFE), without asking Windows.
 class GbkRangeCodePage : public CodePage {
-  public:
+public:
     unsigned AnsiCodePage() const override { return 936; }
     bool IsLeadByte(unsigned char byte) const override { return byte >= 0x81 && byte <= 0xFE; }
     std::u16string AnsiToUtf16(std::string_view) const override { return {}; }

@@ -12,7 +12,7 @@ namespace {
 
 // A fresh folder under the temp folder for each test, removed afterwards.
 class Win32FileSystemTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         char temp[MAX_PATH];
         ASSERT_NE(::GetTempPathA(MAX_PATH, temp), 0u);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/Platform.h"
+#include "win32/platform/ThreadTasks.h"
 #include "win32/platform/Win32Clock.h"
 #include "win32/platform/Win32CodePage.h"
 #include "win32/platform/Win32Environment.h"
@@ -9,7 +10,6 @@
 #include "win32/platform/Win32FileSystem.h"
 #include "win32/platform/Win32Registry.h"
 #include "win32/platform/Win32Shell.h"
-#include "win32/platform/ThreadTasks.h"
 #include "win32/platform/Win32Ui.h"
 
 namespace lumbrel::win32 {
@@ -27,7 +27,9 @@ struct ProgramPorts {
     Win32Shell shell;
     ThreadTasks tasks;
 
-    Platform Ports() { return Platform{fs, registry, clock, codePage, environment, loop, ui, shell, tasks}; }
+    Platform Ports() {
+        return Platform{fs, registry, clock, codePage, environment, loop, ui, shell, tasks};
+    }
 };
 
 }  // namespace lumbrel::win32

@@ -21,19 +21,23 @@ bool Win32AppHost::CreateInstanceSemaphore() {
 }
 
 RunningInstance& Win32AppHost::Running() {
-    if (!running_) CreateInstanceSemaphore();
+    if (!running_)
+        CreateInstanceSemaphore();
     return *running_;
 }
 
 void Win32AppHost::StartSockets() {
     WSADATA data{};
-    if (WSAStartup(MAKEWORD(1, 1), &data) != 0) return;
+    if (WSAStartup(MAKEWORD(1, 1), &data) != 0)
+        return;
     socketsStarted_ = true;
-    if (data.wVersion != MAKEWORD(1, 1)) StopSockets();
+    if (data.wVersion != MAKEWORD(1, 1))
+        StopSockets();
 }
 
 void Win32AppHost::StopSockets() {
-    if (socketsStarted_) WSACleanup();
+    if (socketsStarted_)
+        WSACleanup();
     socketsStarted_ = false;
 }
 
@@ -42,7 +46,8 @@ void Win32AppHost::StartCom() {
 }
 
 void Win32AppHost::StopCom() {
-    if (comStarted_) OleUninitialize();
+    if (comStarted_)
+        OleUninitialize();
     comStarted_ = false;
 }
 
@@ -57,7 +62,8 @@ bool Win32AppHost::StartComModule(const CommandLineInfo&) {
 }
 
 void Win32AppHost::EndComModule() {
-    if (comModule_) comModule_->Revoke();
+    if (comModule_)
+        comModule_->Revoke();
     comModule_.reset();
 }
 
@@ -72,7 +78,8 @@ bool Win32AppHost::CreateMainWindow(CMainFrame& frame, int trayIconId) {
 }
 
 void Win32AppHost::ShowMainWindow() {
-    if (window_) window_->ShowFromSettings(showCommand_);
+    if (window_)
+        window_->ShowFromSettings(showCommand_);
 }
 
 }  // namespace lumbrel::win32

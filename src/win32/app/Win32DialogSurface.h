@@ -11,7 +11,7 @@
 namespace lumbrel::win32 {
 
 class Win32DialogSurface : public DialogSurface {
-  public:
+public:
     explicit Win32DialogSurface(HWND dialog);
 
     void SetCaption(const std::string& text) override;
@@ -24,7 +24,7 @@ class Win32DialogSurface : public DialogSurface {
     void ComboAdd(int index, const std::string& text) override;
     void ComboSelect(int index, int item) override;
 
-  private:
+private:
     HWND At(int index) const { return controls_.at(static_cast<size_t>(index)); }
 
     HWND dialog_;

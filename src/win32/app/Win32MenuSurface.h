@@ -9,7 +9,7 @@
 namespace lumbrel::win32 {
 
 class Win32MenuSurface : public MenuSurface {
-  public:
+public:
     explicit Win32MenuSurface(HMENU menu) : menu_(menu) {}
 
     int ItemCount() const override;
@@ -19,7 +19,7 @@ class Win32MenuSurface : public MenuSurface {
     void SetItemText(int pos, const std::string& text) override;
     std::unique_ptr<MenuSurface> Submenu(int pos) override;
 
-  private:
+private:
     HMENU menu_;
 };
 

@@ -25,13 +25,17 @@ int MessageLoop(CBrowserApp& app, win32::Win32AppHost& host) {
             } catch (...) {
                 more = false;
             }
-            if (!more) break;
+            if (!more)
+                break;
         }
         const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-        if (got <= 0) break;
-        if (msg.message != WM_TIMER) idleCount = 0;
+        if (got <= 0)
+            break;
+        if (msg.message != WM_TIMER)
+            idleCount = 0;
         win32::MainWindow* window = host.Window();
-        if (window && window->TranslateFrameMessage(msg)) continue;
+        if (window && window->TranslateFrameMessage(msg))
+            continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
@@ -44,7 +48,8 @@ int RunProgram(int showCommand) {
     ports.ui.SetLanguage(&app.Lang());
     win32::Win32AppHost host(ports, app, showCommand);
     int exitCode = 0;
-    if (app.InitInstance(host)) exitCode = MessageLoop(app, host);
+    if (app.InitInstance(host))
+        exitCode = MessageLoop(app, host);
     return app.ExitInstance(host, exitCode);
 }
 

@@ -37,7 +37,8 @@ bool ChildWindow::Create(HWND mdiClient, bool maximized, std::function<void(Chil
     mdi.lParam = reinterpret_cast<LPARAM>(static_cast<Window*>(this));
     const HWND created = reinterpret_cast<HWND>(
         SendMessageA(mdiClient, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mdi)));
-    if (!created) return false;
+    if (!created)
+        return false;
     RECT client{};
     GetClientRect(created, &client);
     if (!host_.Create(created, client.right, client.bottom)) {
@@ -48,13 +49,15 @@ bool ChildWindow::Create(HWND mdiClient, bool maximized, std::function<void(Chil
 }
 
 void ChildWindow::Show() {
-    if (!hwnd_) return;
+    if (!hwnd_)
+        return;
     ShowWindow(hwnd_, maximizedAtCreation_ ? SW_SHOWMAXIMIZED : SW_SHOWNA);
     ResizeBrowser();
 }
 
 void ChildWindow::Hide() {
-    if (hwnd_) ShowWindow(hwnd_, SW_HIDE);
+    if (hwnd_)
+        ShowWindow(hwnd_, SW_HIDE);
 }
 
 bool ChildWindow::IsVisible() {
@@ -66,18 +69,21 @@ bool ChildWindow::IsMaximized() {
 }
 
 void ChildWindow::SetText(const std::string& text) {
-    if (hwnd_) SetWindowTextA(hwnd_, text.c_str());
+    if (hwnd_)
+        SetWindowTextA(hwnd_, text.c_str());
 }
 
 std::string ChildWindow::Text() {
-    if (!hwnd_) return {};
+    if (!hwnd_)
+        return {};
     char text[1024] = {};
     GetWindowTextA(hwnd_, text, sizeof(text));
     return text;
 }
 
 void ChildWindow::SetPageVisible(bool visible) {
-    if (HWND control = host_.ControlWindow()) ShowWindow(control, visible ? SW_SHOWNA : SW_HIDE);
+    if (HWND control = host_.ControlWindow())
+        ShowWindow(control, visible ? SW_SHOWNA : SW_HIDE);
 }
 
 void ChildWindow::Destroy() {
@@ -85,7 +91,8 @@ void ChildWindow::Destroy() {
     events_ = nullptr;
     target_ = nullptr;
     host_.Destroy();
-    if (hwnd_) SendMessageA(mdiClient_, WM_MDIDESTROY, reinterpret_cast<WPARAM>(hwnd_), 0);
+    if (hwnd_)
+        SendMessageA(mdiClient_, WM_MDIDESTROY, reinterpret_cast<WPARAM>(hwnd_), 0);
 }
 
 void ChildWindow::OnDestroyed() {
@@ -97,19 +104,28 @@ void ChildWindow::OnDestroyed() {
 }
 
 void ChildWindow::ResizeBrowser() {
-    if (!hwnd_) return;
+    if (!hwnd_)
+        return;
     RECT client{};
     GetClientRect(hwnd_, &client);
     host_.Resize(client.right, client.bottom);
 }
 
 bool ChildWindow::OnSysCommand(WPARAM command) {
-    if (!events_) return false;
+    if (!events_)
+        return false;
     switch (command & 0xFFF0) {
-        case SC_MINIMIZE: events_->OnSizeCommand(ChildWindowEvents::SizeCommand::Minimize); break;
-        case SC_RESTORE: events_->OnSizeCommand(ChildWindowEvents::SizeCommand::Restore); break;
-        case SC_MAXIMIZE: events_->OnSizeCommand(ChildWindowEvents::SizeCommand::Maximize); break;
-        default: break;
+        case SC_MINIMIZE:
+            events_->OnSizeCommand(ChildWindowEvents::SizeCommand::Minimize);
+            break;
+        case SC_RESTORE:
+            events_->OnSizeCommand(ChildWindowEvents::SizeCommand::Restore);
+            break;
+        case SC_MAXIMIZE:
+            events_->OnSizeCommand(ChildWindowEvents::SizeCommand::Maximize);
+            break;
+        default:
+            break;
     }
     return false;
 }
@@ -122,10 +138,12 @@ LRESULT ChildWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return result;
         }
         case WM_CLOSE:
-            if (events_) events_->OnCloseRequest();  // the core destroys the window if it goes
+            if (events_)
+                events_->OnCloseRequest();  // the core destroys the window if it goes
             return 0;
         case WM_MDIACTIVATE:
-            if (events_) events_->OnMdiActivate(reinterpret_cast<HWND>(lParam) == hwnd_);
+            if (events_)
+                events_->OnMdiActivate(reinterpret_cast<HWND>(lParam) == hwnd_);
             return Default(message, wParam, lParam);
         case WM_SYSCOMMAND:
             OnSysCommand(wParam);
@@ -134,10 +152,12 @@ LRESULT ChildWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             host_.FocusPage();
             return 0;
         case WM_TIMER:
-            if (target_) target_->OnTimer(static_cast<uint32_t>(wParam));
+            if (target_)
+                target_->OnTimer(static_cast<uint32_t>(wParam));
             return 0;
         case UM_FOCUS_PAGE:
-            if (target_) target_->OnPosted(message, wParam, lParam);
+            if (target_)
+                target_->OnPosted(message, wParam, lParam);
             return 0;
         case WM_DESTROY:
             host_.Destroy();

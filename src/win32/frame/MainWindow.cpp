@@ -30,9 +30,12 @@ constexpr int kUndoMenuFixedItems = 3;
 // RegisterHotKey wants Alt 1, Ctrl 2, Shift 4.
 UINT HotKeyModifiers(int stored) {
     UINT modifiers = 0;
-    if (stored & 1) modifiers |= MOD_SHIFT;
-    if (stored & 2) modifiers |= MOD_CONTROL;
-    if (stored & 4) modifiers |= MOD_ALT;
+    if (stored & 1)
+        modifiers |= MOD_SHIFT;
+    if (stored & 2)
+        modifiers |= MOD_CONTROL;
+    if (stored & 4)
+        modifiers |= MOD_ALT;
     return modifiers;
 }
 
@@ -60,12 +63,14 @@ MainWindow::MainWindow(CBrowserApp& app, CMainFrame& frame, Win32EventLoop& loop
 
 MainWindow::~MainWindow() {
     children_.clear();
-    if (hwnd_) DestroyWindow(hwnd_);
+    if (hwnd_)
+        DestroyWindow(hwnd_);
 }
 
 bool MainWindow::Create() {
     HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
-    if (!icon) icon = LoadIcon(nullptr, IDI_APPLICATION);
+    if (!icon)
+        icon = LoadIcon(nullptr, IDI_APPLICATION);
     if (!RegisterClassOnce(kClassName, CS_DBLCLKS, icon,
                            reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1)))
         return false;
@@ -83,16 +88,19 @@ void MainWindow::ShowFromSettings(int showCommand) {
                      placement.height, SWP_NOZORDER | SWP_NOACTIVATE);
     const bool minimized = showCommand == SW_SHOWMINIMIZED || showCommand == SW_MINIMIZE ||
                            showCommand == SW_SHOWMINNOACTIVE;
-    if (prefs.zoomed && !minimized) showCommand = SW_SHOWMAXIMIZED;
+    if (prefs.zoomed && !minimized)
+        showCommand = SW_SHOWMAXIMIZED;
     ShowWindow(hwnd_, showCommand);
     UpdateWindow(hwnd_);
 }
 
 bool MainWindow::TranslateFrameMessage(MSG& msg) {
-    if (mdiClient_ && TranslateMDISysAccel(mdiClient_, &msg)) return true;
-    if (accelerators_ && TranslateAcceleratorA(hwnd_, accelerators_.get(), &msg)) return true;
-    if (ChildWindow* active = ChildOf(reinterpret_cast<HWND>(
-            SendMessageA(mdiClient_, WM_MDIGETACTIVE, 0, 0))))
+    if (mdiClient_ && TranslateMDISysAccel(mdiClient_, &msg))
+        return true;
+    if (accelerators_ && TranslateAcceleratorA(hwnd_, accelerators_.get(), &msg))
+        return true;
+    if (ChildWindow* active =
+            ChildOf(reinterpret_cast<HWND>(SendMessageA(mdiClient_, WM_MDIGETACTIVE, 0, 0))))
         return active->Host().TranslateKeyboardMessage(msg);
     return false;
 }
@@ -106,7 +114,8 @@ HMENU MainWindow::WindowMenu() const {
 bool MainWindow::OnCreate() {
     MarkMainWindow(hwnd_);
     menuBar_ = BuildTranslatedMenu(BuiltinMainMenu(), MenuShape::Bar, app_.Lang(), "MenuMain");
-    if (menuBar_) SetMenu(hwnd_, menuBar_.get());
+    if (menuBar_)
+        SetMenu(hwnd_, menuBar_.get());
     accelerators_ = BuildAcceleratorTable(AcceleratorTable());
 
     CLIENTCREATESTRUCT ccs{};
@@ -115,7 +124,8 @@ bool MainWindow::OnCreate() {
     mdiClient_ = CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
                                  WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL,
                                  0, 0, 0, 0, hwnd_, nullptr, GetModuleHandleA(nullptr), &ccs);
-    if (!mdiClient_ || !CreateBars()) return false;
+    if (!mdiClient_ || !CreateBars())
+        return false;
     loop_.RegisterTarget(kFrameTarget, hwnd_);
     frame_.OnCreate(FrameWidgets{*this, tabs_, address_, status_});
     Layout();
@@ -128,12 +138,14 @@ bool MainWindow::CreateBars() {
                                  RBS_VARHEIGHT | RBS_BANDBORDERS | CCS_NODIVIDER,
                              0, 0, 0, 0, hwnd_, reinterpret_cast<HMENU>(INT_PTR{kRebarId}),
                              GetModuleHandleA(nullptr), nullptr);
-    if (!rebar_) return false;
+    if (!rebar_)
+        return false;
     if (!address_.Create(rebar_, kAddressId, [this](const std::string& text) {
             frame_.NewChild(ChildMode::ReuseOrCreate, NavKind::Url, text, nullptr, true);
         }))
         return false;
-    if (!tabs_.Create(rebar_, kTabBarId)) return false;
+    if (!tabs_.Create(rebar_, kTabBarId))
+        return false;
     AddBand(kAddressBandId, address_.Handle(), address_.Height(), true);
     AddBand(kTabBandId, tabs_.Handle(), tabs_.IdealHeight(),
             app_.Settings().Get(keys::BandShown, 0) != 0);
@@ -156,7 +168,8 @@ void MainWindow::AddBand(int id, HWND child, int height, bool visible) {
 
 void MainWindow::FitTabBand() {
     const int index = static_cast<int>(SendMessageA(rebar_, RB_IDTOINDEX, kTabBandId, 0));
-    if (index < 0) return;
+    if (index < 0)
+        return;
     REBARBANDINFOA band{};
     band.cbSize = sizeof(band);
     band.fMask = RBBIM_CHILDSIZE;
@@ -168,7 +181,8 @@ void MainWindow::FitTabBand() {
 }
 
 void MainWindow::Layout() {
-    if (!mdiClient_) return;
+    if (!mdiClient_)
+        return;
     RECT client{};
     GetClientRect(hwnd_, &client);
     SendMessageA(rebar_, WM_SIZE, 0, 0);
@@ -231,7 +245,8 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_QUERYENDSESSION:
             return TRUE;
         case WM_ENDSESSION:
-            if (wParam) frame_.OnCloseRequest(true);
+            if (wParam)
+                frame_.OnCloseRequest(true);
             return 0;
         case WM_CLOSE:
             frame_.OnCloseRequest(false);
@@ -266,7 +281,8 @@ void MainWindow::OnInitMenuPopup(HMENU menu) {
     const int count = GetMenuItemCount(menu);
     for (int i = 0; i < count; ++i) {
         const UINT id = GetMenuItemID(menu, i);
-        if (id == static_cast<UINT>(-1) || id == 0 || id >= kFirstMdiChild) continue;
+        if (id == static_cast<UINT>(-1) || id == 0 || id >= kFirstMdiChild)
+            continue;
         // Commands of parts that are not there yet show greyed rather than doing nothing.
         const CommandState state = frame_.HandlesCommand(static_cast<int>(id))
                                        ? frame_.QueryCommand(static_cast<int>(id))
@@ -294,13 +310,17 @@ void MainWindow::OnTabContextMenu() {
     POINT cursor{};
     GetCursorPos(&cursor);
     const int tab = tabs_.HitTest(cursor);
-    if (tab < 0) return;
-    UniqueMenu menu = BuildTranslatedMenu(BuiltinTabMenu(), MenuShape::Popup, app_.Lang(), "MenuTab");
-    if (!menu) return;
+    if (tab < 0)
+        return;
+    UniqueMenu menu =
+        BuildTranslatedMenu(BuiltinTabMenu(), MenuShape::Popup, app_.Lang(), "MenuTab");
+    if (!menu)
+        return;
     OnInitMenuPopup(menu.get());
     const int id = TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, cursor.x, cursor.y,
                                   0, hwnd_, nullptr);
-    if (id > 0) frame_.OnTabMenuCommand(id, tab);
+    if (id > 0)
+        frame_.OnTabMenuCommand(id, tab);
 }
 
 void MainWindow::OnTrayIcon(LPARAM event) {
@@ -309,13 +329,15 @@ void MainWindow::OnTrayIcon(LPARAM event) {
     } else if (event == WM_RBUTTONUP) {
         UniqueMenu menu =
             BuildTranslatedMenu(BuiltinTrayMenu(), MenuShape::Popup, app_.Lang(), "MenuTray");
-        if (!menu) return;
+        if (!menu)
+            return;
         POINT cursor{};
         GetCursorPos(&cursor);
         SetForegroundWindow(hwnd_);
         const int id = TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, cursor.x,
                                       cursor.y, 0, hwnd_, nullptr);
-        if (id > 0) PostMessageA(hwnd_, WM_COMMAND, static_cast<WPARAM>(id), 0);
+        if (id > 0)
+            PostMessageA(hwnd_, WM_COMMAND, static_cast<WPARAM>(id), 0);
     }
 }
 
@@ -336,14 +358,23 @@ void MainWindow::OnDropFiles(HDROP drop) {
 LRESULT MainWindow::OnSysCommand(WPARAM wParam, LPARAM lParam) {
     CMainFrame::SysCommand command = CMainFrame::SysCommand::Other;
     switch (wParam & 0xFFF0) {
-        case SC_MINIMIZE: command = CMainFrame::SysCommand::Minimize; break;
-        case SC_CLOSE: command = CMainFrame::SysCommand::Close; break;
-        case SC_RESTORE: command = CMainFrame::SysCommand::Restore; break;
-        default: break;
+        case SC_MINIMIZE:
+            command = CMainFrame::SysCommand::Minimize;
+            break;
+        case SC_CLOSE:
+            command = CMainFrame::SysCommand::Close;
+            break;
+        case SC_RESTORE:
+            command = CMainFrame::SysCommand::Restore;
+            break;
+        default:
+            break;
     }
-    if (frame_.OnSysCommand(command)) return 0;
+    if (frame_.OnSysCommand(command))
+        return 0;
     const LRESULT result = Default(WM_SYSCOMMAND, wParam, lParam);
-    if (command == CMainFrame::SysCommand::Minimize) frame_.AfterMinimize();
+    if (command == CMainFrame::SysCommand::Minimize)
+        frame_.AfterMinimize();
     return result;
 }
 
@@ -357,14 +388,14 @@ void MainWindow::OnHandOver() {
 
 ChildWindow* MainWindow::ChildOf(HWND hwnd) const {
     for (const auto& [id, child] : children_)
-        if (child->Handle() == hwnd) return child.get();
+        if (child->Handle() == hwnd)
+            return child.get();
     return nullptr;
 }
 
 lumbrel::ChildWindow* MainWindow::CreateChild(ChildId id, const ChildCreateOptions& options,
                                               ChildWindowEvents& events,
-                                              BrowserEvents& browserEvents,
-                                              MessageTarget& target) {
+                                              BrowserEvents& browserEvents, MessageTarget& target) {
     auto child =
         std::make_unique<ChildWindow>(id, events, browserEvents, target, app_.Ports().codePage);
     ChildWindow* raw = child.get();
@@ -451,7 +482,8 @@ void MainWindow::Hide() {
 void MainWindow::SetTitle(const std::string& text) {
     char current[256] = {};
     GetWindowTextA(hwnd_, current, sizeof(current));
-    if (text != current) SetWindowTextA(hwnd_, text.c_str());
+    if (text != current)
+        SetWindowTextA(hwnd_, text.c_str());
 }
 
 void MainWindow::RefreshCommandStates() {
@@ -464,7 +496,8 @@ void MainWindow::Destroy() {
 }
 
 ShowState MainWindow::CurrentShowState() {
-    if (IsIconic(hwnd_)) return ShowState::Minimized;
+    if (IsIconic(hwnd_))
+        return ShowState::Minimized;
     return IsZoomed(hwnd_) ? ShowState::Maximized : ShowState::Normal;
 }
 
@@ -485,7 +518,8 @@ std::vector<BandLayout> MainWindow::Bands() {
         REBARBANDINFOA band{};
         band.cbSize = sizeof(band);
         band.fMask = RBBIM_ID | RBBIM_SIZE | RBBIM_STYLE;
-        SendMessageA(rebar_, RB_GETBANDINFOA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&band));
+        SendMessageA(rebar_, RB_GETBANDINFOA, static_cast<WPARAM>(i),
+                     reinterpret_cast<LPARAM>(&band));
         bands.push_back(BandLayout{static_cast<int>(band.wID), static_cast<int>(band.cx),
                                    static_cast<int>(band.fStyle), !(band.fStyle & RBBS_HIDDEN)});
     }
@@ -497,16 +531,19 @@ bool MainWindow::StatusBarVisible() {
 }
 
 void MainWindow::RebuildMenus() {
-    if (!RebuildMenu(menuBar_, BuiltinMainMenu(), MenuShape::Bar, app_.Lang(), "MenuMain")) return;
+    if (!RebuildMenu(menuBar_, BuiltinMainMenu(), MenuShape::Bar, app_.Lang(), "MenuMain"))
+        return;
     SendMessageA(mdiClient_, WM_MDISETMENU, reinterpret_cast<WPARAM>(menuBar_.get()),
                  reinterpret_cast<LPARAM>(WindowMenu()));
     DrawMenuBar(hwnd_);
 }
 
 void MainWindow::SetUndoCloseItems(const std::vector<MenuEntry>& items) {
-    if (!menuBar_) return;
+    if (!menuBar_)
+        return;
     HMENU undo = SubmenuFor(menuBar_.get(), BuiltinMainMenu(), MenuRole::UndoClose);
-    if (!undo) return;
+    if (!undo)
+        return;
     while (GetMenuItemCount(undo) > kUndoMenuFixedItems)
         DeleteMenu(undo, kUndoMenuFixedItems, MF_BYPOSITION);
     for (const MenuEntry& item : items)
@@ -514,13 +551,14 @@ void MainWindow::SetUndoCloseItems(const std::vector<MenuEntry>& items) {
 }
 
 bool MainWindow::RegisterShowHideHotKey(int modifiers, int virtualKey) {
-    hotKeyRegistered_ =
-        RegisterHotKey(hwnd_, 0, HotKeyModifiers(modifiers), static_cast<UINT>(virtualKey)) != FALSE;
+    hotKeyRegistered_ = RegisterHotKey(hwnd_, 0, HotKeyModifiers(modifiers),
+                                       static_cast<UINT>(virtualKey)) != FALSE;
     return hotKeyRegistered_;
 }
 
 void MainWindow::UnregisterShowHideHotKey() {
-    if (hotKeyRegistered_) UnregisterHotKey(hwnd_, 0);
+    if (hotKeyRegistered_)
+        UnregisterHotKey(hwnd_, 0);
     hotKeyRegistered_ = false;
 }
 
@@ -532,14 +570,16 @@ bool MainWindow::ShowTrayIcon() {
     data.uFlags = NIF_ICON | NIF_MESSAGE | NIF_TIP;
     data.uCallbackMessage = kTrayMessage;
     data.hIcon = reinterpret_cast<HICON>(GetClassLongPtrA(hwnd_, GCLP_HICONSM));
-    if (!data.hIcon) data.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
+    if (!data.hIcon)
+        data.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
     lstrcpynA(data.szTip, CBrowserApp::kAppName, sizeof(data.szTip));
     trayShown_ = Shell_NotifyIconA(NIM_ADD, &data) != FALSE;
     return trayShown_;
 }
 
 void MainWindow::RemoveTrayIcon() {
-    if (!trayShown_) return;
+    if (!trayShown_)
+        return;
     NOTIFYICONDATAA data{};
     data.cbSize = sizeof(data);
     data.hWnd = hwnd_;

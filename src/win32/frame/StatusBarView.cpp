@@ -13,11 +13,11 @@ constexpr int kProgressWidth = 150;
 }  // namespace
 
 bool StatusBarView::Create(HWND parent, int controlId) {
-    bar_ = CreateWindowExA(0, STATUSCLASSNAMEA, "",
-                           WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | SBARS_SIZEGRIP, 0, 0, 0, 0,
-                           parent, reinterpret_cast<HMENU>(INT_PTR{controlId}),
-                           GetModuleHandleA(nullptr), nullptr);
-    if (!bar_) return false;
+    bar_ = CreateWindowExA(
+        0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | SBARS_SIZEGRIP, 0, 0, 0,
+        0, parent, reinterpret_cast<HMENU>(INT_PTR{controlId}), GetModuleHandleA(nullptr), nullptr);
+    if (!bar_)
+        return false;
     progress_ = CreateWindowExA(0, PROGRESS_CLASSA, "", WS_CHILD | PBS_SMOOTH, 0, 0, 0, 0, bar_,
                                 nullptr, GetModuleHandleA(nullptr), nullptr);
     SendMessageA(progress_, PBM_SETRANGE32, 0, 100);
@@ -26,7 +26,8 @@ bool StatusBarView::Create(HWND parent, int controlId) {
 }
 
 void StatusBarView::Layout() {
-    if (!bar_) return;
+    if (!bar_)
+        return;
     SendMessageA(bar_, WM_SIZE, 0, 0);
     RECT client{};
     GetClientRect(bar_, &client);
@@ -41,7 +42,8 @@ void StatusBarView::Layout() {
 }
 
 int StatusBarView::Height() const {
-    if (!bar_ || !IsWindowVisible(bar_)) return 0;
+    if (!bar_ || !IsWindowVisible(bar_))
+        return 0;
     RECT rect{};
     GetWindowRect(bar_, &rect);
     return rect.bottom - rect.top;

@@ -14,11 +14,13 @@ constexpr int kImageSize = 16;
 // unread, protected, saved, (unused), read, marked.
 HIMAGELIST CreateStateImages() {
     static const COLORREF kColors[kImageCount] = {
-        RGB(120, 200, 120), RGB(200, 200, 80), RGB(230, 170, 60), RGB(240, 120, 40),
-        RGB(90, 90, 90),    RGB(70, 130, 230), RGB(200, 60, 60),  RGB(60, 160, 160),
+        RGB(120, 200, 120), RGB(200, 200, 80),  RGB(230, 170, 60), RGB(240, 120, 40),
+        RGB(90, 90, 90),    RGB(70, 130, 230),  RGB(200, 60, 60),  RGB(60, 160, 160),
         RGB(0, 0, 0),       RGB(170, 170, 170), RGB(230, 80, 200)};
-    HIMAGELIST list = ImageList_Create(kImageSize, kImageSize, ILC_COLOR24 | ILC_MASK, kImageCount, 0);
-    if (!list) return nullptr;
+    HIMAGELIST list =
+        ImageList_Create(kImageSize, kImageSize, ILC_COLOR24 | ILC_MASK, kImageCount, 0);
+    if (!list)
+        return nullptr;
     HDC screen = GetDC(nullptr);
     HDC dc = CreateCompatibleDC(screen);
     for (COLORREF color : kColors) {
@@ -46,20 +48,23 @@ HIMAGELIST CreateStateImages() {
 }  // namespace
 
 TabControlView::~TabControlView() {
-    if (images_) ImageList_Destroy(images_);
+    if (images_)
+        ImageList_Destroy(images_);
 }
 
 bool TabControlView::Create(HWND parent, int controlId) {
-    hwnd_ = CreateWindowExA(0, WC_TABCONTROLA, "",
-                            WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TCS_MULTILINE |
-                                TCS_FOCUSNEVER | TCS_TOOLTIPS,
-                            0, 0, 400, 24, parent, reinterpret_cast<HMENU>(INT_PTR{controlId}),
-                            GetModuleHandleA(nullptr), nullptr);
-    if (!hwnd_) return false;
+    hwnd_ = CreateWindowExA(
+        0, WC_TABCONTROLA, "",
+        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TCS_MULTILINE | TCS_FOCUSNEVER | TCS_TOOLTIPS, 0,
+        0, 400, 24, parent, reinterpret_cast<HMENU>(INT_PTR{controlId}), GetModuleHandleA(nullptr),
+        nullptr);
+    if (!hwnd_)
+        return false;
     SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
                  FALSE);
     images_ = CreateStateImages();
-    if (images_) TabCtrl_SetImageList(hwnd_, images_);
+    if (images_)
+        TabCtrl_SetImageList(hwnd_, images_);
     return true;
 }
 
@@ -83,7 +88,8 @@ void TabControlView::Insert(int index, const std::string& text, ChildId child) {
     item.pszText = copy.data();
     item.iImage = -1;
     item.lParam = static_cast<LPARAM>(child);
-    SendMessageA(hwnd_, TCM_INSERTITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    SendMessageA(hwnd_, TCM_INSERTITEMA, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(&item));
 }
 
 void TabControlView::Delete(int index) {

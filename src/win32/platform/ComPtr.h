@@ -12,7 +12,7 @@ namespace lumbrel::win32 {
 
 template <class T>
 class ComPtr {
-  public:
+public:
     ComPtr() noexcept = default;
     ComPtr(std::nullptr_t) noexcept {}
     // Shares `pointer`: takes a reference of its own.
@@ -74,7 +74,7 @@ class ComPtr {
         return a.pointer_ == b.pointer_;
     }
 
-  private:
+private:
     T* pointer_ = nullptr;
 };
 

@@ -36,7 +36,7 @@ SAFEARRAY* ByteArrayOf(const VARIANT& value) noexcept {
 }
 
 class SafeArrayData {
-  public:
+public:
     explicit SafeArrayData(SAFEARRAY* array) noexcept : array_(array) {
         if (FAILED(SafeArrayAccessData(array_, &data_)))
             data_ = nullptr;
@@ -50,7 +50,7 @@ class SafeArrayData {
 
     char* Bytes() const noexcept { return static_cast<char*>(data_); }
 
-  private:
+private:
     SAFEARRAY* array_;
     void* data_ = nullptr;
 };

@@ -16,7 +16,7 @@
 namespace lumbrel::win32 {
 
 class Bstr {
-  public:
+public:
     Bstr() noexcept = default;
     ~Bstr() { SysFreeString(value_); }
     Bstr(Bstr&& other) noexcept;
@@ -33,7 +33,7 @@ class Bstr {
     BSTR* Put() noexcept;
     BSTR Detach() noexcept;
 
-  private:
+private:
     BSTR value_ = nullptr;
 };
 
@@ -41,7 +41,7 @@ class Bstr {
 std::string AnsiFromBstr(const CodePage& codePage, BSTR text);
 
 class Variant {
-  public:
+public:
     Variant() noexcept { VariantInit(&value_); }
     ~Variant() { VariantClear(&value_); }
     Variant(Variant&& other) noexcept;
@@ -61,7 +61,7 @@ class Variant {
     // The slot for an [out] VARIANT: clears what is held first.
     VARIANT* Put() noexcept;
 
-  private:
+private:
     VARIANT value_;
 };
 

@@ -14,7 +14,7 @@ namespace lumbrel::win32 {
 
 template <typename Traits>
 class UniqueResource {
-  public:
+public:
     using Handle = typename Traits::Handle;
 
     UniqueResource() noexcept = default;
@@ -42,7 +42,7 @@ class UniqueResource {
         handle_ = handle;
     }
 
-  private:
+private:
     Handle handle_ = Traits::None();
 };
 

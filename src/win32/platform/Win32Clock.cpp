@@ -19,7 +19,8 @@ int64_t Win32Clock::PerformanceCounter() {
 
 int64_t Win32Clock::PerformanceFrequency() {
     LARGE_INTEGER value{};
-    if (!QueryPerformanceFrequency(&value) || value.QuadPart <= 0) return 1000;
+    if (!QueryPerformanceFrequency(&value) || value.QuadPart <= 0)
+        return 1000;
     return value.QuadPart;
 }
 

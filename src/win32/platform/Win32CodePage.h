@@ -12,7 +12,7 @@
 namespace lumbrel::win32 {
 
 class Win32CodePage : public CodePage {
-  public:
+public:
     // CP_ACP: whatever ANSI code page the system runs with.
     static constexpr unsigned kSystemAnsi = 0;
 
@@ -31,7 +31,7 @@ class Win32CodePage : public CodePage {
     std::string AnsiToUtf8(std::string_view ansi) const override;
     std::string Utf8ToAnsi(std::string_view utf8) const override;
 
-  private:
+private:
     unsigned codePage_;
     std::array<bool, 256> leadBytes_{};
 };

@@ -8,12 +8,14 @@ std::string Win32Environment::ModulePath() {
     std::string path(MAX_PATH, '\0');
     for (;;) {
         DWORD n = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (n == 0) return {};
+        if (n == 0)
+            return {};
         if (n < path.size()) {
             path.resize(n);
             return path;
         }
-        if (path.size() >= 32768) return {};
+        if (path.size() >= 32768)
+            return {};
         path.resize(path.size() * 2);
     }
 }
@@ -25,7 +27,8 @@ std::string Win32Environment::CommandLine() {
 
 std::optional<std::string> Win32Environment::Variable(const std::string& name) {
     DWORD n = GetEnvironmentVariableA(name.c_str(), nullptr, 0);
-    if (n == 0) return std::nullopt;
+    if (n == 0)
+        return std::nullopt;
     std::string value(n, '\0');
     n = GetEnvironmentVariableA(name.c_str(), value.data(), n);
     value.resize(n);
@@ -34,11 +37,13 @@ std::optional<std::string> Win32Environment::Variable(const std::string& name) {
 
 std::string Win32Environment::ExpandVariables(const std::string& text, size_t maxLength) {
     DWORD n = ExpandEnvironmentStringsA(text.c_str(), nullptr, 0);
-    if (n == 0) return text.substr(0, maxLength);
+    if (n == 0)
+        return text.substr(0, maxLength);
     std::string value(n, '\0');
     n = ExpandEnvironmentStringsA(text.c_str(), value.data(), n);
     value.resize(n > 0 ? n - 1 : 0);
-    if (value.size() > maxLength) value.resize(maxLength);
+    if (value.size() > maxLength)
+        value.resize(maxLength);
     return value;
 }
 

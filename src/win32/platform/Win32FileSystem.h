@@ -13,7 +13,7 @@
 namespace lumbrel::win32 {
 
 class Win32FileSystem final : public FileSystem {
-  public:
+public:
     // Whole-file reads stop here: no file the program reads comes near it, and a 32-bit
     // process must not try to hold a runaway one.
     static constexpr uint64_t kMaxReadSize = 256u * 1024u * 1024u;

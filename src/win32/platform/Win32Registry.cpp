@@ -9,9 +9,12 @@ namespace {
 
 HKEY RootKey(RegRoot root) {
     switch (root) {
-        case RegRoot::LocalMachine: return HKEY_LOCAL_MACHINE;
-        case RegRoot::ClassesRoot: return HKEY_CLASSES_ROOT;
-        case RegRoot::CurrentUser: break;
+        case RegRoot::LocalMachine:
+            return HKEY_LOCAL_MACHINE;
+        case RegRoot::ClassesRoot:
+            return HKEY_CLASSES_ROOT;
+        case RegRoot::CurrentUser:
+            break;
     }
     return HKEY_CURRENT_USER;
 }
@@ -23,10 +26,12 @@ public:
         LONG rc = create ? RegCreateKeyExA(RootKey(root), path.c_str(), 0, nullptr, 0, access,
                                            nullptr, &key_, nullptr)
                          : RegOpenKeyExA(RootKey(root), path.c_str(), 0, access, &key_);
-        if (rc != ERROR_SUCCESS) key_ = nullptr;
+        if (rc != ERROR_SUCCESS)
+            key_ = nullptr;
     }
     ~OpenKey() {
-        if (key_) RegCloseKey(key_);
+        if (key_)
+            RegCloseKey(key_);
     }
     OpenKey(const OpenKey&) = delete;
     OpenKey& operator=(const OpenKey&) = delete;
@@ -46,7 +51,8 @@ bool Win32Registry::KeyExists(RegRoot root, const std::string& key) {
 std::optional<std::string> Win32Registry::ReadString(RegRoot root, const std::string& key,
                                                      const std::string& name) {
     OpenKey k(root, key, KEY_READ, false);
-    if (!k) return std::nullopt;
+    if (!k)
+        return std::nullopt;
     DWORD type = 0;
     DWORD size = 0;
     if (RegQueryValueExA(k.get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
@@ -59,14 +65,16 @@ std::optional<std::string> Win32Registry::ReadString(RegRoot root, const std::st
                          reinterpret_cast<BYTE*>(value.data()), &got) != ERROR_SUCCESS)
         return std::nullopt;
     value.resize(got < value.size() ? got : value.size());
-    while (!value.empty() && value.back() == '\0') value.pop_back();
+    while (!value.empty() && value.back() == '\0')
+        value.pop_back();
     return value;
 }
 
 std::optional<uint32_t> Win32Registry::ReadDword(RegRoot root, const std::string& key,
                                                  const std::string& name) {
     OpenKey k(root, key, KEY_READ, false);
-    if (!k) return std::nullopt;
+    if (!k)
+        return std::nullopt;
     DWORD type = 0;
     DWORD value = 0;
     DWORD size = sizeof(value);
@@ -105,7 +113,8 @@ bool Win32Registry::DeleteKey(RegRoot root, const std::string& key) {
 std::vector<std::string> Win32Registry::SubKeys(RegRoot root, const std::string& key) {
     std::vector<std::string> names;
     OpenKey k(root, key, KEY_READ, false);
-    if (!k) return names;
+    if (!k)
+        return names;
     char name[256];
     for (DWORD i = 0;; ++i) {
         DWORD length = sizeof(name);

@@ -13,7 +13,8 @@ template <typename T>
 struct Released {
     T* p = nullptr;
     ~Released() {
-        if (p) p->Release();
+        if (p)
+            p->Release();
     }
 };
 
@@ -22,7 +23,8 @@ class OpenClipboardScope {
 public:
     OpenClipboardScope() : open_(OpenClipboard(nullptr) != FALSE) {}
     ~OpenClipboardScope() {
-        if (open_) CloseClipboard();
+        if (open_)
+            CloseClipboard();
     }
     OpenClipboardScope(const OpenClipboardScope&) = delete;
     OpenClipboardScope& operator=(const OpenClipboardScope&) = delete;
@@ -36,9 +38,10 @@ private:
 
 bool Win32Shell::Execute(const std::string& verb, const std::string& file,
                          const std::string& parameters, const std::string& directory) {
-    HINSTANCE result = ShellExecuteA(nullptr, verb.empty() ? nullptr : verb.c_str(), file.c_str(),
-                                     parameters.empty() ? nullptr : parameters.c_str(),
-                                     directory.empty() ? nullptr : directory.c_str(), SW_SHOWNORMAL);
+    HINSTANCE result =
+        ShellExecuteA(nullptr, verb.empty() ? nullptr : verb.c_str(), file.c_str(),
+                      parameters.empty() ? nullptr : parameters.c_str(),
+                      directory.empty() ? nullptr : directory.c_str(), SW_SHOWNORMAL);
     return reinterpret_cast<INT_PTR>(result) > 32;
 }
 
@@ -51,10 +54,12 @@ std::optional<std::string> Win32Shell::ResolveLink(const std::string& path) {
     if (FAILED(link.p->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file.p))))
         return std::nullopt;
     const int length = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
-    if (length <= 0) return std::nullopt;
+    if (length <= 0)
+        return std::nullopt;
     std::wstring widePath(static_cast<size_t>(length), L'\0');
     MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, widePath.data(), length);
-    if (FAILED(file.p->Load(widePath.c_str(), STGM_READ))) return std::nullopt;
+    if (FAILED(file.p->Load(widePath.c_str(), STGM_READ)))
+        return std::nullopt;
     char target[MAX_PATH] = {};
     if (link.p->GetPath(target, MAX_PATH, nullptr, 0) != S_OK || target[0] == '\0')
         return std::nullopt;
@@ -63,11 +68,14 @@ std::optional<std::string> Win32Shell::ResolveLink(const std::string& path) {
 
 std::string Win32Shell::ClipboardText() {
     OpenClipboardScope clipboard;
-    if (!clipboard) return {};
+    if (!clipboard)
+        return {};
     HANDLE data = GetClipboardData(CF_TEXT);
-    if (!data) return {};
+    if (!data)
+        return {};
     const char* text = static_cast<const char*>(GlobalLock(data));
-    if (!text) return {};
+    if (!text)
+        return {};
     // The block may lack a terminator: never read past its size.
     const size_t size = GlobalSize(data);
     std::string result(text, strnlen(text, size));

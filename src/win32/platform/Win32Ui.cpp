@@ -7,21 +7,30 @@ namespace {
 
 UINT ButtonStyle(MsgButtons buttons) {
     switch (buttons) {
-        case MsgButtons::OkCancel: return MB_OKCANCEL;
-        case MsgButtons::YesNo: return MB_YESNO;
-        case MsgButtons::YesNoCancel: return MB_YESNOCANCEL;
-        case MsgButtons::Ok: break;
+        case MsgButtons::OkCancel:
+            return MB_OKCANCEL;
+        case MsgButtons::YesNo:
+            return MB_YESNO;
+        case MsgButtons::YesNoCancel:
+            return MB_YESNOCANCEL;
+        case MsgButtons::Ok:
+            break;
     }
     return MB_OK;
 }
 
 UINT IconStyle(MsgIcon icon) {
     switch (icon) {
-        case MsgIcon::Information: return MB_ICONINFORMATION;
-        case MsgIcon::Warning: return MB_ICONWARNING;
-        case MsgIcon::Error: return MB_ICONERROR;
-        case MsgIcon::Question: return MB_ICONQUESTION;
-        case MsgIcon::None: break;
+        case MsgIcon::Information:
+            return MB_ICONINFORMATION;
+        case MsgIcon::Warning:
+            return MB_ICONWARNING;
+        case MsgIcon::Error:
+            return MB_ICONERROR;
+        case MsgIcon::Question:
+            return MB_ICONQUESTION;
+        case MsgIcon::None:
+            break;
     }
     return 0;
 }
@@ -30,31 +39,38 @@ UINT IconStyle(MsgIcon icon) {
 
 MsgResult Win32Ui::MessageBox(const std::string& text, MsgButtons buttons, MsgIcon icon) {
     switch (MessageBoxA(Owner(), text.c_str(), title_, ButtonStyle(buttons) | IconStyle(icon))) {
-        case IDOK: return MsgResult::Ok;
-        case IDYES: return MsgResult::Yes;
-        case IDNO: return MsgResult::No;
-        default: return MsgResult::Cancel;
+        case IDOK:
+            return MsgResult::Ok;
+        case IDYES:
+            return MsgResult::Yes;
+        case IDNO:
+            return MsgResult::No;
+        default:
+            return MsgResult::Cancel;
     }
 }
 
 std::optional<std::string> Win32Ui::InputBox(const std::string& prompt,
                                              const std::string& initial) {
     InputDialog dialog(language_, prompt, initial);
-    if (dialog.Run(Owner()) != IDOK) return std::nullopt;
+    if (dialog.Run(Owner()) != IDOK)
+        return std::nullopt;
     return dialog.text;
 }
 
 std::optional<PasswordAnswer> Win32Ui::PasswordBox(const std::string& prompt,
                                                    const PasswordAnswer& initial) {
     PasswordDialog dialog(language_, prompt, initial);
-    if (dialog.Run(Owner()) != IDOK) return std::nullopt;
+    if (dialog.Run(Owner()) != IDOK)
+        return std::nullopt;
     return dialog.answer;
 }
 
 std::optional<int> Win32Ui::ChooseLanguage(const LanguageRow& columnTitles,
                                            const std::vector<LanguageRow>& rows, int selected) {
     LanguageDialog dialog(language_, columnTitles, rows, selected);
-    if (dialog.Run(Owner()) != IDOK) return std::nullopt;
+    if (dialog.Run(Owner()) != IDOK)
+        return std::nullopt;
     return dialog.chosen;
 }
 

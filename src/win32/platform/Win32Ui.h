@@ -25,8 +25,7 @@ public:
     std::optional<PasswordAnswer> PasswordBox(const std::string& prompt,
                                               const PasswordAnswer& initial) override;
     std::optional<int> ChooseLanguage(const LanguageRow& columnTitles,
-                                      const std::vector<LanguageRow>& rows,
-                                      int selected) override;
+                                      const std::vector<LanguageRow>& rows, int selected) override;
 
 private:
     HWND Owner() const { return owner_ && IsWindow(owner_) ? owner_ : nullptr; }

@@ -6,8 +6,10 @@
 #pragma once
 
 // Windows Sockets 2 must come before <windows.h>, which would pull in the old header.
+// clang-format off
 #include <winsock2.h>
 #include <windows.h>
+// clang-format on
 
 #undef GetProfileInt
 #undef GetProfileString

@@ -13,7 +13,8 @@ std::string ModalDialog::ItemText(int id) const {
     HWND item = Item(id);
     const int length = item ? GetWindowTextLengthA(item) : 0;
     std::string text(static_cast<size_t>(length) + 1, '\0');
-    if (length > 0) GetWindowTextA(item, text.data(), length + 1);
+    if (length > 0)
+        GetWindowTextA(item, text.data(), length + 1);
     text.resize(static_cast<size_t>(length));
     return text;
 }
@@ -25,11 +26,13 @@ INT_PTR CALLBACK ModalDialog::Procedure(HWND hwnd, UINT message, WPARAM wParam, 
         SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
         self->hwnd_ = hwnd;
     }
-    if (!self) return FALSE;
+    if (!self)
+        return FALSE;
     try {
         return self->Handle(message, wParam, lParam);
     } catch (...) {
-        if (message == WM_INITDIALOG) EndDialog(hwnd, IDCANCEL);
+        if (message == WM_INITDIALOG)
+            EndDialog(hwnd, IDCANCEL);
         return FALSE;
     }
 }
@@ -37,12 +40,14 @@ INT_PTR CALLBACK ModalDialog::Procedure(HWND hwnd, UINT message, WPARAM wParam, 
 INT_PTR ModalDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG:
-            if (language_) LngApplyDialog(hwnd_, section_, *language_);
+            if (language_)
+                LngApplyDialog(hwnd_, section_, *language_);
             OnInit();
             return TRUE;
         case WM_COMMAND:
             if (LOWORD(wParam) == IDOK) {
-                if (OnOk()) EndDialog(hwnd_, IDOK);
+                if (OnOk())
+                    EndDialog(hwnd_, IDOK);
                 return TRUE;
             }
             if (LOWORD(wParam) == IDCANCEL) {

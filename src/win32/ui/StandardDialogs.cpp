@@ -27,14 +27,14 @@ bool InputDialog::OnOk() {
 
 // --- Password -----------------------------------------------------------------------------
 
-PasswordDialog::PasswordDialog(const Language* language, std::string prompt,
-                               PasswordAnswer initial)
+PasswordDialog::PasswordDialog(const Language* language, std::string prompt, PasswordAnswer initial)
     : ModalDialog(IDD_PASSWORD, "DialogPassword", language),
       answer(std::move(initial)),
       prompt_(std::move(prompt)) {}
 
 void PasswordDialog::OnInit() {
-    if (!prompt_.empty()) SetItemText(IDC_PASSWORD_PROMPT, prompt_);
+    if (!prompt_.empty())
+        SetItemText(IDC_PASSWORD_PROMPT, prompt_);
     SetItemText(IDC_PASSWORD_TEXT, answer.password);
     CheckDlgButton(hwnd_, IDC_PASSWORD_REMEMBER, answer.remember ? BST_CHECKED : BST_UNCHECKED);
     SetFocus(Item(IDC_PASSWORD_TEXT));
@@ -71,8 +71,8 @@ void LanguageDialog::OnInit() {
         item.mask = LVIF_TEXT;
         item.iItem = static_cast<int>(i);
         item.pszText = rows_[i].fileName.data();
-        const int row = static_cast<int>(SendMessageA(list, LVM_INSERTITEMA, 0,
-                                                      reinterpret_cast<LPARAM>(&item)));
+        const int row = static_cast<int>(
+            SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
         item.iItem = row;
         item.iSubItem = 1;
         item.pszText = rows_[i].language.data();
@@ -89,7 +89,8 @@ void LanguageDialog::OnInit() {
 
 bool LanguageDialog::OnOk() {
     const int row = ListView_GetNextItem(Item(IDC_LANG_LIST), -1, LVNI_SELECTED);
-    if (row >= 0) chosen = row;
+    if (row >= 0)
+        chosen = row;
     return true;
 }
 

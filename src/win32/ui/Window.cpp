@@ -5,7 +5,8 @@ namespace {
 
 Window* FromCreateStruct(LPARAM lParam) {
     auto* cs = reinterpret_cast<CREATESTRUCTA*>(lParam);
-    if (!cs || !cs->lpCreateParams) return nullptr;
+    if (!cs || !cs->lpCreateParams)
+        return nullptr;
     if (cs->dwExStyle & WS_EX_MDICHILD) {
         auto* mdi = static_cast<MDICREATESTRUCTA*>(cs->lpCreateParams);
         return reinterpret_cast<Window*>(mdi->lParam);
@@ -15,12 +16,12 @@ Window* FromCreateStruct(LPARAM lParam) {
 
 }  // namespace
 
-bool Window::RegisterClassOnce(const char* className, UINT style, HICON icon,
-                               HBRUSH background) {
+bool Window::RegisterClassOnce(const char* className, UINT style, HICON icon, HBRUSH background) {
     WNDCLASSEXA existing{};
     existing.cbSize = sizeof(existing);
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    if (GetClassInfoExA(instance, className, &existing)) return true;
+    if (GetClassInfoExA(instance, className, &existing))
+        return true;
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof(wc);
     wc.style = style;
@@ -47,7 +48,8 @@ LRESULT CALLBACK Window::Thunk(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
             SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
         }
     }
-    if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
+    if (!self)
+        return DefWindowProcA(hwnd, message, wParam, lParam);
 
     LRESULT result = 0;
     try {

@@ -46,7 +46,7 @@ IDispatch** DispatchSlot(const VARIANT& value) {
 
 // An event's arguments in their declared order (DISPPARAMS holds them last to first).
 class BrowserEventSink::Args {
-  public:
+public:
     explicit Args(const DISPPARAMS& params) : params_(params) {}
 
     UINT Count() const { return params_.rgvarg ? params_.cArgs : 0; }
@@ -57,7 +57,7 @@ class BrowserEventSink::Args {
     int32_t Int(UINT index) const { return Int32FromVariant((*this)[index]).value_or(0); }
     bool Bool(UINT index) const { return BoolFromVariant((*this)[index]).value_or(false); }
 
-  private:
+private:
     const DISPPARAMS& params_;
 };
 

@@ -21,7 +21,7 @@ namespace lumbrel::win32 {
 #pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
 #endif
 class BrowserEventSink final : public IDispatch {
-  public:
+public:
     // `browserIdentity` is the control's IUnknown; not owned, only compared.
     static ComPtr<BrowserEventSink> Create(BrowserEvents& events, const CodePage& codePage,
                                            IUnknown* browserIdentity);
@@ -44,7 +44,7 @@ class BrowserEventSink final : public IDispatch {
     STDMETHODIMP Invoke(DISPID id, REFIID iid, LCID locale, WORD flags, DISPPARAMS* params,
                         VARIANT* result, EXCEPINFO* exception, UINT* argumentError) override;
 
-  private:
+private:
     class Args;
 
     BrowserEventSink(BrowserEvents& events, const CodePage& codePage, IUnknown* browserIdentity)

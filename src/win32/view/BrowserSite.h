@@ -23,7 +23,7 @@ namespace lumbrel::win32 {
 // What the program customises of the document host. The defaults are the engine's own
 // behaviour: its context menu, no external object, its 3-D border and double-click handling.
 class DocHostPolicy {
-  public:
+public:
     virtual ~DocHostPolicy() = default;
     // DOCHOSTUIFLAG_* for IDocHostUIHandler::GetHostInfo.
     virtual DWORD HostFlags() { return 0; }
@@ -49,7 +49,7 @@ class BrowserSite final : public IOleClientSite,
                           public IDocHostUIHandler,
                           public IServiceProvider,
                           public IDispatch {
-  public:
+public:
     // A new site for a control inside `container`; the caller holds its only reference.
     static ComPtr<BrowserSite> Create(HWND container);
 
@@ -152,7 +152,7 @@ class BrowserSite final : public IOleClientSite,
     STDMETHODIMP Invoke(DISPID id, REFIID iid, LCID locale, WORD flags, DISPPARAMS* params,
                         VARIANT* result, EXCEPINFO* exception, UINT* argumentError) override;
 
-  private:
+private:
     explicit BrowserSite(HWND container) : container_(container) {}
     ~BrowserSite() = default;
 

@@ -10,16 +10,19 @@ namespace {
 
 ComPtr<IHTMLDocument2> DocumentOf(IWebBrowser2& browser) {
     ComPtr<IDispatch> document;
-    if (FAILED(browser.get_Document(document.Put())) || !document) return {};
+    if (FAILED(browser.get_Document(document.Put())) || !document)
+        return {};
     return document.As<IHTMLDocument2>();
 }
 
 // The selection as a text range; nothing when nothing (or no text) is selected.
 ComPtr<IHTMLTxtRange> SelectionRange(IHTMLDocument2& document) {
     ComPtr<IHTMLSelectionObject> selection;
-    if (FAILED(document.get_selection(selection.Put())) || !selection) return {};
+    if (FAILED(document.get_selection(selection.Put())) || !selection)
+        return {};
     ComPtr<IDispatch> range;
-    if (FAILED(selection->createRange(range.Put())) || !range) return {};
+    if (FAILED(selection->createRange(range.Put())) || !range)
+        return {};
     return range.As<IHTMLTxtRange>();
 }
 
@@ -27,18 +30,22 @@ ComPtr<IHTMLTxtRange> SelectionRange(IHTMLDocument2& document) {
 
 std::string SelectedText(IWebBrowser2& browser, const CodePage& codePage) {
     ComPtr<IHTMLDocument2> document = DocumentOf(browser);
-    if (!document) return {};
+    if (!document)
+        return {};
     ComPtr<IHTMLTxtRange> range = SelectionRange(*document);
-    if (!range) return {};
+    if (!range)
+        return {};
     Bstr text;
-    if (FAILED(range->get_text(text.Put()))) return {};
+    if (FAILED(range->get_text(text.Put())))
+        return {};
     return AnsiFromBstr(codePage, text.Get());
 }
 
 std::vector<std::string> SelectedLinks(IWebBrowser2& browser, const CodePage& codePage) {
     std::vector<std::string> links;
     ComPtr<IHTMLDocument2> document = DocumentOf(browser);
-    if (!document) return links;
+    if (!document)
+        return links;
     ComPtr<IHTMLTxtRange> selection = SelectionRange(*document);
     ComPtr<IHTMLElement> body;
     ComPtr<IHTMLElementCollection> anchors;
@@ -47,11 +54,13 @@ std::vector<std::string> SelectedLinks(IWebBrowser2& browser, const CodePage& co
         return links;
     ComPtr<IHTMLBodyElement> bodyElement = body.As<IHTMLBodyElement>();
     long count = 0;
-    if (!bodyElement || FAILED(anchors->get_length(&count))) return links;
+    if (!bodyElement || FAILED(anchors->get_length(&count)))
+        return links;
     for (long i = 0; i < count; ++i) {
         const Variant index = Variant::Int32(static_cast<int32_t>(i));
         ComPtr<IDispatch> item;
-        if (FAILED(anchors->item(index.Get(), index.Get(), item.Put())) || !item) continue;
+        if (FAILED(anchors->item(index.Get(), index.Get(), item.Put())) || !item)
+            continue;
         ComPtr<IHTMLElement> element = item.As<IHTMLElement>();
         ComPtr<IHTMLAnchorElement> anchor = item.As<IHTMLAnchorElement>();
         ComPtr<IHTMLTxtRange> linkRange;
@@ -59,7 +68,8 @@ std::vector<std::string> SelectedLinks(IWebBrowser2& browser, const CodePage& co
             !linkRange || FAILED(linkRange->moveToElementText(element.Get())))
             continue;
         VARIANT_BOOL inside = VARIANT_FALSE;
-        if (FAILED(selection->inRange(linkRange.Get(), &inside)) || inside != VARIANT_TRUE) continue;
+        if (FAILED(selection->inRange(linkRange.Get(), &inside)) || inside != VARIANT_TRUE)
+            continue;
         Bstr href;
         if (SUCCEEDED(anchor->get_href(href.Put())) && href.Get())
             links.push_back(AnsiFromBstr(codePage, href.Get()));

@@ -301,7 +301,8 @@ void WebBrowserHost::FocusPage() {
 }
 
 std::string WebBrowserHost::SelectedText() {
-    if (!browser_) return {};
+    if (!browser_)
+        return {};
     try {
         return win32::SelectedText(*browser_.Get(), codePage_);
     } catch (...) {
@@ -310,7 +311,8 @@ std::string WebBrowserHost::SelectedText() {
 }
 
 std::vector<std::string> WebBrowserHost::SelectedLinks() {
-    if (!browser_) return {};
+    if (!browser_)
+        return {};
     try {
         return win32::SelectedLinks(*browser_.Get(), codePage_);
     } catch (...) {

@@ -26,7 +26,7 @@ class BrowserEventSink;
 class DocHostPolicy;
 
 class WebBrowserHost : public BrowserControl {
-  public:
+public:
     static constexpr int kControlId = 100;
     // How far the control reaches past each edge of its area.
     static constexpr int kBorder = 2;
@@ -84,7 +84,7 @@ class WebBrowserHost : public BrowserControl {
     std::string SelectedText() override;
     std::vector<std::string> SelectedLinks() override;
 
-  private:
+private:
     bool CreateControl(HWND parent, const RECT& position);
     bool ConnectEvents();
     void DisconnectEvents();

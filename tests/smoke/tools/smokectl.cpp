@@ -31,7 +31,8 @@ BOOL CALLBACK Collect(HWND hwnd, LPARAM lParam) {
     auto* search = reinterpret_cast<Search*>(lParam);
     char name[256] = {};
     GetClassNameA(hwnd, name, sizeof(name));
-    if (std::strcmp(name, search->className) == 0) search->found.push_back(hwnd);
+    if (std::strcmp(name, search->className) == 0)
+        search->found.push_back(hwnd);
     return TRUE;
 }
 
@@ -40,7 +41,8 @@ std::vector<HWND> Find(const char* className, bool visibleOnly) {
     EnumWindows(Collect, reinterpret_cast<LPARAM>(&search));
     std::vector<HWND> result;
     for (HWND h : search.found)
-        if (!visibleOnly || IsWindowVisible(h)) result.push_back(h);
+        if (!visibleOnly || IsWindowVisible(h))
+            result.push_back(h);
     return result;
 }
 
@@ -55,7 +57,8 @@ BOOL CALLBACK CollectDescendant(HWND hwnd, LPARAM lParam) {
     char name[256] = {};
     GetClassNameA(hwnd, name, sizeof(name));
     if (std::strcmp(name, search->className) == 0) {
-        if (!search->found) search->found = hwnd;
+        if (!search->found)
+            search->found = hwnd;
         ++search->count;
     }
     return TRUE;
@@ -87,7 +90,8 @@ int PressButton(const char* title, int button, DWORD timeout) {
                          reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
             return 0;
         }
-        if (GetTickCount() - start > timeout) return 1;
+        if (GetTickCount() - start > timeout)
+            return 1;
         Sleep(50);
     }
 }
@@ -106,7 +110,8 @@ int WaitWindow(const char* className, DWORD timeout) {
             std::printf("%s\n", title);
             return 0;
         }
-        if (GetTickCount() - start > timeout) return 1;
+        if (GetTickCount() - start > timeout)
+            return 1;
         Sleep(50);
     }
 }
@@ -114,7 +119,8 @@ int WaitWindow(const char* className, DWORD timeout) {
 int WaitGone(const char* className, DWORD timeout) {
     const DWORD start = GetTickCount();
     while (!Find(className, false).empty()) {
-        if (GetTickCount() - start > timeout) return 1;
+        if (GetTickCount() - start > timeout)
+            return 1;
         Sleep(50);
     }
     return 0;
@@ -138,7 +144,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (!std::strcmp(command, "close")) {
-        for (HWND h : Find(className, false)) PostMessageA(h, WM_CLOSE, 0, 0);
+        for (HWND h : Find(className, false))
+            PostMessageA(h, WM_CLOSE, 0, 0);
         return 0;
     }
     if (!std::strcmp(command, "press") && argc == 5)
@@ -172,7 +179,8 @@ int main(int argc, char** argv) {
         HWND frame = FirstWindow(className);
         HWND combo = frame ? FindDescendants(frame, "ComboBoxEx32").found : nullptr;
         HWND edit = combo ? FindDescendants(combo, "Edit").found : nullptr;
-        if (!edit) return 1;
+        if (!edit)
+            return 1;
         static char text[8192];
         SendMessageA(edit, WM_GETTEXT, sizeof(text), reinterpret_cast<LPARAM>(text));
         std::printf("%s\n", text);
@@ -180,11 +188,13 @@ int main(int argc, char** argv) {
     }
     if ((!std::strcmp(command, "post") || !std::strcmp(command, "send")) && argc == 6) {
         auto windows = Find(className, false);
-        if (windows.empty()) return 1;
+        if (windows.empty())
+            return 1;
         const UINT message = Number(argv[3]);
         const WPARAM wParam = Number(argv[4]);
         const LPARAM lParam = static_cast<LPARAM>(Number(argv[5]));
-        if (command[0] == 'p') return PostMessageA(windows.front(), message, wParam, lParam) ? 0 : 1;
+        if (command[0] == 'p')
+            return PostMessageA(windows.front(), message, wParam, lParam) ? 0 : 1;
         DWORD_PTR result = 0;
         if (!SendMessageTimeoutA(windows.front(), message, wParam, lParam, SMTO_ABORTIFHUNG, 10000,
                                  &result))
