@@ -11,8 +11,6 @@
 namespace lumbrel {
 namespace {
 
-constexpr const char* kBlank = "about:blank";
-
 bool EndsWithNoCase(const std::string& text, const char* suffix) {
     const std::string_view s(suffix);
     if (text.size() < s.size())
@@ -105,7 +103,7 @@ CChildFrame* CMainFrame::ReuseWindow(CQuorralView* source) {
             const double age =
                 static_cast<double>(clock.PerformanceCounter() - sourceChild.lastOpenedTime) /
                 static_cast<double>(clock.PerformanceFrequency());
-            if (location == kBlank || (location.empty() && age < 0.25)) {
+            if (location == kAboutBlank || (location.empty() && age < 0.25)) {
                 last->View().progress = 0;
                 return last;
             }
@@ -118,7 +116,7 @@ CChildFrame* CMainFrame::ReuseWindow(CQuorralView* source) {
         std::string location = child->View().Location();
         if (location.empty() && child->Window())
             location = child->Window()->Text();
-        if (location == kBlank) {
+        if (location == kAboutBlank) {
             child->View().progress = -1;
             child->View().activatePending = true;
             return child;
@@ -176,7 +174,7 @@ int CMainFrame::AddTab(CChildFrame& child, int index, const std::string& title) 
     const int newSequence = app_.Prefs().newSequence;
     const int position =
         TabInsertPosition(newSequence, tabs.Count(), current, child.openFlags, index);
-    tabs.Insert(position, title.empty() ? kBlank : title, child.Id());
+    tabs.Insert(position, title.empty() ? kAboutBlank : title, child.Id());
     if (child.View().activeView)
         tabs.Select(position);
     else if (current >= 0)
@@ -252,7 +250,7 @@ std::string CMainFrame::TabTitle(const CChildFrame& child) {
     if (!child.DisplayTitle().empty())
         return child.DisplayTitle();
     const std::string& location = child.View().Location();
-    return location.empty() ? kBlank : location;
+    return location.empty() ? kAboutBlank : location;
 }
 
 std::string CMainFrame::TabCaption(int index, const std::string& title) const {

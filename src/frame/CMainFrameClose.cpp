@@ -7,12 +7,6 @@
 #include "frame/WindowListRules.h"
 
 namespace lumbrel {
-namespace {
-
-constexpr const char* kBlank = "about:blank";
-
-}  // namespace
-
 // --- One window ---------------------------------------------------------------------------
 
 void CMainFrame::CloseChild(CChildFrame& child) {
@@ -25,7 +19,7 @@ void CMainFrame::CloseChild(CChildFrame& child) {
         return;
     }
     if (app_.Prefs().keepOnePage && windowCount_ == 1 && FindTab(child) == 0 &&
-        view.Location() == kBlank) {
+        view.Location() == kAboutBlank) {
         view.closing = false;
         return;
     }
@@ -42,7 +36,7 @@ void CMainFrame::CloseChild(CChildFrame& child) {
             if (view.openerTabIndex > removed)
                 --view.openerTabIndex;
         }
-        if (view.Location() != kBlank && !view.Location().empty()) {
+        if (view.Location() != kAboutBlank && !view.Location().empty()) {
             undoRing_.Push(view.Location(), child.DisplayTitle());
             RebuildUndoMenu();
         }
@@ -276,7 +270,7 @@ void CMainFrame::OnChildActivate(CChildFrame& child, bool active) {
             return;
     }
     lastActivated_ = child.Id();
-    if (view.Location() != kBlank)
+    if (view.Location() != kAboutBlank)
         app_.Ports().loop.Post(child.Id(), UM_FOCUS_PAGE, 0, 0);
     view.activeView = true;
     if (!app_.Settings().Get(keys::ForbidMainTitle) && child.Window())

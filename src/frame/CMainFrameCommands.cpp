@@ -13,7 +13,6 @@
 namespace lumbrel {
 namespace {
 
-constexpr const char* kBlank = "about:blank";
 constexpr uint32_t kQueueTickMs = 20;
 
 bool EndsWithExe(const std::string& url) {
@@ -227,8 +226,8 @@ void CMainFrame::OpenNewWindowCommand(int id) {
                     NewChild(ChildMode::ReuseOrCreate, NavKind::Url, link, nullptr, false);
             break;
         case IDM_NEW_CURRENT_PAGE:
-            NewChild(ChildMode::Create, NavKind::Url, current.empty() ? kBlank : current, nullptr,
-                     activateFile);
+            NewChild(ChildMode::Create, NavKind::Url, current.empty() ? kAboutBlank : current,
+                     nullptr, activateFile);
             break;
         case IDM_NEW_UP_PAGE: {
             const std::string up = UpUrl(current);

@@ -2,11 +2,11 @@
 // "LastVisit.ini" at exit), the closed windows ("LastClose.ini") and the restore at start.
 #include "app/CommandIds.h"
 #include "frame/CMainFrame.h"
+#include "frame/WindowListRules.h"
 
 namespace lumbrel {
 namespace {
 
-constexpr const char* kBlank = "about:blank";
 constexpr const char* kSessionSection = "LastVisit";
 constexpr const char* kClosedSection = "LastClose";
 constexpr size_t kUrlCapacity = 2049;
@@ -35,7 +35,7 @@ void CMainFrame::SaveSession(bool visiting) {
             continue;
         const CQuorralView& view = child->View();
         const std::string& url = view.Location();
-        if (url.empty() || view.closing || url == kBlank)
+        if (url.empty() || view.closing || url == kAboutBlank)
             continue;
         profile.WriteString(
             file, kSessionSection, Numbered("state", n),

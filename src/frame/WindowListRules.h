@@ -8,6 +8,9 @@
 
 namespace lumbrel {
 
+// The page of an empty window.
+inline constexpr const char* kAboutBlank = "about:blank";
+
 // Open-flag bits of a browser window.
 inline constexpr int kOpenForeground = 2;
 inline constexpr int kOpenBackground = 4;

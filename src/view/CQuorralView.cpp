@@ -10,8 +10,6 @@
 namespace lumbrel {
 namespace {
 
-constexpr const char* kBlank = "about:blank";
-
 bool StartsWith(const std::string& text, const char* prefix) {
     return text.rfind(prefix, 0) == 0;
 }
@@ -37,8 +35,8 @@ void CQuorralView::InitialNavigate(int kind, const std::string& url) {
         lastUrl = url;
         Navigate(url);
     } else {
-        lastUrl = kBlank;
-        Navigate(kBlank);
+        lastUrl = kAboutBlank;
+        Navigate(kAboutBlank);
     }
     webProxyTemplate = defaultWebProxy_;
 }
@@ -140,7 +138,7 @@ void CQuorralView::SetFinalTabImage(bool endSignal) {
             tabImage = frame_.SetTabImage(index, kTabProtected);
         else if (tabImage != kTabNew && tabImage != kTabRead)
             tabImage = frame_.SetTabImage(index, kTabRead);
-    } else if (lastUrl != kBlank && endSignal) {
+    } else if (lastUrl != kAboutBlank && endSignal) {
         tabImage = frame_.SetTabImage(index, kTabUnread);
     }
 }
@@ -205,7 +203,7 @@ void CQuorralView::MoveFocusAfterLoad() {
     CChildFrame* active = frame_.ActiveChild();
     if (!active)
         return;
-    if (active == &child_ && active->View().Location() == kBlank) {
+    if (active == &child_ && active->View().Location() == kAboutBlank) {
         frame_.Widgets().address.Focus();
     } else if (!frame_.Widgets().address.HasFocus()) {
         frame_.App().Ports().loop.Post(active->Id(), UM_FOCUS_PAGE, 0, 0);
