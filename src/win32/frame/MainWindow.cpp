@@ -23,6 +23,7 @@ constexpr int kTabBandId = 1;
 constexpr int kAddressBandId = 2;
 constexpr UINT kTrayMessage = WM_APP + 1;
 constexpr UINT kFirstMdiChild = 0xFF00;
+constexpr UINT kFirstSystemCommand = 0xF000;
 // Items of the undo-close menu that stay when the closed windows are listed again.
 constexpr int kUndoMenuFixedItems = 3;
 
@@ -206,7 +207,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND:
             return OnCommand(wParam, lParam);
         case WM_INITMENUPOPUP:
-            OnInitMenuPopup(reinterpret_cast<HMENU>(wParam));
+            if (!HIWORD(lParam)) OnInitMenuPopup(reinterpret_cast<HMENU>(wParam));
             return Default(message, wParam, lParam);
         case WM_NOTIFY:
             return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
