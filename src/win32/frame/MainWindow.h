@@ -102,6 +102,7 @@ private:
     std::map<ChildId, std::unique_ptr<ChildWindow>> children_;
     bool trayShown_ = false;
     bool hotKeyRegistered_ = false;
+    std::string title_ = CBrowserApp::kAppName;
 };
 
 }  // namespace lumbrel::win32
