@@ -11,6 +11,7 @@
 //   smokectl wait-tabs CLASS COUNT TIMEOUT_MS  until the tab control holds COUNT tabs
 //   smokectl children CLASS                    browser windows inside the first window
 //   smokectl address CLASS                     the text of the first window's address box
+//   smokectl key CLASS VK [ctrl|shift|alt...]  types a key into the first window (SendInput)
 #include <windows.h>
 
 #include <commctrl.h>
@@ -94,6 +95,24 @@ int PressButton(const char* title, int button, DWORD timeout) {
             return 1;
         Sleep(50);
     }
+}
+
+void PressKeys(const std::vector<WORD>& keys) {
+    std::vector<INPUT> inputs;
+    for (WORD key : keys) {
+        INPUT down{};
+        down.type = INPUT_KEYBOARD;
+        down.ki.wVk = key;
+        inputs.push_back(down);
+    }
+    for (auto it = keys.rbegin(); it != keys.rend(); ++it) {
+        INPUT up{};
+        up.type = INPUT_KEYBOARD;
+        up.ki.wVk = *it;
+        up.ki.dwFlags = KEYEVENTF_KEYUP;
+        inputs.push_back(up);
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
 unsigned long Number(const char* text) {
@@ -184,6 +203,21 @@ int main(int argc, char** argv) {
         static char text[8192];
         SendMessageA(edit, WM_GETTEXT, sizeof(text), reinterpret_cast<LPARAM>(text));
         std::printf("%s\n", text);
+        return 0;
+    }
+    if (!std::strcmp(command, "key") && argc >= 4) {
+        HWND frame = FirstWindow(className);
+        if (!frame) return 1;
+        SetForegroundWindow(frame);
+        Sleep(100);
+        std::vector<WORD> keys;
+        for (int i = 4; i < argc; ++i) {
+            if (!std::strcmp(argv[i], "ctrl")) keys.push_back(VK_CONTROL);
+            if (!std::strcmp(argv[i], "shift")) keys.push_back(VK_SHIFT);
+            if (!std::strcmp(argv[i], "alt")) keys.push_back(VK_MENU);
+        }
+        keys.push_back(static_cast<WORD>(Number(argv[3])));
+        PressKeys(keys);
         return 0;
     }
     if ((!std::strcmp(command, "post") || !std::strcmp(command, "send")) && argc == 6) {
