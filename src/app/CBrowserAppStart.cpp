@@ -15,10 +15,6 @@ namespace {
 
 constexpr size_t kShortcutUrlCapacity = 2049;  // 2048 characters
 
-bool EndsWithUrlExtension(const std::string& name) {
-    return IsUrlShortcut(name);
-}
-
 }  // namespace
 
 bool CBrowserApp::InitInstance(AppHost& host) {
@@ -65,7 +61,7 @@ bool CBrowserApp::InitInstance(AppHost& host) {
         frame_->Post(kWmCommand, IDM_BLANK_PAGE);
     if (commandLine.command == ShellCommand::Open) {
         std::string target = commandLine.fileName;
-        if (EndsWithUrlExtension(target))
+        if (IsUrlShortcut(target))
             target =
                 profile_.GetString(target, "InternetShortcut", "URL", "", kShortcutUrlCapacity);
         frame_->NewChild(ChildMode::ReuseOrCreate, NavKind::Url, target, nullptr, false);
