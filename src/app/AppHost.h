@@ -3,7 +3,7 @@
 // The Windows binding implements it; start-up tests script it.
 #pragma once
 
-#include "app/CommandLine.h"
+#include "instance/CommandLine.h"
 #include "platform/RunningInstance.h"
 
 namespace lumbrel {

@@ -1,9 +1,9 @@
 #include "app/CBrowserApp.h"
 
-#include "app/DefaultFiles.h"
-#include "app/SettingsRules.h"
 #include "base/FileHelpers.h"
 #include "frame/CMainFrame.h"
+#include "settings/DefaultFiles.h"
+#include "settings/SettingsRules.h"
 
 namespace lumbrel {
 

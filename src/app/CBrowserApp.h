@@ -10,11 +10,11 @@
 #include <string_view>
 
 #include "app/AppDirectories.h"
-#include "app/Language.h"
 #include "app/Platform.h"
-#include "app/Preferences.h"
-#include "app/SettingsStore.h"
 #include "base/PrivateProfile.h"
+#include "language/Language.h"
+#include "settings/Preferences.h"
+#include "settings/SettingsStore.h"
 
 namespace lumbrel {
 

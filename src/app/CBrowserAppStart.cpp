@@ -3,12 +3,12 @@
 
 #include "app/AppHost.h"
 #include "app/CBrowserApp.h"
-#include "app/CommandIds.h"
-#include "app/CommandLine.h"
-#include "app/InstanceRole.h"
-#include "app/LanguageChoice.h"
+#include "commands/CommandIds.h"
 #include "frame/CMainFrame.h"
 #include "frame/FrameMessages.h"
+#include "instance/CommandLine.h"
+#include "instance/InstanceRole.h"
+#include "language/LanguageChoice.h"
 
 namespace lumbrel {
 namespace {

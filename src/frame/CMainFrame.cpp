@@ -2,11 +2,11 @@
 
 #include <cstdio>
 
-#include "app/CommandIds.h"
-#include "app/StringIds.h"
+#include "commands/CommandIds.h"
 #include "frame/FrameMessages.h"
 #include "frame/OutsideOpener.h"
 #include "frame/WindowListRules.h"
+#include "language/StringIds.h"
 
 namespace lumbrel {
 namespace {

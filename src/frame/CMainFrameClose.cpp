@@ -1,10 +1,10 @@
 // Closing windows, one or many, and the locked, marked and protected states that decide
 // which windows a close may take.
-#include "app/CommandIds.h"
-#include "app/StringIds.h"
+#include "commands/CommandIds.h"
 #include "frame/CMainFrame.h"
 #include "frame/FrameMessages.h"
 #include "frame/WindowListRules.h"
+#include "language/StringIds.h"
 
 namespace lumbrel {
 // --- One window ---------------------------------------------------------------------------

@@ -3,12 +3,12 @@
 #include <algorithm>
 
 #include "address/UpUrl.h"
-#include "app/CommandIds.h"
-#include "app/StringIds.h"
 #include "base/MenuTitle.h"
+#include "commands/CommandIds.h"
 #include "frame/CMainFrame.h"
 #include "frame/FrameMessages.h"
 #include "frame/WindowListRules.h"
+#include "language/StringIds.h"
 
 namespace lumbrel {
 namespace {

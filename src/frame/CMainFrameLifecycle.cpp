@@ -1,11 +1,11 @@
 // The frame's life: deferred initialisation, timers, showing and hiding, system commands, the
 // language switch and the ordered shutdown.
-#include "app/CommandIds.h"
-#include "app/LanguageChoice.h"
-#include "app/SettingsRules.h"
-#include "app/StringIds.h"
+#include "commands/CommandIds.h"
 #include "frame/CMainFrame.h"
 #include "frame/FrameMessages.h"
+#include "language/LanguageChoice.h"
+#include "language/StringIds.h"
+#include "settings/SettingsRules.h"
 
 namespace lumbrel {
 

@@ -1,6 +1,6 @@
 // The session across runs: the windows open now ("Visiting.ini", rewritten while running, and
 // "LastVisit.ini" at exit), the closed windows ("LastClose.ini") and the restore at start.
-#include "app/CommandIds.h"
+#include "commands/CommandIds.h"
 #include "frame/CMainFrame.h"
 #include "frame/WindowListRules.h"
 

@@ -3,8 +3,8 @@
 // their one home.
 #pragma once
 
-#include "app/Preferences.h"
-#include "app/SettingsStore.h"
+#include "settings/Preferences.h"
+#include "settings/SettingsStore.h"
 
 namespace lumbrel {
 

@@ -1,7 +1,7 @@
 #include "frame/OutsideOpener.h"
 
 #include "app/CBrowserApp.h"
-#include "app/StringIds.h"
+#include "language/StringIds.h"
 
 namespace lumbrel {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "app/AppHost.h"
 #include "app/CBrowserApp.h"
-#include "app/CommandIds.h"
+#include "commands/CommandIds.h"
 #include "frame/CMainFrame.h"
 #include "frame/FrameMessages.h"
 #include "support/FakeAppHost.h"

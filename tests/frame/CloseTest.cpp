@@ -1,7 +1,7 @@
 // Closing windows: one, many, the confirmations, the undo list and the next active window.
 #include <gtest/gtest.h>
 
-#include "app/CommandIds.h"
+#include "commands/CommandIds.h"
 #include "support/FrameHarness.h"
 
 namespace lumbrel {

@@ -1,7 +1,7 @@
 // The frame's timers, showing and hiding, the start-up restore and the ordered shutdown.
 #include <gtest/gtest.h>
 
-#include "app/CommandIds.h"
+#include "commands/CommandIds.h"
 #include "frame/FrameMessages.h"
 #include "support/FrameHarness.h"
 

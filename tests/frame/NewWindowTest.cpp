@@ -1,7 +1,7 @@
 // Creating, reusing and placing browser windows.
 #include <gtest/gtest.h>
 
-#include "app/CommandIds.h"
+#include "commands/CommandIds.h"
 #include "frame/FrameMessages.h"
 #include "frame/WindowListRules.h"
 #include "support/FrameHarness.h"

@@ -1,7 +1,7 @@
 // Protected windows: the password dialog and every path through it.
 #include <gtest/gtest.h>
 
-#include "app/CommandIds.h"
+#include "commands/CommandIds.h"
 #include "frame/FrameMessages.h"
 #include "support/FrameHarness.h"
 

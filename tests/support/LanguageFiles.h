@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/Language.h"
+#include "language/Language.h"
 #include "support/FakeFileSystem.h"
 
 namespace lumbrel::test {

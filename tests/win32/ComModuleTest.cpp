@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ServerRegistration.h"
+#include "instance/ServerRegistration.h"
 #include "win32/app/ComModule.h"
 #include "win32/app/ServerLocks.h"
 #include "win32/filter/NSHandleFactory.h"

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "HandOverTestWindow.h"
-#include "app/InstanceRole.h"
-#include "win32/app/InstanceSemaphore.h"
-#include "win32/app/Win32RunningInstance.h"
+#include "instance/InstanceRole.h"
+#include "win32/instance/InstanceSemaphore.h"
+#include "win32/instance/Win32RunningInstance.h"
 #include "win32/platform/Handles.h"
 #include "win32/platform/Win32CodePage.h"
 #include "win32/platform/Win32Ui.h"

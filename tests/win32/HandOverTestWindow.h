@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "app/HandOverRecord.h"
 #include "frame/FrameMessages.h"
-#include "win32/app/HandOverReceiver.h"
-#include "win32/app/InstanceNames.h"
-#include "win32/app/MainWindowFinder.h"
+#include "instance/HandOverRecord.h"
+#include "win32/instance/HandOverReceiver.h"
+#include "win32/instance/InstanceNames.h"
+#include "win32/instance/MainWindowFinder.h"
 
 namespace lumbrel::win32::test {
 

@@ -7,9 +7,9 @@
 #include <thread>
 
 #include "HandOverTestWindow.h"
-#include "win32/app/HandOverSender.h"
-#include "win32/app/InstanceSemaphore.h"
-#include "win32/app/SharedRecordView.h"
+#include "win32/instance/HandOverSender.h"
+#include "win32/instance/InstanceSemaphore.h"
+#include "win32/instance/SharedRecordView.h"
 #include "win32/platform/Handles.h"
 #include "win32/platform/Win32CodePage.h"
 

@@ -6,17 +6,17 @@
 #include <cstring>
 #include <vector>
 
-#include "app/Accelerators.h"
-#include "app/BuiltinMenus.h"
-#include "app/CommandIds.h"
-#include "app/CommandPicker.h"
-#include "app/Language.h"
-#include "app/MenuModelSurface.h"
+#include "commands/Accelerators.h"
+#include "commands/BuiltinMenus.h"
+#include "commands/CommandIds.h"
+#include "commands/CommandPicker.h"
+#include "commands/MenuModelSurface.h"
+#include "language/Language.h"
 #include "platform/FileSystem.h"
-#include "win32/app/AcceleratorBuilder.h"
-#include "win32/app/LanguageApply.h"
-#include "win32/app/MenuBuilder.h"
-#include "win32/app/Win32MenuSurface.h"
+#include "win32/commands/AcceleratorBuilder.h"
+#include "win32/commands/MenuBuilder.h"
+#include "win32/commands/Win32MenuSurface.h"
+#include "win32/language/LanguageApply.h"
 
 namespace lumbrel::win32 {
 namespace {

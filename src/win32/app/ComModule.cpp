@@ -1,7 +1,7 @@
 #include "win32/app/ComModule.h"
 
-#include "app/CommandLine.h"
-#include "app/ServerRegistration.h"
+#include "instance/CommandLine.h"
+#include "instance/ServerRegistration.h"
 #include "win32/filter/NSHandleFactory.h"
 
 namespace lumbrel::win32 {

@@ -8,10 +8,10 @@
 #include "app/AppHost.h"
 #include "app/CBrowserApp.h"
 #include "win32/app/ComModule.h"
-#include "win32/app/InstanceSemaphore.h"
 #include "win32/app/ProgramPorts.h"
-#include "win32/app/Win32RunningInstance.h"
 #include "win32/frame/MainWindow.h"
+#include "win32/instance/InstanceSemaphore.h"
+#include "win32/instance/Win32RunningInstance.h"
 
 namespace lumbrel::win32 {
 

@@ -3,14 +3,14 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include "app/Accelerators.h"
-#include "app/BuiltinMenus.h"
-#include "app/HandOverRecord.h"
+#include "commands/Accelerators.h"
+#include "commands/BuiltinMenus.h"
 #include "frame/FrameMessages.h"
-#include "win32/app/AcceleratorBuilder.h"
-#include "win32/app/HandOverReceiver.h"
-#include "win32/app/MainWindowFinder.h"
-#include "win32/app/MenuBuilder.h"
+#include "instance/HandOverRecord.h"
+#include "win32/commands/AcceleratorBuilder.h"
+#include "win32/commands/MenuBuilder.h"
+#include "win32/instance/HandOverReceiver.h"
+#include "win32/instance/MainWindowFinder.h"
 
 namespace lumbrel::win32 {
 namespace {
@@ -207,7 +207,8 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND:
             return OnCommand(wParam, lParam);
         case WM_INITMENUPOPUP:
-            if (!HIWORD(lParam)) OnInitMenuPopup(reinterpret_cast<HMENU>(wParam));
+            if (!HIWORD(lParam))
+                OnInitMenuPopup(reinterpret_cast<HMENU>(wParam));
             return Default(message, wParam, lParam);
         case WM_NOTIFY:
             return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));

@@ -9,7 +9,7 @@
 #include "app/CBrowserApp.h"
 #include "frame/CMainFrame.h"
 #include "platform/FrameWindow.h"
-#include "win32/app/MenuHandles.h"
+#include "win32/commands/MenuHandles.h"
 #include "win32/frame/AddressBar.h"
 #include "win32/frame/ChildWindow.h"
 #include "win32/frame/StatusBarView.h"

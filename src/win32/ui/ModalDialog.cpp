@@ -1,6 +1,6 @@
 #include "win32/ui/ModalDialog.h"
 
-#include "win32/app/LanguageApply.h"
+#include "win32/language/LanguageApply.h"
 
 namespace lumbrel::win32 {
 

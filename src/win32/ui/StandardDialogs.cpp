@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "app/DialogIds.h"
+#include "language/DialogIds.h"
 
 namespace lumbrel::win32 {
 

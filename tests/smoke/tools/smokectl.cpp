@@ -207,14 +207,18 @@ int main(int argc, char** argv) {
     }
     if (!std::strcmp(command, "key") && argc >= 4) {
         HWND frame = FirstWindow(className);
-        if (!frame) return 1;
+        if (!frame)
+            return 1;
         SetForegroundWindow(frame);
         Sleep(100);
         std::vector<WORD> keys;
         for (int i = 4; i < argc; ++i) {
-            if (!std::strcmp(argv[i], "ctrl")) keys.push_back(VK_CONTROL);
-            if (!std::strcmp(argv[i], "shift")) keys.push_back(VK_SHIFT);
-            if (!std::strcmp(argv[i], "alt")) keys.push_back(VK_MENU);
+            if (!std::strcmp(argv[i], "ctrl"))
+                keys.push_back(VK_CONTROL);
+            if (!std::strcmp(argv[i], "shift"))
+                keys.push_back(VK_SHIFT);
+            if (!std::strcmp(argv[i], "alt"))
+                keys.push_back(VK_MENU);
         }
         keys.push_back(static_cast<WORD>(Number(argv[3])));
         PressKeys(keys);

@@ -1,0 +1,36 @@
+// The built-in English menus: the main menu (also the menu bar), the tray icon menu and the
+// tab context menu. The Windows binding builds its HMENUs from these and translates them with
+// the language sections "MenuMain", "MenuTray" and "MenuTab"; the command picker and the
+// menu-text lookups read the main menu.
+//
+// Language files address submenus by position ("X2X9"), so moving a submenu breaks every
+// translation of it: add new items after the existing ones where possible.
+#pragma once
+
+#include "commands/MenuModel.h"
+
+namespace lumbrel {
+
+// Top-level positions of the main menu.
+enum MainMenuPosition : int {
+    kMenuFile = 0,
+    kMenuEdit = 1,
+    kMenuWindow = 2,
+    kMenuView = 3,
+    kMenuFavorites = 4,
+    kMenuGroups = 5,
+    kMenuSearch = 6,
+    kMenuTools = 7,
+    kMenuHelp = 8,
+};
+
+// Position of the undo-close submenu in the window menu; its items from
+// kUndoCloseFixedItems on are the closed windows.
+inline constexpr int kUndoCloseMenuPosition = 9;
+inline constexpr int kUndoCloseFixedItems = 3;
+
+const MenuItems& BuiltinMainMenu();
+const MenuItems& BuiltinTrayMenu();
+const MenuItems& BuiltinTabMenu();
+
+}  // namespace lumbrel
