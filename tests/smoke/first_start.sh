@@ -5,7 +5,7 @@
 source "$(dirname "$0")/lib.sh"
 smoke_fresh_program
 smoke_start
-smoke_check "the language is asked at the first start" smoke_ctl press "Select Language" 1 20000
+smoke_check "the language is asked at the first start" smoke_ctl press "Select Language" IDOK 20000
 smoke_check "main window appears" test "$(smoke_ctl wait-window LumbrelMainFrame 20000)" = Lumbrel
 smoke_check "User\\Lumbrel.ini made from the default" \
     grep -q "Lumbrel settings" "$smoke_prog/User/Lumbrel.ini"
@@ -16,7 +16,7 @@ smoke_check "SearchEngine.ini and Filter.ini copied" \
 smoke_check "the deferred files are copied" smoke_until 10 test -f "$smoke_prog/User/Proxy.ini"
 smoke_screenshot
 smoke_ctl close LumbrelMainFrame
-smoke_check "closing asks whether to exit" smoke_ctl press Lumbrel 6 10000
+smoke_check "closing asks whether to exit" smoke_ctl press Lumbrel IDYES 10000
 smoke_wait_exit "$smoke_last_pid" 30
 smoke_check "clean exit" test "$smoke_exit_code" -eq 0
 smoke_check "a clean exit writes Running=0" test "$(smoke_setting Running)" = 0

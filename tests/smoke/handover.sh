@@ -16,7 +16,7 @@ smoke_check "the new window shows the URL" \
     test "$(smoke_ctl address LumbrelMainFrame)" = "http://handover.invalid/one"
 
 printf '[InternetShortcut]\r\nURL=http://shortcut.invalid/page\r\n' >"$smoke_work/Site.url"
-smoke_start "$(winepath -w "$smoke_work/Site.url" 2>/dev/null)"
+smoke_start "$(lumbrel_wine winepath -w "$smoke_work/Site.url" 2>/dev/null | tr -d '\r')"
 smoke_wait_exit "$smoke_last_pid" 30
 smoke_check "a .url file adds a window" smoke_ctl wait-tabs LumbrelMainFrame 2 10000
 smoke_check "the shortcut's target is opened" \

@@ -7,8 +7,7 @@ smoke_settled_program "ForbidMult=0"
 smoke_start
 smoke_ctl wait-window LumbrelMainFrame 20000 >/dev/null
 smoke_start
-for i in $(seq 100); do [ "$(smoke_ctl count LumbrelMainFrame)" = 2 ] && break; sleep 0.1; done
-smoke_check "ForbidMult 0: two main windows" test "$(smoke_ctl count LumbrelMainFrame)" = 2
+smoke_check "ForbidMult 0: two main windows" smoke_until 10 smoke_window_count_is 2
 smoke_close_all
 
 smoke_settled_program "ForbidMult=1"

@@ -1,14 +1,21 @@
 # Shared by the smoke scripts (sourced). Arguments of every script: the program folder laid
-# out by the build, a scratch folder of its own, the smokectl tool.
+# out by the build, a scratch folder of its own, the smokectl tool, the architecture of both
+# (i686 or x86_64) and the file of names generated from the program's id headers.
 set -uo pipefail
 smoke_dist=${1:?program folder}
 smoke_work=${2:?scratch folder}
 smoke_ctl=${3:?smokectl}
+smoke_arch=${4:?architecture}
+smoke_ids=${5:?generated id names}
 smoke_name=$(basename "$0" .sh)
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/wine-env.sh"
+source "$smoke_ids"
 smoke_root=$lumbrel_root
-lumbrel_wine_prefix
-lumbrel_display
+lumbrel_wine_use "$smoke_arch" test || exit 1
+lumbrel_wine_prefix || { echo "FAILED: $lumbrel_arch_why"; exit 1; }
+lumbrel_display || { echo "FAILED: no X display"; exit 1; }
+# A script started by hand ends the Xvfb it started, whatever way it ends.
+trap lumbrel_display_stop EXIT
 smoke_failures=0
 smoke_pids=()
 
@@ -22,15 +29,16 @@ smoke_fresh_program() {
 }
 
 # Starts lumbrel.exe with the given arguments in the background; its stderr goes to a log.
+# SMOKE_PROG and SMOKE_LOADER pick another program folder and loader (another architecture).
 smoke_start() {
-    local n=${#smoke_pids[@]}
-    (cd "$smoke_prog" && exec wine ./lumbrel.exe "$@") >"$smoke_work/run$n.out" 2>"$smoke_work/run$n.err" &
+    local n=${#smoke_pids[@]} prog=${SMOKE_PROG:-$smoke_prog} loader=${SMOKE_LOADER:-$WINELOADER}
+    (cd "$prog" && exec "$loader" ./lumbrel.exe "$@") >"$smoke_work/run$n.out" 2>"$smoke_work/run$n.err" &
     smoke_pids+=($!)
     smoke_last_pid=$!
 }
 
 smoke_ctl() {
-    wine "$smoke_ctl" "$@" 2>/dev/null | tr -d '\r'
+    lumbrel_wine "$smoke_ctl" "$@" 2>/dev/null | tr -d '\r'
 }
 
 # A program folder whose user settings are already there: no language question at the start.
@@ -51,14 +59,27 @@ smoke_setting() {
         /^\[/ { section = $0 } section == "[Settings]" && tolower($1) == tolower(key) { print $2; exit }'
 }
 
-smoke_setting_is() {
-    test "$(smoke_setting "$1")" = "$2"
-}
+# Predicates that look again each time they are called (for smoke_until).
+smoke_setting_is() { test "$(smoke_setting "$1")" = "$2"; }
+smoke_address_is() { test "$(smoke_ctl address LumbrelMainFrame)" = "$1"; }
+smoke_window_count_is() { test "$(smoke_ctl count LumbrelMainFrame)" = "$1"; }
 
-# Runs a command until it succeeds, for at most $1 seconds.
+# Runs a command until it succeeds, for at most $1 seconds. The command must look again on
+# every call: in `test "$(...)" = x` the value is expanded once, before the first try, and the
+# retry would compare constants; such a comparison is refused (a predicate function looks again).
 smoke_until() {
-    local limit=$1 i
+    local limit=$1 i arg
     shift
+    if [ "$1" = test ] || [ "$1" = "[" ]; then
+        for arg in "${@:2}"; do
+            case $arg in
+            = | == | != | -eq | -ne | -lt | -le | -gt | -ge)
+                echo "smoke_until: '$*' compares values fixed before the first try; use a predicate" >&2
+                return 2
+                ;;
+            esac
+        done
+    fi
     for ((i = 0; i < limit * 10; i++)); do
         "$@" && return 0
         sleep 0.1
@@ -86,7 +107,7 @@ smoke_check() {  # smoke_check "description" command...
 
 smoke_screenshot() {
     mkdir -p "$smoke_root/build/screenshots"
-    local file=$smoke_root/build/screenshots/${1:-$smoke_name}.png
+    local file=$smoke_root/build/screenshots/${1:-$smoke_name}-$smoke_arch.png
     if import -window root "$file" 2>/dev/null; then
         echo "screenshot: $file"
     else

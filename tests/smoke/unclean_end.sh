@@ -15,8 +15,7 @@ smoke_check "Visiting.ini was moved" test ! -f "$smoke_prog/User/Visiting.ini"
 
 printf '[LastVisit]\r\nurl0=http://third.invalid/\r\n' >"$smoke_prog/User/Visiting.ini"
 smoke_start
-for i in $(seq 100); do [ "$(smoke_ctl count LumbrelMainFrame)" = 2 ] && break; sleep 0.1; done
-smoke_check "a second instance starts" test "$(smoke_ctl count LumbrelMainFrame)" = 2
+smoke_check "a second instance starts" smoke_until 10 smoke_window_count_is 2
 sleep 1
 smoke_check "and leaves the periodic save alone" \
     grep -q "third.invalid" "$smoke_prog/User/Visiting.ini"

@@ -10,21 +10,21 @@ for url in http://a.invalid/ http://b.invalid/; do
     smoke_wait_exit "$smoke_last_pid" 30
 done
 smoke_check "two pages handed over" smoke_ctl wait-tabs LumbrelMainFrame 2 10000
-smoke_ctl key LumbrelMainFrame 0x57 ctrl  # Ctrl+W
+smoke_ctl key LumbrelMainFrame W ctrl
 smoke_check "Ctrl+W closes the active one" smoke_ctl wait-tabs LumbrelMainFrame 1 10000
 smoke_check "its browser window is gone too" test "$(smoke_ctl children LumbrelMainFrame)" = 1
-smoke_ctl key LumbrelMainFrame 0x5A alt  # Alt+Z
+smoke_ctl key LumbrelMainFrame Z alt
 smoke_check "Alt+Z brings it back" smoke_ctl wait-tabs LumbrelMainFrame 2 10000
 
-smoke_ctl key LumbrelMainFrame 0x70  # F1
+smoke_ctl key LumbrelMainFrame F1
 smoke_check "F1 opens a blank page" smoke_ctl wait-tabs LumbrelMainFrame 3 10000
-smoke_ctl post LumbrelMainFrame 0x111 32772 0
+smoke_ctl post LumbrelMainFrame WM_COMMAND "$IDM_BLANK_PAGE" 0
 smoke_check "so does the menu command" smoke_ctl wait-tabs LumbrelMainFrame 4 10000
 smoke_check "each is a browser window" test "$(smoke_ctl children LumbrelMainFrame)" = 4
 smoke_start "http://c.invalid/"
 smoke_wait_exit "$smoke_last_pid" 30
 smoke_check "the next page takes an idle blank window" \
-    smoke_until 10 test "$(smoke_ctl address LumbrelMainFrame)" = "http://c.invalid/"
+    smoke_until 10 smoke_address_is "http://c.invalid/"
 smoke_check "instead of a new one" test "$(smoke_ctl tabs LumbrelMainFrame)" = 4
 smoke_screenshot window_commands
 smoke_close_all

@@ -11,7 +11,10 @@
 //   smokectl wait-tabs CLASS COUNT TIMEOUT_MS  until the tab control holds COUNT tabs
 //   smokectl children CLASS                    browser windows inside the first window
 //   smokectl address CLASS                     the text of the first window's address box
-//   smokectl key CLASS VK [ctrl|shift|alt...]  types a key into the first window (SendInput)
+//   smokectl key CLASS KEY [ctrl|shift|alt...] types a key into the first window (SendInput)
+//
+// Messages, buttons and keys are given by their Windows names (WM_COMMAND, IDYES, F1, W); the
+// program's own ids come as numbers from the names generated out of its headers.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -119,6 +122,40 @@ unsigned long Number(const char* text) {
     return std::strtoul(text, nullptr, 0);
 }
 
+struct Name {
+    const char* text;
+    unsigned long value;
+};
+
+constexpr Name kNames[] = {
+    {"WM_CLOSE", WM_CLOSE},   {"WM_COMMAND", WM_COMMAND}, {"WM_SYSCOMMAND", WM_SYSCOMMAND},
+    {"WM_HOTKEY", WM_HOTKEY}, {"IDOK", IDOK},             {"IDCANCEL", IDCANCEL},
+    {"IDYES", IDYES},         {"IDNO", IDNO},             {"ESCAPE", VK_ESCAPE},
+    {"RETURN", VK_RETURN},    {"TAB", VK_TAB},            {"DELETE", VK_DELETE},
+};
+
+// A Windows name of the table, a function key (F1-F24), a letter or digit key, or a number
+// (the program's own ids, expanded by the smoke library). Exits on anything else, so that a
+// misspelt name fails the run instead of sending 0.
+unsigned long Value(const char* text) {
+    for (const Name& name : kNames)
+        if (!std::strcmp(text, name.text))
+            return name.value;
+    if (text[0] == 'F' && text[1] >= '1' && text[1] <= '9') {
+        const unsigned long n = std::strtoul(text + 1, nullptr, 10);
+        if (n >= 1 && n <= 24)
+            return VK_F1 + n - 1;
+    }
+    if (text[1] == 0 && ((text[0] >= 'A' && text[0] <= 'Z') || (text[0] >= '0' && text[0] <= '9')))
+        return static_cast<unsigned char>(text[0]);
+    char* end = nullptr;
+    const unsigned long number = std::strtoul(text, &end, 0);
+    if (end != text && *end == 0)
+        return number;
+    std::fprintf(stderr, "smokectl: unknown name %s\n", text);
+    std::exit(2);
+}
+
 int WaitWindow(const char* className, DWORD timeout) {
     const DWORD start = GetTickCount();
     for (;;) {
@@ -168,7 +205,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (!std::strcmp(command, "press") && argc == 5)
-        return PressButton(className, static_cast<int>(Number(argv[3])), Number(argv[4]));
+        return PressButton(className, static_cast<int>(Value(argv[3])), Number(argv[4]));
     if (!std::strcmp(command, "tabs")) {
         std::printf("%d\n", TabCount(className));
         return 0;
@@ -220,7 +257,7 @@ int main(int argc, char** argv) {
             if (!std::strcmp(argv[i], "alt"))
                 keys.push_back(VK_MENU);
         }
-        keys.push_back(static_cast<WORD>(Number(argv[3])));
+        keys.push_back(static_cast<WORD>(Value(argv[3])));
         PressKeys(keys);
         return 0;
     }
@@ -228,9 +265,9 @@ int main(int argc, char** argv) {
         auto windows = Find(className, false);
         if (windows.empty())
             return 1;
-        const UINT message = Number(argv[3]);
-        const WPARAM wParam = Number(argv[4]);
-        const LPARAM lParam = static_cast<LPARAM>(Number(argv[5]));
+        const UINT message = static_cast<UINT>(Value(argv[3]));
+        const WPARAM wParam = Value(argv[4]);
+        const LPARAM lParam = static_cast<LPARAM>(Value(argv[5]));
         if (command[0] == 'p')
             return PostMessageA(windows.front(), message, wParam, lParam) ? 0 : 1;
         DWORD_PTR result = 0;
