@@ -6,9 +6,10 @@
 // content is compared with what the store promises: a write reads back as written (blanks
 // around it dropped, cut at a line break, one pair of quotes removed) and changes no other
 // key; a delete leaves the default and nothing else; a refused write is one whose names the
-// store's contract refuses, and changes nothing. Whenever no batch is open, a store that
-// starts fresh on the file reads exactly what the editing store reads, and the file parses
-// and serialises to itself byte for byte.
+// store's contract refuses, and changes nothing; a file replaced by another process is read
+// at once. Whenever no batch is open, a store that starts fresh on the file reads exactly what
+// the editing store reads, and a file the store wrote parses and serialises to itself byte
+// for byte.
 #include <cstddef>
 #include <cstdint>
 #include <limits>
@@ -118,7 +119,7 @@ public:
         expected_ = ReadAll(*store_, true);
         CheckFresh();
         for (int edit = 0; edit < kMaxEdits && in_.remaining_bytes() > 0; ++edit) {
-            switch (in_.ConsumeIntegralInRange(0, 6)) {
+            switch (in_.ConsumeIntegralInRange(0, 7)) {
                 case 0:
                 case 1:
                     Write(DrawName(true), DrawName(false), in_.ConsumeRandomLengthString(64));
@@ -133,13 +134,18 @@ public:
                     DeleteSection(DrawName(true));
                     break;
                 case 5:
-                    if (batch_)
+                    if (batch_) {
                         EndBatch();
-                    else
+                    } else {
                         batch_.emplace(store_->BeginBatch(kPath));
+                        batchEdits_ = 0;
+                    }
                     break;
                 case 6:
                     CheckCutReads(DrawName(true), DrawName(false));
+                    break;
+                case 7:
+                    RewriteOutside();
                     break;
             }
             CheckSame(ReadAll(*store_), expected_);
@@ -178,6 +184,7 @@ private:
     }
 
     void Write(const std::string& section, const std::string& key, const std::string& value) {
+        ++batchEdits_;
         const bool written = store_->WriteString(kPath, section, key, value);
         FUZZ_CHECK(written == !IsRefused(section, key));
         if (!written)
@@ -195,12 +202,14 @@ private:
     }
 
     void DeleteKey(const std::string& section, const std::string& key) {
+        ++batchEdits_;
         FUZZ_CHECK(store_->DeleteKey(kPath, section, key));
         FUZZ_CHECK_EQ_TEXT(store_->GetString(kPath, section, key, "<none>", kWhole), "<none>");
         expected_.erase({Folded(section), Folded(key)});
     }
 
     void DeleteSection(const std::string& section) {
+        ++batchEdits_;
         FUZZ_CHECK(store_->DeleteSection(kPath, section));
         FUZZ_CHECK(store_->GetSection(kPath, section).empty());
         std::erase_if(expected_,
@@ -213,6 +222,23 @@ private:
         const size_t capacity = in_.ConsumeIntegralInRange<size_t>(0, whole.size() + 2);
         const std::string cut = store_->GetString(kPath, section, key, "def ault  ", capacity);
         FUZZ_CHECK_EQ_TEXT(cut, whole.substr(0, capacity == 0 ? 0 : capacity - 1));
+    }
+
+    // Another process replaces the file: every read sees its content at once, and later
+    // writes land on it. (A batch that has written already replays its own edits over such a
+    // change; the model cannot tell which of them changed the text, so the change comes only
+    // before a batch's first write.)
+    void RewriteOutside() {
+        if (batch_ && batchEdits_ > 0)
+            return;
+        std::string content = fs_.Content(kPath);
+        if (in_.ConsumeBool())
+            content.clear();
+        content += in_.ConsumeRandomLengthString(128);
+        fs_.AddFile(kPath, content);
+        writesBefore_ = fs_.WriteCount();
+        PrivateProfile other(fs_);
+        expected_ = ReadAll(other);
     }
 
     void EndBatch() {
@@ -239,8 +265,9 @@ private:
     std::optional<PrivateProfile> store_;
     std::optional<PrivateProfile::Batch> batch_;
     Content expected_;
-    int writesBefore_ = 0;    // the writes that put the input's file in place
+    int writesBefore_ = 0;    // file writes up to the last one not made by the store
     int writesChecked_ = -1;  // the writes a fresh store has been checked after
+    int batchEdits_ = 0;      // edits since the open batch began
 };
 
 }  // namespace
