@@ -2,14 +2,14 @@
 //
 // The input is a file, then the mark "\0EDITS\0" and a script of edits (no mark: the whole
 // input is the file and nothing is edited; nothing before the mark: no file at all), so a
-// real INI file is an input as it stands. After every edit the whole readable
-// content is compared with what the store promises: a write reads back as written (blanks
-// around it dropped, cut at a line break, one pair of quotes removed) and changes no other
-// key; a delete leaves the default and nothing else; a refused write is one whose names the
-// store's contract refuses, and changes nothing; a file replaced by another process is read
-// at once. Whenever no batch is open, a store that starts fresh on the file reads exactly what
-// the editing store reads, and a file the store wrote parses and serialises to itself byte
-// for byte.
+// real INI file is an input as it stands. After every edit the whole readable content is
+// compared with what the store promises: a write reads back as written (blanks around it
+// dropped, cut at a line break, one pair of quotes removed) and changes no other key; a
+// delete leaves the default and nothing else; a refused write is one whose names the store's
+// contract refuses, and changes nothing; a file replaced by another process is read at once.
+// Whenever no batch is open, a store that starts fresh on the file reads exactly what the
+// editing store reads, and a file the store wrote parses and serialises to itself byte for
+// byte.
 #include <cstddef>
 #include <cstdint>
 #include <limits>
@@ -32,6 +32,8 @@ constexpr std::string_view kScriptMark("\0EDITS\0", 7);
 const std::string kFolder = "C:\\Lumbrel\\User";
 const std::string kPath = kFolder + "\\Lumbrel.ini";
 constexpr size_t kWhole = std::numeric_limits<size_t>::max();
+// The default of the reads: no stored value can hold a line break.
+constexpr std::string_view kMissing = "\n<missing>";
 constexpr int kMaxEdits = 24;
 
 std::string Folded(std::string_view name) {
@@ -61,7 +63,7 @@ Content ReadAll(PrivateProfile& store, bool readEach = false) {
             auto [it, first] =
                 content.try_emplace({Folded(section), Folded(entry.key)}, entry.value);
             if (first && readEach) {
-                FUZZ_CHECK_EQ_TEXT(store.GetString(kPath, section, entry.key, "<none>", kWhole),
+                FUZZ_CHECK_EQ_TEXT(store.GetString(kPath, section, entry.key, kMissing, kWhole),
                                    entry.value);
             }
         }
@@ -106,9 +108,9 @@ std::string ReadBack(std::string_view value) {
     return std::string(UnquoteProfileValue(TrimProfileBlanks(value)));
 }
 
-class Session {
+class EditScript {
 public:
-    explicit Session(FuzzedDataProvider& in) : in_(in) {}
+    explicit EditScript(FuzzedDataProvider& in) : in_(in) {}
 
     void Run(std::string_view file) {
         fs_.AddFolder(kFolder);
@@ -190,7 +192,7 @@ private:
         if (!written)
             return;
         const std::string expected = ReadBack(value);
-        FUZZ_CHECK_EQ_TEXT(store_->GetString(kPath, section, key, "<none>", kWhole), expected);
+        FUZZ_CHECK_EQ_TEXT(store_->GetString(kPath, section, key, kMissing, kWhole), expected);
         if (!TrimProfileBlanks(key).starts_with(';'))
             expected_[{Folded(section), Folded(key)}] = expected;
     }
@@ -204,7 +206,7 @@ private:
     void DeleteKey(const std::string& section, const std::string& key) {
         ++batchEdits_;
         FUZZ_CHECK(store_->DeleteKey(kPath, section, key));
-        FUZZ_CHECK_EQ_TEXT(store_->GetString(kPath, section, key, "<none>", kWhole), "<none>");
+        FUZZ_CHECK_EQ_TEXT(store_->GetString(kPath, section, key, kMissing, kWhole), kMissing);
         expected_.erase({Folded(section), Folded(key)});
     }
 
@@ -280,6 +282,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                                         ? std::string_view()
                                         : input.substr(mark + lumbrel::fuzz::kScriptMark.size());
     FuzzedDataProvider in(reinterpret_cast<const uint8_t*>(script.data()), script.size());
-    lumbrel::fuzz::Session(in).Run(input.substr(0, mark));
+    lumbrel::fuzz::EditScript(in).Run(input.substr(0, mark));
     return 0;
 }
