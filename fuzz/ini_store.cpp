@@ -50,7 +50,8 @@ std::string Folded(std::string_view name) {
 using Content = std::map<std::pair<std::string, std::string>, std::string>;
 
 // Everything a reader can list: the first section of every name, the first entry of every key
-// in it. With `readEach`, each value is also read on its own, which must agree with the list.
+// in it. With `readEach`, each value is also read on its own and the key names are listed,
+// which must agree with the list.
 Content ReadAll(PrivateProfile& store, bool readEach = false) {
     Content content;
     std::vector<std::string> names = store.GetSectionNames(kPath);
@@ -59,7 +60,14 @@ Content ReadAll(PrivateProfile& store, bool readEach = false) {
     for (const std::string& section : names) {
         if (!seen.insert(Folded(section)).second)
             continue;
-        for (const ProfileEntry& entry : store.GetSection(kPath, section)) {
+        const std::vector<ProfileEntry> entries = store.GetSection(kPath, section);
+        if (readEach) {
+            const std::vector<std::string> keys = store.GetKeyNames(kPath, section);
+            FUZZ_CHECK(keys.size() == entries.size());
+            for (size_t i = 0; i < keys.size(); ++i)
+                FUZZ_CHECK(keys[i] == entries[i].key);
+        }
+        for (const ProfileEntry& entry : entries) {
             auto [it, first] =
                 content.try_emplace({Folded(section), Folded(entry.key)}, entry.value);
             if (first && readEach) {
