@@ -105,6 +105,42 @@ rm -rf "$work/wine"
 result=$(probe x86_64)
 expect "a probe that says something else: broken (1), not skipped" test "${result%% *}" = 1
 
+# --- wine-run.sh: a program that never reached its main function is started once more ---
+mkdir -p "$work/runbin"
+printf '#!/bin/sh\nexit 0\n' >"$work/runbin/xdpyinfo"
+chmod +x "$work/runbin/xdpyinfo"
+# The stand-in loader's answers, one line per start: "silent" (fail, print nothing), "noisy"
+# (fail after printing), "ok".
+cat >"$work/loaders/wine64" <<'STUB'
+#!/usr/bin/env bash
+n=$(($(cat "$STUB_RUNS" 2>/dev/null || echo 0) + 1))
+echo $n >"$STUB_RUNS"
+case $(sed -n "${n}p" "$STUB_PLAN") in
+silent) exit 5 ;;
+noisy) echo "[ FAILED ] a real failure"; exit 1 ;;
+*) echo "[ PASSED ] 1 test"; exit 0 ;;
+esac
+STUB
+chmod +x "$work/loaders/wine64"
+wine_run() {  # plan lines...
+    export STUB_PLAN=$work/plan STUB_RUNS=$work/runs
+    printf '%s\n' "$@" >"$STUB_PLAN"
+    rm -f "$STUB_RUNS"
+    out=$(DISPLAY=:99 PATH=$work/runbin:$PATH LUMBREL_WINE_DIR=$work/wine LUMBREL_WINE_LOADER_DIR=$work/loaders \
+        bash "$root/scripts/wine-run.sh" x86_64 test.exe 2>&1)
+    rc=$?
+    runs=$(cat "$STUB_RUNS")
+}
+mkdir -p "$work/wine/test-x86_64" && touch "$work/wine/test-x86_64/.lumbrel-ready"
+wine_run silent ok
+expect "a silent failure is started once more and passes" test "$rc" -eq 0 -a "$runs" -eq 2
+expect "and the run says so" grep -q "starting it once more" <<<"$out"
+wine_run silent silent
+expect "two silent failures fail" test "$rc" -ne 0 -a "$runs" -eq 2
+wine_run noisy ok
+expect "a failure with output is not retried" test "$rc" -ne 0 -a "$runs" -eq 1
+expect "and its output is kept" grep -q "a real failure" <<<"$out"
+
 # --- display ---
 if command -v Xvfb >/dev/null && command -v xdpyinfo >/dev/null; then
     # Other X servers hold the first free display numbers (counting from 0, and from 90 where
