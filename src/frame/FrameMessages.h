@@ -18,7 +18,10 @@ inline constexpr uint32_t UM_REBUILD_TOOLBAR = 0x1404;
 inline constexpr uint32_t UM_ACTIVATE_CHILD = 0x1405;  // lParam: the ChildId
 inline constexpr uint32_t UM_DEFERRED_INIT = 0x1406;
 inline constexpr uint32_t UM_TAB_SELECTED = 0x1407;
-// Private message of a browser window: give the keyboard focus to its page.
+// Private message of a browser window: give the keyboard focus to its page. It shares its
+// number with UM_HANDOVER on purpose: the two go to different windows (a browser window, the
+// main window) and each window answers only its own table, while UM_HANDOVER's number is
+// fixed by the second instances that send it, of this version and of older ones.
 inline constexpr uint32_t UM_FOCUS_PAGE = 0x1400;
 
 // Windows messages the core posts or answers.

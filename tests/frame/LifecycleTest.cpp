@@ -86,7 +86,7 @@ TEST(Timers, TheUiTickWritesTheVisitingFileEveryFortyTicksWhenTheListChanged) {
     EXPECT_NE(
         h.platform.fs.Content("C:\\Lumbrel\\User\\Visiting.ini").find("url0=http://a.example/"),
         std::string::npos);
-    EXPECT_FALSE(h.frame->WindowListChanged());
+    EXPECT_FALSE(h.frame->Windows().Changed());
 }
 
 TEST(Timers, TheUiTickRestsWhileTheFrameIsHidden) {
@@ -160,29 +160,29 @@ TEST(Restore, AnUncleanEndReopensTheLastPeriodicSave) {
     h.frame->RestoreAtStart(0, true);
     h.Pump();
     EXPECT_FALSE(h.platform.fs.HasFile("C:\\Lumbrel\\User\\Visiting.ini"));
-    ASSERT_EQ(h.frame->WindowCount(), 2);
-    EXPECT_EQ(h.frame->ChildAt(0)->View().Location(), "http://a.example/");
-    EXPECT_TRUE(h.frame->ChildAt(0)->locked);
-    EXPECT_EQ(h.frame->ChildAt(1)->View().Location(), "http://b.example/");
+    ASSERT_EQ(h.frame->Windows().Count(), 2);
+    EXPECT_EQ(h.frame->Windows().At(0)->View().Location(), "http://a.example/");
+    EXPECT_TRUE(h.frame->Windows().At(0)->Locked());
+    EXPECT_EQ(h.frame->Windows().At(1)->View().Location(), "http://b.example/");
 }
 
 TEST(Restore, StartModes) {
     FrameHarness blank("", false);
     blank.frame->RestoreAtStart(0, false);
-    ASSERT_EQ(blank.frame->WindowCount(), 1);
-    EXPECT_EQ(blank.frame->ChildAt(0)->View().Location(), "about:blank");
+    ASSERT_EQ(blank.frame->Windows().Count(), 1);
+    EXPECT_EQ(blank.frame->Windows().At(0)->View().Location(), "about:blank");
 
     FrameHarness home("", false);
     home.frame->RestoreAtStart(1, false);
-    EXPECT_EQ(home.BrowserOf(home.frame->ChildAt(0)).navigations.back(), "home");
+    EXPECT_EQ(home.BrowserOf(home.frame->Windows().At(0)).navigations.back(), "home");
 
     FrameHarness none("", false);
     none.platform.fs.AddFile("C:\\Lumbrel\\User\\LastVisit.ini",
                              "[LastVisit]\r\nurl0=http://a.example/\r\n");
     none.frame->RestoreAtStart(6, false);
-    EXPECT_EQ(none.frame->WindowCount(), 0);
+    EXPECT_EQ(none.frame->Windows().Count(), 0);
     none.frame->RestoreAtStart(3, false);
-    EXPECT_EQ(none.frame->WindowCount(), 1);
+    EXPECT_EQ(none.frame->Windows().Count(), 1);
 }
 
 TEST(Language, ChoosingAFileTranslatesAndRebuildsTheMenus) {

@@ -26,10 +26,11 @@ struct ProtectedWindow : FrameHarness {
 
 TEST(Protect, APasswordProtectsTheWindowAndShowsItsImage) {
     ProtectedWindow h;
-    EXPECT_TRUE(h.second->protectedWindow);
-    EXPECT_EQ(h.frame->ProtectedCount(), 1);
+    EXPECT_TRUE(h.second->Protected());
+    EXPECT_EQ(h.frame->Protection().ProtectedCount(), 1);
     EXPECT_EQ(h.tabs.Image(1), 6);
-    EXPECT_EQ(h.second->protectPassword, "secret");
+    EXPECT_TRUE(h.second->PasswordMatches("secret"));
+    EXPECT_FALSE(h.second->PasswordMatches("Secret"));
 }
 
 TEST(Protect, AnEmptyPasswordOrCancelProtectsNothing) {
@@ -39,8 +40,8 @@ TEST(Protect, AnEmptyPasswordOrCancelProtectsNothing) {
     h.Command(IDM_PROTECT_TAB);
     h.platform.ui.AnswerPassword(std::nullopt);
     h.Command(IDM_PROTECT_TAB);
-    EXPECT_FALSE(child->protectedWindow);
-    EXPECT_EQ(h.frame->ProtectedCount(), 0);
+    EXPECT_FALSE(child->Protected());
+    EXPECT_EQ(h.frame->Protection().ProtectedCount(), 0);
 }
 
 TEST(Protect, TheNextPromptRemembersThePasswordWhenAsked) {
@@ -83,11 +84,11 @@ TEST(Protect, WhenEveryWindowIsProtectedAWrongPasswordOpensABlankWindow) {
     ProtectedWindow h;
     h.platform.ui.AnswerPassword(PasswordAnswer{"pw", false});
     h.Command(IDM_PROTECT_TAB);  // the first window too
-    ASSERT_EQ(h.frame->ProtectedCount(), 2);
+    ASSERT_EQ(h.frame->Protection().ProtectedCount(), 2);
     h.platform.ui.AnswerPassword(PasswordAnswer{"wrong", false});
     h.frame->ActivateChild(*h.second);
     h.Pump();
-    EXPECT_EQ(h.frame->WindowCount(), 3);
+    EXPECT_EQ(h.frame->Windows().Count(), 3);
     EXPECT_EQ(h.Active()->View().Location(), "about:blank");
     EXPECT_TRUE(h.address.focused);
     EXPECT_EQ(h.app->Prefs().activeNew, 0) << "forced on for that window only";
@@ -99,19 +100,19 @@ TEST(Protect, TheRightPasswordRemovesProtectionAndAWrongOneKeepsIt) {
     h.frame->ActivateChild(*h.second);
     h.platform.ui.AnswerPassword(PasswordAnswer{"nope", false});
     h.Command(IDM_PROTECT_TAB);
-    EXPECT_TRUE(h.second->protectedWindow);
+    EXPECT_TRUE(h.second->Protected());
     EXPECT_EQ(h.platform.ui.MessagesShown().back(), "Password is incorrect.");
     h.platform.ui.AnswerPassword(PasswordAnswer{"secret", false});
     h.Command(IDM_PROTECT_TAB);
-    EXPECT_FALSE(h.second->protectedWindow);
-    EXPECT_EQ(h.frame->ProtectedCount(), 0);
+    EXPECT_FALSE(h.second->Protected());
+    EXPECT_EQ(h.frame->Protection().ProtectedCount(), 0);
     EXPECT_NE(h.tabs.Image(1), 6);
 }
 
 TEST(Protect, ProtectedWindowsCannotBeLockedOrArranged) {
     ProtectedWindow h;
     h.frame->OnTabMenuCommand(IDM_LOCK_TAB, 1);
-    EXPECT_FALSE(h.second->locked);
+    EXPECT_FALSE(h.second->Locked());
     h.Command(IDM_WINDOW_CASCADE);
     EXPECT_EQ(h.window.arranged, 0);
     EXPECT_EQ(h.platform.ui.MessagesShown().back(),

@@ -142,7 +142,7 @@ bool MainWindow::CreateBars() {
     if (!rebar_)
         return false;
     if (!address_.Create(rebar_, kAddressId, [this](const std::string& text) {
-            frame_.NewChild(ChildMode::ReuseOrCreate, NavKind::Url, text, nullptr, true);
+            frame_.NewChild(NewChildRequest::Url(text, true));
         }))
         return false;
     if (!tabs_.Create(rebar_, kTabBarId))
