@@ -13,8 +13,13 @@
 
 namespace lumbrel {
 bool CBrowserApp::InitInstance(AppHost& host) {
-    const CommandLineInfo commandLine =
+    CommandLineInfo commandLine =
         ParseCommandLine(platform_.codePage, platform_.environment.CommandLine());
+    // Resolved here, by the process the path was given to: a running browser that is handed
+    // the argument has a current folder of its own.
+    commandLine.fileName =
+        AbsoluteFileArgument(platform_.codePage, platform_.fs, commandLine.fileName,
+                             platform_.environment.CurrentFolder());
     // A COM activation of the filter's handler class has nothing to do in a process of its
     // own: the browser registers the handler inside the process that uses it.
     if (commandLine.embedding || commandLine.automation)

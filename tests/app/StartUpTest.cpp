@@ -120,6 +120,16 @@ TEST_F(StartUpTest, ASecondStartHandsItsUrlOverAndEnds) {
     EXPECT_EQ(host.calls, std::vector<std::string>{}) << "no sockets, COM or window";
 }
 
+TEST_F(StartUpTest, ASecondStartHandsARelativeFileOverAsAFullPath) {
+    host.firstInstance = false;
+    host.running.window = RunningWindow{true, true, false};
+    platform.environment.currentFolder = "C:\\tmp";
+    platform.fs.AddFile("C:\\tmp\\site.url", "[InternetShortcut]\r\nURL=http://s.example/\r\n");
+    EXPECT_FALSE(Start("site.url"));
+    EXPECT_EQ(host.running.calls, (std::vector<std::string>{
+                                      "release", "find", "handover:C:\\tmp\\site.url", "forward"}));
+}
+
 TEST_F(StartUpTest, ForbidMultWakesAHiddenBrowserInstead) {
     host.firstInstance = false;
     host.running.window = RunningWindow{true, false, false};

@@ -65,6 +65,47 @@ TEST(CloseWindow, ReturnsToTheOpenerWithActiveNew) {
     EXPECT_EQ(h.Active(), opener) << "not the right neighbour";
 }
 
+TEST(CloseWindow, ReturnsToTheOpenerAfterATabLeftOfItClosed) {
+    FrameHarness h("ActiveNew=1\r\nCloseSequence=1\r\nNewSequence=0\r\n");
+    CChildFrame* left = h.Open("http://left.example/");
+    CChildFrame* opener = h.Open("http://opener.example/");
+    h.Open("http://other.example/");
+    h.frame->ActivateChild(*opener);
+    bool cancel = false;
+    h.BrowserOf(opener).RaiseNewWindow(cancel);
+    CChildFrame* opened = h.frame->Windows().Find(opener->LastOpened());
+    h.BrowserOf(opened).RaiseBeforeNavigate("http://popup.example/");
+    h.Pump();
+    h.frame->CloseChild(left->Id());
+    h.Pump();
+    h.frame->ActivateChild(*opened);
+    h.Command(IDM_CLOSE);
+    EXPECT_EQ(h.Active(), opener) << "the opener moved one tab to the left; it is still found";
+}
+
+TEST(TabMenu, EveryCommandActsOnTheRightClickedTab) {
+    ThreeWindows h("ConfirmCloseAllKeepCur=0\r\n");
+    h.frame->ActivateChild(*h.windows[0]);
+    h.frame->OnTabMenuCommand(IDM_LOCK_TAB, 1);
+    EXPECT_TRUE(h.windows[1]->Locked());
+    EXPECT_FALSE(h.windows[0]->Locked());
+    h.frame->OnTabMenuCommand(IDM_MARK_TAB, 2);
+    EXPECT_TRUE(h.windows[2]->Marked());
+    h.frame->OnTabMenuCommand(IDM_TAB_NEW_WINDOW, 2);
+    h.Pump();
+    ASSERT_EQ(h.frame->Windows().Count(), 4);
+    EXPECT_EQ(h.frame->Windows().At(3)->View().Location(), "http://c.example/");
+
+    h.frame->OnTabMenuCommand(IDM_CLOSE, 2);
+    h.Pump();
+    EXPECT_EQ(h.Urls(), (std::vector<std::string>{"http://a.example/", "http://b.example/",
+                                                  "http://c.example/"}))
+        << "the right-clicked tab closed, not the active one";
+    EXPECT_EQ(h.Active(), h.windows[0]);
+    h.frame->OnTabMenuCommand(IDM_CLOSE, 7);
+    EXPECT_EQ(h.frame->Windows().Count(), 3) << "no tab there: nothing";
+}
+
 TEST(CloseWindow, AClosedPageGoesToTheUndoListAndComesBack) {
     ThreeWindows h;
     h.frame->ActivateChild(*h.windows[1]);

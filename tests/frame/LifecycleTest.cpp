@@ -43,6 +43,24 @@ TEST(Exit, AsksAndWritesTheCloseSettingsInOrder) {
     EXPECT_FALSE(h.window.visible);
 }
 
+TEST(Exit, PageMaxIsWrittenFromTheChildrenDisplayMode) {
+    FrameHarness h("PageMax=1\r\nConfirmExit=0\r\n");
+    CChildFrame* page = h.Open("http://a.example/");
+    ASSERT_TRUE(h.WindowOf(page).maximized);
+    page->OnSizeCommand(ChildWindowEvents::SizeCommand::Restore);
+    ASSERT_TRUE(h.frame->OnCloseRequest(false));
+    EXPECT_EQ(h.app->Settings().Get(keys::PageMax), 3);
+
+    FrameHarness next("PageMax=3\r\n");
+    EXPECT_FALSE(next.WindowOf(next.Open("http://a.example/")).maximized)
+        << "restored before the exit: the next start is not maximised";
+
+    FrameHarness again("PageMax=0\r\nConfirmExit=0\r\n");
+    again.Open("http://a.example/")->OnSizeCommand(ChildWindowEvents::SizeCommand::Maximize);
+    ASSERT_TRUE(again.frame->OnCloseRequest(false));
+    EXPECT_EQ(again.app->Settings().Get(keys::PageMax), 1);
+}
+
 TEST(Exit, DownloadsAskOncePerDialogAndForBusyPages) {
     FrameHarness h("ConfirmExit=0\r\n");
     CChildFrame* page = h.Open("http://a.example/");

@@ -141,5 +141,81 @@ TEST(Protect, ShowingTheHiddenFrameAsksForTheActiveWindowsPassword) {
     EXPECT_TRUE(h.window.visible) << "a hand-over shows the frame without the password";
 }
 
+// The password dialog runs the message loop, as every real dialog does: a close request
+// queued before it reaches its window while the dialog is up.
+TEST(PromptsRunTheLoop, CloseAllNeverActivatesNorAsksForAWindowWaitingToClose) {
+    FrameHarness h("NewSequence=0\r\nConfirmCloseAll=0\r\nCloseSequence=2\r\n");
+    CChildFrame* p = h.Open("http://p.example/");
+    h.Open("http://x.example/");
+    CChildFrame* y = h.Open("http://y.example/");
+    h.frame->ActivateChild(*p);
+    h.platform.ui.AnswerPassword(PasswordAnswer{"pw", false});
+    h.Command(IDM_PROTECT_TAB);
+    h.frame->ActivateChild(*y);
+    h.platform.ui.Clear();
+    h.platform.ui.AnswerPassword(PasswordAnswer{"pw", false});
+
+    h.Command(IDM_CLOSE_ALL);
+    EXPECT_EQ(h.frame->Windows().Count(), 0);
+    EXPECT_TRUE(h.platform.ui.Questions().empty()) << "no password for a window on its way out";
+    EXPECT_EQ(h.window.Children().size(), 0u);
+    EXPECT_EQ(h.frame->Closer().Ring().Size(), 3);
+}
+
+TEST(PromptsRunTheLoop, AWindowThatClosesWhileItsProtectPromptIsUpIsLeftAlone) {
+    FrameHarness h;
+    h.Open("http://a.example/");
+    CChildFrame* b = h.Open("http://b.example/");
+    h.frame->ActivateChild(*b);
+    h.platform.loop.Post(b->Id(), kWmClose, 0, 0);  // a page script closed it
+    h.platform.ui.AnswerPassword(PasswordAnswer{"pw", true});
+    h.frame->OnCommand(IDM_PROTECT_TAB);
+    EXPECT_EQ(h.frame->Windows().Count(), 1);
+    EXPECT_EQ(h.frame->Protection().ProtectedCount(), 0);
+    h.platform.ui.AnswerPassword(std::nullopt);
+    h.Command(IDM_PROTECT_TAB);
+    EXPECT_FALSE(h.platform.ui.lastPasswordInitial.remember) << "nothing was protected";
+}
+
+TEST(PromptsRunTheLoop, ShowingTheFrameStopsWhenTheAskedWindowClosedMeanwhile) {
+    ProtectedWindow h;
+    h.platform.ui.AnswerPassword(PasswordAnswer{"secret", false});
+    h.frame->ActivateChild(*h.second);
+    h.Pump();
+    ASSERT_EQ(h.Active(), h.second);
+    h.window.visible = false;
+    h.platform.loop.Post(h.second->Id(), kWmClose, 0, 0);
+    h.platform.ui.AnswerPassword(PasswordAnswer{"secret", false});
+    h.frame->ShowHide(false);
+    EXPECT_FALSE(h.window.visible) << "the answer was for a window that is gone";
+    EXPECT_EQ(h.frame->Windows().Count(), 1);
+    h.frame->ShowHide(false);
+    EXPECT_TRUE(h.window.visible) << "the window active now is not protected";
+}
+
+TEST(PromptsRunTheLoop, RestoringTheFrameStopsWhenTheAskedWindowClosedMeanwhile) {
+    ProtectedWindow h;
+    h.platform.ui.AnswerPassword(PasswordAnswer{"secret", false});
+    h.frame->ActivateChild(*h.second);
+    h.Pump();
+    h.window.minimized = true;
+    h.platform.loop.Post(h.second->Id(), kWmClose, 0, 0);
+    h.platform.ui.AnswerPassword(PasswordAnswer{"secret", false});
+    EXPECT_TRUE(h.frame->OnSysCommand(CMainFrame::SysCommand::Restore)) << "stays minimised";
+    EXPECT_EQ(h.frame->Windows().Count(), 1);
+    EXPECT_FALSE(h.frame->OnSysCommand(CMainFrame::SysCommand::Restore));
+}
+
+TEST(PromptsRunTheLoop, AProtectedWindowClosingDuringItsActivationPromptIsNotTouched) {
+    ProtectedWindow h;
+    h.platform.loop.Post(h.second->Id(), kWmClose, 0, 0);
+    h.platform.ui.AnswerPassword(PasswordAnswer{"secret", false});
+    h.frame->ActivateChild(*h.second);
+    h.Pump();
+    EXPECT_EQ(h.frame->Windows().Count(), 1);
+    EXPECT_EQ(h.Active(), h.first);
+    EXPECT_EQ(h.tabs.selected, 0);
+}
+
 }  // namespace
 }  // namespace lumbrel
