@@ -12,15 +12,19 @@ test:
 bench:
 	@bash scripts/bench.sh
 
+# The portable core, its tests and benchmarks: needs no Wine, MinGW or X.
 native:
-	@bash scripts/deps.sh
+	@bash scripts/deps.sh native
 	cmake --preset native
 	cmake --build --preset native -j $$(nproc)
 
+# lumbrel.exe for both Windows architectures (build/dist: 32-bit, build/dist64: 64-bit).
 windows:
 	@bash scripts/deps.sh run
 	cmake --preset windows
 	cmake --build --preset windows -j $$(nproc)
+	cmake --preset windows64
+	cmake --build --preset windows64 -j $$(nproc)
 
 clean:
 	rm -rf build
