@@ -194,6 +194,17 @@ void CMainFrame::OnPosted(uint32_t message, uintptr_t wParam, intptr_t lParam) {
         case UM_ACTIVATE_CHILD:
             parts_->activation.OnActivateChildMessage(static_cast<ChildId>(lParam));
             break;
+        case UM_TAB_LAYOUT:
+            // The band follows the tab rows; wParam 2 asks for it even with the same rows.
+            if (const int rows = Widgets().tabs.RowCount(); rows != tabRows_ || wParam == 2) {
+                tabRows_ = rows;
+                Widgets().window.FitTabBand();
+            }
+            break;
+        case UM_FAVORITES_CHANGED:
+            // The favorites menus are part of the menus built from data.
+            Widgets().window.RebuildMenus();
+            break;
         default:
             break;
     }
@@ -261,6 +272,20 @@ bool CMainFrame::OnSysCommand(SysCommand command) {
 void CMainFrame::AfterMinimize() {
     if (parts_)
         Visibility().AfterMinimize();
+}
+
+void CMainFrame::OnTrayMouse(TrayMouse event) {
+    if (parts_)
+        Visibility().OnTrayMouse(event);
+}
+
+void CMainFrame::OnAddressEntered(const std::string& text, bool altHeld) {
+    if (parts_)
+        parts_->opener.OnAddressEntered(text, altHeld);
+}
+
+bool CMainFrame::ShowsBandAtStart(int bandIndex) {
+    return bandIndex != 0 || app_.Settings().Get(keys::BandShown, 0) != 0;
 }
 
 // --- Messages and questions ---------------------------------------------------------------

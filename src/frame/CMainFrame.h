@@ -91,6 +91,17 @@ public:
     // Returns true when the command was handled here instead of by the system.
     bool OnSysCommand(SysCommand command);
     void AfterMinimize();
+    void OnTrayMouse(TrayMouse event);
+    // Enter in the address box (or its Go button) with `text`; `altHeld` asks for a new window.
+    void OnAddressEntered(const std::string& text, bool altHeld);
+
+    // --- Questions the binding asks while it builds the frame ---
+    FrameStartShow StartShow(bool startsMinimized) {
+        return FrameVisibility::StartShow(Prefs(), startsMinimized);
+    }
+    // Whether the rebar band at `bandIndex` shows at start ("bandb0", the tab band, is read;
+    // the others always show).
+    bool ShowsBandAtStart(int bandIndex);
 
     // --- The parts ---
     WindowList& Windows() { return parts_->windows; }
@@ -145,6 +156,7 @@ private:
     DisplayMode displayMode_ = DisplayMode::Maximized;
     bool active_ = false;
     bool tabWidened_ = false;
+    int tabRows_ = -1;
     int tickCounter_ = 0;
     int favoritesChanged_ = 0;
 };

@@ -82,6 +82,28 @@ bool FrameVisibility::OnSysCommand(FrameSysCommand command) {
     return false;
 }
 
+void FrameVisibility::OnTrayMouse(TrayMouse event) {
+    switch (event) {
+        case TrayMouse::LeftUp:
+        case TrayMouse::LeftDoubleClick:
+            ShowHide(false);
+            break;
+        case TrayMouse::RightUp:
+            frame_.Widgets().window.ShowTrayMenu();
+            break;
+        case TrayMouse::Other:
+            break;
+    }
+}
+
+FrameStartShow FrameVisibility::StartShow(const Preferences& prefs, bool startsMinimized) {
+    FrameStartShow show;
+    if (IsPlacementUsable(prefs.MainPlacement()))
+        show.placement = prefs.MainPlacement();
+    show.maximized = prefs.zoomed != 0 && !startsMinimized;
+    return show;
+}
+
 void FrameVisibility::AfterMinimize() {
     // FIXME: the floating monitor window shows itself again here once it exists.
 }

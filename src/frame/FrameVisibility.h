@@ -3,13 +3,28 @@
 // frame shows again, and the frame's system commands (minimise or close to the tray, restore).
 #pragma once
 
+#include <optional>
+
+#include "platform/WindowGeometry.h"
+
 namespace lumbrel {
 
 class CMainFrame;
 struct FrameOptions;
+struct Preferences;
 
 // The frame's system commands that have rules of their own.
 enum class FrameSysCommand { Minimize, Close, Restore, Other };
+
+// Mouse events on the tray icon.
+enum class TrayMouse { LeftUp, LeftDoubleClick, RightUp, Other };
+
+// How the frame is first shown: at the placement of the last session when it is usable, and
+// maximised when it was (unless the program was started minimised).
+struct FrameStartShow {
+    std::optional<Placement> placement;
+    bool maximized = false;
+};
 
 class FrameVisibility {
 public:
@@ -29,6 +44,9 @@ public:
     // True when the command was handled here instead of by the system.
     bool OnSysCommand(FrameSysCommand command);
     void AfterMinimize();
+    // Left click or double click shows or hides the frame; right click opens the tray menu.
+    void OnTrayMouse(TrayMouse event);
+    static FrameStartShow StartShow(const Preferences& prefs, bool startsMinimized);
 
 private:
     bool HasWayBack() const { return hotKeyRegistered_ || trayShown_; }

@@ -98,8 +98,11 @@ CChildFrame* WindowOpener::Create(const NewChildRequest& request) {
     frame_.SetChildrenDisplayMode(maximized ? DisplayMode::Maximized : DisplayMode::Normal);
     owned->View().SetActiveView(windows.Count() == 0 || prefs.activeNew || request.activate);
 
+    // A window a page opens starts with its opener's download-control flags.
+    const CChildFrame* source = windows.Find(request.source);
+    const int flags = source ? source->View().Inherited().dlFlags : prefs.defaultProperty;
     ChildWindow* created =
-        window.CreateChild(id, ChildCreateOptions{maximized}, *owned, owned->View(), *owned);
+        window.CreateChild(id, ChildCreateOptions{maximized, flags}, *owned, owned->View(), *owned);
     if (!created)
         return nullptr;
     owned->Attach(created);
@@ -131,6 +134,24 @@ void WindowOpener::OnHandover(const std::string& text) {
     else
         frame_.Visibility().ShowFrame(true);
     NewChild(NewChildRequest::Url(ResolveShortcut(text), true));
+}
+
+void WindowOpener::OnAddressEntered(const std::string& text, bool altHeld) {
+    CBrowserApp& app = frame_.App();
+    const std::string url(TrimBlanks(app.Ports().codePage, text));
+    if (url.empty())
+        return;
+    FrameWidgets& widgets = frame_.Widgets();
+    widgets.address.Focus();
+    // FIXME: aliases, search keywords and the domain completion apply here once the address
+    // rules exist.
+    CChildFrame* active = frame_.ActiveChild();
+    if (!active || altHeld || frame_.Options().addressInNewWindow) {
+        frame_.NewChild(NewChildRequest::Url(url, frame_.Options().activeNewAddress != 0));
+        return;
+    }
+    active->View().OpenUrl(url);
+    app.Ports().loop.Post(active->Id(), UM_FOCUS_PAGE, 0, 0);
 }
 
 void WindowOpener::OnDroppedFiles(const std::vector<std::string>& files, bool shiftHeld) {
