@@ -84,29 +84,7 @@ CChildFrame* CMainFrame::NewChild(const NewChildRequest& request) {
 }
 
 int CMainFrame::AddTab(CChildFrame& child, int index, const std::string& title) {
-    WindowList& windows = Windows();
-    const int current = windows.SelectedIndex();
-    const int newSequence = child.Placement() == TabPlacement::End ? 0 : app_.Prefs().newSequence;
-    const int position =
-        TabInsertPosition(newSequence, windows.Count(), current, child.OpenFlags(), index);
-    windows.Insert(child, position, title);
-    if (child.View().IsActiveView())
-        windows.SelectIndex(position);
-    else if (current >= 0)
-        windows.SelectIndex(SelectionAfterBackgroundInsert(current, position));
-
-    Post(UM_TAB_LAYOUT, 1);
-    if (windows.Count() <= 2)
-        Widgets().window.RefreshCommandStates();
-    if (options_.tabStyle == 1 && windows.Count() == 1)
-        Widgets().tabs.Repaint();
-    if (!tabWidened_) {
-        Widgets().tabs.Widen(4);
-        tabWidened_ = true;
-    }
-    if (newSequence != 0)
-        windows.Renumber(position);
-    return position;
+    return parts_ ? parts_->opener.AddTab(child, index, title) : -1;
 }
 
 int CMainFrame::FindTab(const CChildFrame& child) {

@@ -155,7 +155,6 @@ private:
     std::unique_ptr<Parts> parts_;
     DisplayMode displayMode_ = DisplayMode::Maximized;
     bool active_ = false;
-    bool tabWidened_ = false;
     int tabRows_ = -1;
     int tickCounter_ = 0;
     int favoritesChanged_ = 0;

@@ -49,6 +49,32 @@ CChildFrame* WindowOpener::NewChild(const NewChildRequest& request) {
     return child;
 }
 
+int WindowOpener::AddTab(CChildFrame& child, int index, const std::string& title) {
+    WindowList& windows = frame_.Windows();
+    const int current = windows.SelectedIndex();
+    const int newSequence = child.Placement() == TabPlacement::End ? 0 : frame_.Prefs().newSequence;
+    const int position =
+        TabInsertPosition(newSequence, windows.Count(), current, child.OpenFlags(), index);
+    windows.Insert(child, position, title);
+    if (child.View().IsActiveView())
+        windows.SelectIndex(position);
+    else if (current >= 0)
+        windows.SelectIndex(SelectionAfterBackgroundInsert(current, position));
+
+    frame_.Post(UM_TAB_LAYOUT, 1);
+    if (windows.Count() <= 2)
+        frame_.Widgets().window.RefreshCommandStates();
+    if (frame_.Options().tabStyle == 1 && windows.Count() == 1)
+        frame_.Widgets().tabs.Repaint();
+    if (!tabWidened_) {
+        frame_.Widgets().tabs.Widen(4);
+        tabWidened_ = true;
+    }
+    if (newSequence != 0)
+        windows.Renumber(position);
+    return position;
+}
+
 CChildFrame* WindowOpener::Reuse(ChildId source) {
     CBrowserApp& app = frame_.App();
     WindowList& windows = frame_.Windows();

@@ -20,6 +20,9 @@ public:
 
     // A window for `request`, or none: a refused or outside address, or creation failed.
     CChildFrame* NewChild(const NewChildRequest& request);
+    // Inserts the tab of a window whose first navigation began, where its placement or the
+    // user's `NewSequence` says, keeping the selection on the active window; returns the index.
+    int AddTab(CChildFrame& child, int index, const std::string& title);
     // A second instance handed over a file name or URL: show the frame and open it activated.
     void OnHandover(const std::string& text);
     // Files dropped on the frame: shortcuts stand for their targets; with Shift the active
@@ -38,6 +41,7 @@ private:
 
     CMainFrame& frame_;
     ChildId nextId_ = 0;
+    bool tabWidened_ = false;
 };
 
 }  // namespace lumbrel

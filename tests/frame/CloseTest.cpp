@@ -48,17 +48,23 @@ TEST(CloseWindow, ChoosesTheNextWindowByCloseSequence) {
     EXPECT_EQ(last.Active(), last.windows[2]);
 }
 
-TEST(CloseWindow, ReturnsToTheOpenerWithActiveNew) {
-    FrameHarness h("ActiveNew=1\r\nCloseSequence=1\r\n");
-    h.Open("http://zero.example/");
-    CChildFrame* opener = h.Open("http://opener.example/");
-    h.Open("http://other.example/");
+// The window a page of `opener` opens, shown by its first navigation.
+CChildFrame* OpenPopupFrom(FrameHarness& h, CChildFrame* opener) {
     h.frame->ActivateChild(*opener);
     bool cancel = false;
     h.BrowserOf(opener).RaiseNewWindow(cancel);
     CChildFrame* opened = h.frame->Windows().Find(opener->LastOpened());
     h.BrowserOf(opened).RaiseBeforeNavigate("http://popup.example/");
     h.Pump();
+    return opened;
+}
+
+TEST(CloseWindow, ReturnsToTheOpenerWithActiveNew) {
+    FrameHarness h("ActiveNew=1\r\nCloseSequence=1\r\n");
+    h.Open("http://zero.example/");
+    CChildFrame* opener = h.Open("http://opener.example/");
+    h.Open("http://other.example/");
+    CChildFrame* opened = OpenPopupFrom(h, opener);
     ASSERT_EQ(h.Active(), opened);
     ASSERT_EQ(h.frame->FindTab(*opened), 2) << "NewSequence 1 puts it right of its opener";
     h.Command(IDM_CLOSE);
@@ -70,12 +76,7 @@ TEST(CloseWindow, ReturnsToTheOpenerAfterATabLeftOfItClosed) {
     CChildFrame* left = h.Open("http://left.example/");
     CChildFrame* opener = h.Open("http://opener.example/");
     h.Open("http://other.example/");
-    h.frame->ActivateChild(*opener);
-    bool cancel = false;
-    h.BrowserOf(opener).RaiseNewWindow(cancel);
-    CChildFrame* opened = h.frame->Windows().Find(opener->LastOpened());
-    h.BrowserOf(opened).RaiseBeforeNavigate("http://popup.example/");
-    h.Pump();
+    CChildFrame* opened = OpenPopupFrom(h, opener);
     h.frame->CloseChild(left->Id());
     h.Pump();
     h.frame->ActivateChild(*opened);
