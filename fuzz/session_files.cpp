@@ -17,14 +17,14 @@
 #include "FuzzCheck.h"
 #include "base/PrivateProfile.h"
 #include "frame/CMainFrame.h"
+#include "frame/SessionFiles.h"
 #include "frame/UndoCloseRing.h"
 #include "support/FrameHarness.h"
 
 namespace lumbrel::fuzz {
 namespace {
 
-// The readers and writers under test, where the program has them today: a main frame started
-// over fakes. When the session files move, this class is all that changes.
+// The readers and writers under test: the main frame's session files, over fakes.
 class SessionFilesUnderTest {
 public:
     static constexpr const char* kLastVisit = "C:\\Lumbrel\\User\\LastVisit.ini";
@@ -32,19 +32,18 @@ public:
     static constexpr const char* kLastClose = "C:\\Lumbrel\\User\\LastClose.ini";
 
     std::vector<SessionEntry> ReadSession(const std::string& path) {
-        return harness_.frame->ReadSession(path);
+        return Files().ReadSession(path);
     }
     void WriteClosed(const std::vector<ClosedPage>& oldestFirst) {
-        UndoCloseRing& ring = harness_.frame->ClosedWindows();
-        ring.Clear();
+        UndoCloseRing ring;
         for (const ClosedPage& page : oldestFirst)
             ring.Push(page.url, page.title);
-        harness_.frame->SaveClosedList();
+        Files().SaveClosedList(ring);
     }
     std::vector<ClosedPage> ReadClosed() {
-        harness_.frame->ClosedWindows().Clear();
-        harness_.frame->LoadClosedList();
-        return harness_.frame->ClosedWindows().OldestFirst();
+        UndoCloseRing ring;
+        Files().LoadClosedList(ring);
+        return ring.OldestFirst();
     }
     void PutFile(const std::string& path, const std::string& content) {
         harness_.platform.fs.AddFile(path, content);
@@ -53,6 +52,8 @@ public:
     PrivateProfile& Profiles() { return harness_.app->Profiles(); }
 
 private:
+    SessionFiles& Files() { return harness_.frame->Sessions(); }
+
     test::FrameHarness harness_;
 };
 

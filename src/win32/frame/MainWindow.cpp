@@ -24,8 +24,6 @@ constexpr int kAddressBandId = 2;
 constexpr UINT kTrayMessage = WM_APP + 1;
 constexpr UINT kFirstMdiChild = 0xFF00;
 constexpr UINT kFirstSystemCommand = 0xF000;
-// Items of the undo-close menu that stay when the closed windows are listed again.
-constexpr int kUndoMenuFixedItems = 3;
 
 // The show/hide key is stored as the hot-key control keeps it (Shift 1, Ctrl 2, Alt 4);
 // RegisterHotKey wants Alt 1, Ctrl 2, Shift 4.
@@ -82,16 +80,13 @@ bool MainWindow::Create() {
 }
 
 void MainWindow::ShowFromSettings(int showCommand) {
-    const Preferences& prefs = app_.Prefs();
-    const Placement placement = prefs.MainPlacement();
-    if (IsPlacementUsable(placement))
-        SetWindowPos(hwnd_, nullptr, placement.left, placement.top, placement.width,
-                     placement.height, SWP_NOZORDER | SWP_NOACTIVATE);
     const bool minimized = showCommand == SW_SHOWMINIMIZED || showCommand == SW_MINIMIZE ||
                            showCommand == SW_SHOWMINNOACTIVE;
-    if (prefs.zoomed && !minimized)
-        showCommand = SW_SHOWMAXIMIZED;
-    ShowWindow(hwnd_, showCommand);
+    const FrameStartShow show = frame_.StartShow(minimized);
+    if (show.placement)
+        SetWindowPos(hwnd_, nullptr, show.placement->left, show.placement->top,
+                     show.placement->width, show.placement->height, SWP_NOZORDER | SWP_NOACTIVATE);
+    ShowWindow(hwnd_, show.maximized ? SW_SHOWMAXIMIZED : showCommand);
     UpdateWindow(hwnd_);
 }
 
@@ -142,14 +137,14 @@ bool MainWindow::CreateBars() {
     if (!rebar_)
         return false;
     if (!address_.Create(rebar_, kAddressId, [this](const std::string& text) {
-            frame_.NewChild(ChildMode::ReuseOrCreate, NavKind::Url, text, nullptr, true);
+            frame_.OnAddressEntered(text, (GetKeyState(VK_MENU) & 0x8000) != 0);
         }))
         return false;
     if (!tabs_.Create(rebar_, kTabBarId))
         return false;
-    AddBand(kAddressBandId, address_.Handle(), address_.Height(), true);
-    AddBand(kTabBandId, tabs_.Handle(), tabs_.IdealHeight(),
-            app_.Settings().Get(keys::BandShown, 0) != 0);
+    // Each band goes in at the front: the tab band ends as band 0, the address band as 1.
+    AddBand(kAddressBandId, address_.Handle(), address_.Height(), frame_.ShowsBandAtStart(1));
+    AddBand(kTabBandId, tabs_.Handle(), tabs_.IdealHeight(), frame_.ShowsBandAtStart(0));
     return status_.Create(hwnd_, kStatusId);
 }
 
@@ -168,6 +163,8 @@ void MainWindow::AddBand(int id, HWND child, int height, bool visible) {
 }
 
 void MainWindow::FitTabBand() {
+    if (!rebar_)
+        return;
     const int index = static_cast<int>(SendMessageA(rebar_, RB_IDTOINDEX, kTabBandId, 0));
     if (index < 0)
         return;
@@ -198,6 +195,10 @@ void MainWindow::Layout() {
 // --- Messages -----------------------------------------------------------------------------
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (IsForwardedFrameMessage(message)) {
+        frame_.OnPosted(message, wParam, lParam);
+        return 0;
+    }
     switch (message) {
         case WM_CREATE:
             return OnCreate() ? 0 : -1;
@@ -231,18 +232,6 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case UM_HANDOVER:
             OnHandOver();
-            return 0;
-        case UM_TAB_LAYOUT:
-            FitTabBand();
-            frame_.OnPosted(message, wParam, lParam);
-            return 0;
-        case UM_FAVORITES_CHANGED:
-        case UM_TAB_TIPS:
-        case UM_REBUILD_TOOLBAR:
-        case UM_ACTIVATE_CHILD:
-        case UM_DEFERRED_INIT:
-        case UM_TAB_SELECTED:
-            frame_.OnPosted(message, wParam, lParam);
             return 0;
         case WM_QUERYENDSESSION:
             return TRUE;
@@ -326,21 +315,33 @@ void MainWindow::OnTabContextMenu() {
 }
 
 void MainWindow::OnTrayIcon(LPARAM event) {
-    if (event == WM_LBUTTONUP || event == WM_LBUTTONDBLCLK) {
-        frame_.ShowHide(false);
-    } else if (event == WM_RBUTTONUP) {
-        UniqueMenu menu =
-            BuildTranslatedMenu(BuiltinTrayMenu(), MenuShape::Popup, app_.Lang(), "MenuTray");
-        if (!menu)
-            return;
-        POINT cursor{};
-        GetCursorPos(&cursor);
-        SetForegroundWindow(hwnd_);
-        const int id = TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, cursor.x,
-                                      cursor.y, 0, hwnd_, nullptr);
-        if (id > 0)
-            PostMessageA(hwnd_, WM_COMMAND, static_cast<WPARAM>(id), 0);
+    switch (event) {
+        case WM_LBUTTONUP:
+            frame_.OnTrayMouse(TrayMouse::LeftUp);
+            break;
+        case WM_LBUTTONDBLCLK:
+            frame_.OnTrayMouse(TrayMouse::LeftDoubleClick);
+            break;
+        case WM_RBUTTONUP:
+            frame_.OnTrayMouse(TrayMouse::RightUp);
+            break;
+        default:
+            break;
     }
+}
+
+void MainWindow::ShowTrayMenu() {
+    UniqueMenu menu =
+        BuildTranslatedMenu(BuiltinTrayMenu(), MenuShape::Popup, app_.Lang(), "MenuTray");
+    if (!menu)
+        return;
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    SetForegroundWindow(hwnd_);
+    const int id = TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, cursor.x, cursor.y,
+                                  0, hwnd_, nullptr);
+    if (id > 0)
+        PostMessageA(hwnd_, WM_COMMAND, static_cast<WPARAM>(id), 0);
 }
 
 void MainWindow::OnDropFiles(HDROP drop) {
@@ -409,7 +410,7 @@ lumbrel::ChildWindow* MainWindow::CreateChild(ChildId id, const ChildCreateOptio
         children_.erase(id);
         return nullptr;
     }
-    raw->Host().SetDownloadControlFlags(app_.Prefs().defaultProperty);
+    raw->Host().SetDownloadControlFlags(options.downloadControlFlags);
     loop_.RegisterTarget(id, raw->Handle());
     return raw;
 }
@@ -546,8 +547,8 @@ void MainWindow::SetUndoCloseItems(const std::vector<MenuEntry>& items) {
     HMENU undo = SubmenuFor(menuBar_.get(), BuiltinMainMenu(), MenuRole::UndoClose);
     if (!undo)
         return;
-    while (GetMenuItemCount(undo) > kUndoMenuFixedItems)
-        DeleteMenu(undo, kUndoMenuFixedItems, MF_BYPOSITION);
+    while (GetMenuItemCount(undo) > kUndoCloseFixedItems)
+        DeleteMenu(undo, kUndoCloseFixedItems, MF_BYPOSITION);
     for (const MenuEntry& item : items)
         AppendMenuA(undo, MF_STRING, static_cast<UINT_PTR>(item.commandId), item.text.c_str());
 }

@@ -61,10 +61,12 @@ public:
     bool StatusBarVisible() override;
     void RebuildMenus() override;
     void SetUndoCloseItems(const std::vector<MenuEntry>& items) override;
+    void FitTabBand() override;
     bool RegisterShowHideHotKey(int modifiers, int virtualKey) override;
     void UnregisterShowHideHotKey() override;
     bool ShowTrayIcon() override;
     void RemoveTrayIcon() override;
+    void ShowTrayMenu() override;
     int ForeignThreadDialogCount() override;
 
 protected:
@@ -76,7 +78,6 @@ private:
     bool CreateBars();
     void AddBand(int id, HWND child, int height, bool visible);
     void Layout();
-    void FitTabBand();
     LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
     void OnInitMenuPopup(HMENU menu);
     LRESULT OnNotify(const NMHDR& header);
