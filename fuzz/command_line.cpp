@@ -5,8 +5,9 @@
 // (any characters but NUL, double-byte characters with every trail byte, '\' included) are
 // quoted the way a caller quotes for the C runtime, and the splitter must give them back
 // exactly. Otherwise the rest of the input is the raw line; whatever it splits into, quoted
-// again (where a line can say it at all), splits into the same arguments, and the page to
-// open is the first argument that is neither empty nor a switch.
+// again (where a line can say it at all), splits into the same arguments, the page to open
+// is the first argument that is neither empty nor a switch, and a relative file argument is
+// made a full path only when that path names a file.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -18,6 +19,7 @@
 #include "base/DbcsText.h"
 #include "instance/CommandLine.h"
 #include "support/FakeCodePage.h"
+#include "support/FakeFileSystem.h"
 
 namespace lumbrel::fuzz {
 namespace {
@@ -130,6 +132,19 @@ std::string DrawArgument(FuzzedDataProvider& in, const CodePage& cp, bool progra
     return arg;
 }
 
+// A relative file argument becomes a full path only when that path names something.
+void CheckAbsolute(const CodePage& cp, const std::vector<std::string>& args) {
+    const std::string folder = "C:\\Work";
+    test::FakeFileSystem fs;
+    fs.AddFile(folder + "\\page.htm", "");
+    if (args.size() > 1 && !args[1].empty() && args[1].find(':') == std::string::npos)
+        fs.AddFile(folder + "\\" + args[1], "");
+    for (size_t i = 1; i < args.size(); ++i) {
+        const std::string full = AbsoluteFileArgument(cp, fs, args[i], folder + "\\");
+        FUZZ_CHECK(full == args[i] || (full.starts_with(folder + "\\") && fs.Exists(full)));
+    }
+}
+
 void CheckParse(const CodePage& cp, std::string_view line, const std::vector<std::string>& args) {
     const CommandLineInfo info = ParseCommandLine(cp, line);
     FUZZ_CHECK(!(info.regServer && info.unregServer));
@@ -176,5 +191,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (const std::optional<std::string> again = Quote(cp, args))
         CheckSame(SplitCommandLine(cp, *again), args, *again);
     CheckParse(cp, raw, args);
+    CheckAbsolute(cp, args);
     return 0;
 }
