@@ -15,7 +15,7 @@ bench:
 # Every fuzz target (or those in FUZZ_TARGETS) for FUZZ_SECONDS each.
 FUZZ_SECONDS ?= 60
 fuzz:
-	@bash scripts/deps.sh
+	@bash scripts/deps.sh fuzz
 	@bash scripts/fuzz.sh $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
 # The portable core, its tests and benchmarks: needs no Wine, MinGW or X.
