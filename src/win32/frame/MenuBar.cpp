@@ -27,11 +27,16 @@ HMENU MenuBar::WindowMenu() const {
 }
 
 bool MenuBar::Rebuild(const Language& language, MdiClient& mdi) {
-    if (!RebuildMenu(menu_, BuiltinMainMenu(), MenuShape::Bar, language, kMainMenuSection))
-        return false;
-    mdi.SetMenus(menu_.get(), WindowMenu());
-    DrawMenuBar(frame_);
-    return true;
+    // The old menu stays alive until the MDI client has moved a maximised child's system menu
+    // and caption buttons out of it: destroying it first would destroy the child's system menu.
+    return RebuildMenu(
+        menu_, BuiltinMainMenu(), MenuShape::Bar, language, kMainMenuSection, [&](HMENU fresh) {
+            mdi.SetMenus(fresh, SubmenuFor(fresh, BuiltinMainMenu(), MenuRole::WindowList));
+            if (GetMenu(frame_) != fresh)
+                return false;
+            DrawMenuBar(frame_);
+            return true;
+        });
 }
 
 void MenuBar::SetUndoCloseItems(const std::vector<MenuEntry>& items) {
