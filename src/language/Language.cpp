@@ -5,6 +5,28 @@
 #include "platform/FileSystem.h"
 
 namespace lumbrel {
+namespace {
+
+// Where the header line after the one holding `headerEnd` ends (its "]" before the carriage
+// return); npos when no header follows. A value may end in "]" too ("Standard [Englisch]"):
+// only a line that begins with "[" is a header.
+size_t NextHeaderEnd(std::string_view text, size_t headerEnd) {
+    const size_t headerLineEnd = text.find('\n', headerEnd);
+    if (headerLineEnd == std::string_view::npos) {
+        return std::string_view::npos;
+    }
+    for (size_t at = text.find("]\r", headerLineEnd); at != std::string_view::npos;
+         at = text.find("]\r", at + 1)) {
+        const size_t lineFeed = text.rfind('\n', at);
+        const size_t lineStart = lineFeed == std::string_view::npos ? 0 : lineFeed + 1;
+        if (text[lineStart] == '[') {
+            return at;
+        }
+    }
+    return std::string_view::npos;
+}
+
+}  // namespace
 
 Language::Language(const CodePage* codePage) : codePage_(codePage) {}
 
@@ -51,9 +73,8 @@ std::optional<std::string_view> Language::Locate(std::string_view section,
         return std::nullopt;
     }
     const size_t bodyStart = headerAt + header.size();
-    // The next section begins where the next header line ends; a key found beyond it
-    // belongs to a later section.
-    const size_t nextHeaderEnd = text.find("]\r", bodyStart);
+    // A key found beyond the end of the next header belongs to a later section.
+    const size_t nextHeaderEnd = NextHeaderEnd(text, bodyStart);
 
     std::string needle;
     needle.reserve(key.size() + 3);

@@ -67,6 +67,32 @@ TEST_F(LanguageTest, OnlyTheFirstSectionOfANameCounts) {
     EXPECT_EQ(Get("Menu", "second"), "<default>");
 }
 
+TEST_F(LanguageTest, OnlyALineBeginningWithABracketEndsTheSection) {
+    Use("[StringTable]\n61420=Standard [Englisch]\n61421=Dateiname\nnote=[x] y]\n"
+        "61422=Sprache\n[Other]\n61423=Favoriten\n");
+    EXPECT_EQ(Get("StringTable", "61420"), "Standard [Englisch]");
+    EXPECT_EQ(Get("StringTable", "61421"), "Dateiname") << "a value ending in ] ends nothing";
+    EXPECT_EQ(Get("StringTable", "61422"), "Sprache");
+    EXPECT_EQ(Get("StringTable", "61423"), "<default>") << "the real next header still does";
+    EXPECT_EQ(Get("Other", "61423"), "Favoriten");
+
+    // A header line is a header whatever follows on it (and the rest of its own line does not
+    // end its section); a line that only looks like a section name ends the section before it.
+    Use("[A]\none=1\n[B] old]\ntwo=2\n");
+    EXPECT_EQ(Get("A", "two"), "<default>");
+    EXPECT_EQ(Get("B", "two"), "2");
+    Use("[A]\none=1\n[Englisch]\ntwo=2\n");
+    EXPECT_EQ(Get("A", "two"), "<default>");
+}
+
+TEST_F(LanguageTest, ADoubleByteCharacterEndingInABracketEndsNothing) {
+    // 0x81 0x5D is one double-byte character whose second byte is "]".
+    Use("[S]\nname=\x81]\nnext=2\n[T]\nlast=3\n");
+    EXPECT_EQ(Get("S", "next"), "2");
+    EXPECT_EQ(Get("S", "last"), "<default>");
+    EXPECT_EQ(Get("T", "last"), "3");
+}
+
 TEST_F(LanguageTest, LastLineWithoutLineEndIsMissing) {
     test::UseLanguageFile(language_, fs_, "[Menu]\r\nkept=yes\r\nlast=no");
     EXPECT_EQ(Get("Menu", "kept"), "yes");
