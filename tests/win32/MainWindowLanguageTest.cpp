@@ -1,7 +1,7 @@
 // Picking another language while a browser window is maximised: the command goes through the
 // main window, the core's language choice and the menu bar's rebuild, as "Select Language..."
-// does in the program. The maximised child's system menu and caption buttons live in the
-// frame's menu bar; they must come over to the new menu bar, alive.
+// does in the program. The maximised window's menu and its buttons live in the frame's menu
+// bar; they must come over to the new menu bar, alive.
 #include <gtest/gtest.h>
 
 #include "commands/BuiltinMenus.h"
@@ -45,20 +45,18 @@ protected:
 };
 
 TEST_F(MainWindowLanguageTest, SwitchWithAMaximisedWindowKeepsItsButtonsOnTheNewMenuBar) {
-    ASSERT_NE(program_->Frame().NewChild(ChildMode::Create, NavKind::Blank, "", nullptr, true),
-              nullptr);
-    const std::vector<HWND> children = program_->BrowserWindows();
-    ASSERT_EQ(children.size(), 1u);
-    HWND child = children.front();
-    ASSERT_TRUE(IsZoomed(child)) << "the children are maximised (PageMax=1)";
-    const HMENU systemMenu = GetSystemMenu(child, FALSE);
+    CChildFrame* child =
+        program_->Frame().NewChild(ChildMode::Create, NavKind::Blank, "", nullptr, true);
+    ASSERT_NE(child, nullptr);
+    ASSERT_TRUE(child->Window()->IsMaximized()) << "the windows are maximised (PageMax=1)";
     const HMENU oldBar = MenuBar();
     const int items = static_cast<int>(BuiltinMainMenu().size());
-    // The maximised child lends the menu bar its system menu in front and its minimise,
-    // restore and close buttons behind the menus.
-    ASSERT_EQ(GetSubMenu(oldBar, 0), systemMenu);
-    const int lent = GetMenuItemCount(oldBar) - items;
-    ASSERT_GE(lent, 2);
+    // The maximised window lends the menu bar its menu in front and its minimise, restore and
+    // close buttons behind the menus.
+    const HMENU windowMenu = GetSubMenu(oldBar, 0);
+    ASSERT_NE(windowMenu, nullptr);
+    ASSERT_NE(GetMenuState(windowMenu, SC_CLOSE, MF_BYCOMMAND), static_cast<UINT>(-1));
+    ASSERT_EQ(GetMenuItemCount(oldBar), items + 4);
 
     program_->Boxes().languageRow = 1;
     SendMessageA(program_->Handle(), WM_COMMAND, IDM_SELECT_LANGUAGE, 0);
@@ -69,13 +67,20 @@ TEST_F(MainWindowLanguageTest, SwitchWithAMaximisedWindowKeepsItsButtonsOnTheNew
     const HMENU newBar = MenuBar();
     ASSERT_NE(newBar, oldBar) << "the menu bar was built again";
     EXPECT_FALSE(IsMenu(oldBar)) << "the old menu bar is destroyed, not leaked";
-    EXPECT_TRUE(IsMenu(systemMenu)) << "the child's system menu went with the old menu bar";
-    EXPECT_EQ(GetSystemMenu(child, FALSE), systemMenu);
-    EXPECT_EQ(GetSubMenu(newBar, 0), systemMenu) << "the system menu moved to the new menu bar";
-    EXPECT_EQ(GetMenuItemCount(newBar), items + lent) << "and so did the caption buttons";
+    EXPECT_TRUE(IsMenu(windowMenu)) << "the window's menu went with the old menu bar";
+    EXPECT_EQ(GetSubMenu(newBar, 0), windowMenu) << "the window's menu moved to the new menu bar";
+    EXPECT_EQ(GetMenuItemCount(newBar), items + 4) << "and so did the buttons";
+    for (UINT button : {SC_MINIMIZE, SC_RESTORE, SC_CLOSE})
+        EXPECT_NE(GetMenuState(newBar, button, MF_BYCOMMAND), static_cast<UINT>(-1)) << button;
     EXPECT_EQ(MenuText(newBar, 1 + kMenuFile), "&Datei");
     EXPECT_EQ(MenuText(newBar, 1 + kMenuWindow), "&Fenster");
     EXPECT_EQ(MenuText(newBar, 1 + kMenuEdit), "&Edit") << "untranslated items stay English";
+
+    // The buttons still act on the window.
+    SendMessageA(program_->Handle(), WM_COMMAND, SC_RESTORE, 0);
+    EXPECT_FALSE(child->Window()->IsMaximized());
+    EXPECT_EQ(GetMenuItemCount(MenuBar()), items);
+    EXPECT_TRUE(IsMenu(windowMenu)) << "kept for the next maximised window";
 }
 
 TEST_F(MainWindowLanguageTest, SwitchWithoutBrowserWindowsShowsTheTranslatedMenuBar) {

@@ -99,7 +99,7 @@ bool MainWindow::OnCreate() {
     if (!menuBar_.Create(hwnd_, app_.Lang()))
         return false;
     accelerators_ = BuildAcceleratorTable(AcceleratorTable());
-    if (!mdi_.Create(hwnd_, menuBar_.WindowMenu()) || !CreateBars())
+    if (!mdi_.Create(hwnd_, menuBar_.WindowMenu(), [this] { ShowActiveChild(); }) || !CreateBars())
         return false;
     loop_.RegisterTarget(kFrameTarget, hwnd_);
     frame_.OnCreate(FrameWidgets{*this, tabs_, address_, status_});
@@ -133,6 +133,27 @@ void MainWindow::Layout() {
     const int bottom = status_.Height();
     MoveWindow(mdi_.Handle(), 0, top, client.right, std::max(0L, client.bottom - top - bottom),
                TRUE);
+    mdi_.FitFilled();
+}
+
+void MainWindow::ShowActiveChild() {
+    ChildWindow* active = mdi_.Active();
+    const bool maximized = active && active->Filled();
+    if (maximized)
+        menuBar_.ShowChildButtons(active->Handle());
+    else
+        menuBar_.HideChildButtons();
+    // The caption names the maximised window, as the MDI client's does.
+    std::string caption = title_;
+    if (maximized) {
+        const std::string text = active->Text();
+        if (!text.empty())
+            caption += " - [" + text + "]";
+    }
+    char current[512] = {};
+    GetWindowTextA(hwnd_, current, sizeof(current));
+    if (caption != current)
+        SetWindowTextA(hwnd_, caption.c_str());
 }
 
 void MainWindow::ReleaseWindowResources() {
@@ -219,6 +240,11 @@ LRESULT MainWindow::DefaultProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
 
 LRESULT MainWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
     const int id = LOWORD(wParam);
+    if (id >= SC_SIZE && id < static_cast<int>(MdiClient::kFirstChildId)) {
+        // A button or the menu of the maximised window in the menu bar.
+        mdi_.SysCommandToActive(static_cast<UINT>(id));
+        return 0;
+    }
     if (frame_.HandlesCommand(id)) {
         frame_.OnCommand(id);
         return 0;
@@ -372,10 +398,8 @@ void MainWindow::Hide() {
 }
 
 void MainWindow::SetTitle(const std::string& text) {
-    char current[256] = {};
-    GetWindowTextA(hwnd_, current, sizeof(current));
-    if (text != current)
-        SetWindowTextA(hwnd_, text.c_str());
+    title_ = text;
+    ShowActiveChild();
 }
 
 void MainWindow::RefreshCommandStates() {

@@ -82,6 +82,9 @@ private:
     bool OnCreate();
     bool CreateBars();
     void Layout();
+    // The menu bar's buttons and the caption for the active window: a maximised one's are
+    // the frame's.
+    void ShowActiveChild();
     // Whatever the window holds of the process (its target id, its marker, the tray icon, the
     // hot key, the menu): given back before the window goes.
     void ReleaseWindowResources();
@@ -106,6 +109,7 @@ private:
     UniqueAcceleratorTable accelerators_;
     TrayIcon tray_;
     std::optional<HotKey> showHideKey_;
+    std::string title_ = CBrowserApp::kAppName;  // the caption without the maximised window
 };
 
 }  // namespace lumbrel::win32

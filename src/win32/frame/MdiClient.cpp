@@ -6,14 +6,24 @@ MdiClient::~MdiClient() {
     DestroyAll();
 }
 
-bool MdiClient::Create(HWND frame, HMENU windowMenu) {
+bool MdiClient::Create(HWND frame, HMENU windowMenu, std::function<void()> presentationChanged) {
+    presentationChanged_ = std::move(presentationChanged);
     CLIENTCREATESTRUCT ccs{};
     ccs.hWindowMenu = windowMenu;
     ccs.idFirstChild = kFirstChildId;
-    client_ = CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
-                              WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL, 0,
-                              0, 0, 0, frame, nullptr, GetModuleHandleA(nullptr), &ccs);
+    // Without MDIS_ALLCHILDSTYLES the client gives every child the visible, framed style: a
+    // browser window would show before its first navigation and could not go without frame.
+    client_ = CreateWindowExA(
+        WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
+        WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | MDIS_ALLCHILDSTYLES, 0,
+        0, 0, 0, frame, nullptr, GetModuleHandleA(nullptr), &ccs);
     return client_ != nullptr;
+}
+
+RECT MdiClient::ClientArea() const {
+    RECT area{};
+    GetClientRect(client_, &area);
+    return area;
 }
 
 ChildWindow* MdiClient::CreateChild(ChildId id, bool maximized, ChildWindowEvents& events,
@@ -25,12 +35,22 @@ ChildWindow* MdiClient::CreateChild(ChildId id, bool maximized, ChildWindowEvent
     auto forget = [this, gone = std::move(gone)](ChildId closed) {
         gone(closed);
         children_.erase(closed);
+        PresentationChanged();
     };
-    if (!raw->Create(client_, maximized, std::move(forget))) {
+    if (!raw->Create(*this, maximized, std::move(forget))) {
         children_.erase(id);
         return nullptr;
     }
     return raw;
+}
+
+HWND MdiClient::CreateWindowFor(MDICREATESTRUCTA& create) {
+    return reinterpret_cast<HWND>(
+        SendMessageA(client_, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&create)));
+}
+
+void MdiClient::DestroyWindowOf(HWND child) {
+    SendMessageA(client_, WM_MDIDESTROY, reinterpret_cast<WPARAM>(child), 0);
 }
 
 ChildWindow* MdiClient::Find(ChildId id) const {
@@ -38,14 +58,21 @@ ChildWindow* MdiClient::Find(ChildId id) const {
     return it == children_.end() ? nullptr : it->second.get();
 }
 
-ChildWindow* MdiClient::Active() const {
-    const auto active = reinterpret_cast<HWND>(SendMessageA(client_, WM_MDIGETACTIVE, 0, 0));
-    if (!active)
+ChildWindow* MdiClient::FindByHandle(HWND child) const {
+    if (!child)
         return nullptr;
-    for (const auto& [id, child] : children_)
-        if (child->Handle() == active)
-            return child.get();
+    for (const auto& [id, window] : children_)
+        if (window->Handle() == child)
+            return window.get();
     return nullptr;
+}
+
+HWND MdiClient::ActiveHandle() const {
+    return reinterpret_cast<HWND>(SendMessageA(client_, WM_MDIGETACTIVE, 0, 0));
+}
+
+ChildWindow* MdiClient::Active() const {
+    return FindByHandle(ActiveHandle());
 }
 
 void MdiClient::Activate(ChildId id) {
@@ -59,11 +86,38 @@ void MdiClient::ActivateNext() {
 }
 
 void MdiClient::Cascade() {
+    UnfillAll();
     SendMessageA(client_, WM_MDICASCADE, 0, 0);
 }
 
 void MdiClient::Tile(bool horizontally) {
+    UnfillAll();
     SendMessageA(client_, WM_MDITILE, horizontally ? MDITILE_HORIZONTAL : MDITILE_VERTICAL, 0);
+}
+
+bool MdiClient::IsFilled(HWND child) const {
+    const ChildWindow* window = FindByHandle(child);
+    return window && window->Filled();
+}
+
+void MdiClient::UnfillAll() {
+    for (const auto& [id, window] : children_)
+        window->Unfill();
+}
+
+void MdiClient::FitFilled() {
+    for (const auto& [id, window] : children_)
+        window->FitClient();
+}
+
+void MdiClient::SysCommandToActive(UINT command) {
+    if (HWND active = ActiveHandle())
+        SendMessageA(active, WM_SYSCOMMAND, command, 0);
+}
+
+void MdiClient::PresentationChanged() {
+    if (presentationChanged_)
+        presentationChanged_();
 }
 
 void MdiClient::SetMenus(HMENU frameMenu, HMENU windowMenu) {
@@ -79,6 +133,7 @@ void MdiClient::DestroyAll() {
     // A window's destruction erases its entry: take them out first.
     auto children = std::move(children_);
     children_.clear();
+    presentationChanged_ = nullptr;
     children.clear();
 }
 

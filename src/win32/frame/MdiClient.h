@@ -24,23 +24,40 @@ public:
     MdiClient& operator=(const MdiClient&) = delete;
 
     // Creates the client inside `frame`; the MDI window list goes into `windowMenu`.
-    bool Create(HWND frame, HMENU windowMenu);
+    // `presentationChanged` runs whenever the active window, or how it is shown, changed.
+    bool Create(HWND frame, HMENU windowMenu, std::function<void()> presentationChanged);
     HWND Handle() const { return client_; }
+    RECT ClientArea() const;
 
     // Creates the browser window `id`, hidden. Its window events go to `events`, its engine's
     // to `browserEvents`, posted messages to `target`; `gone` runs after it was destroyed.
     ChildWindow* CreateChild(ChildId id, bool maximized, ChildWindowEvents& events,
                              BrowserEvents& browserEvents, MessageTarget& target,
                              const CodePage& codePage, std::function<void(ChildId)> gone);
+    // The MDI child window `create` describes; null when refused.
+    HWND CreateWindowFor(MDICREATESTRUCTA& create);
+    void DestroyWindowOf(HWND child);
+
     ChildWindow* Find(ChildId id) const;
     ChildWindow* Active() const;
+    HWND ActiveHandle() const;
     void Activate(ChildId id);
     void ActivateNext();
     void Cascade();
     void Tile(bool horizontally);
+
+    // Whether the browser window `child` is shown maximised (fills the client).
+    bool IsFilled(HWND child) const;
+    // Every maximised window back to its normal place (restore, minimise, arrange).
+    void UnfillAll();
+    // The maximised windows follow the client's size.
+    void FitFilled();
+    // Runs the window command `command` (SC_CLOSE, SC_RESTORE, …) of the active window.
+    void SysCommandToActive(UINT command);
+    void PresentationChanged();
+
     // Shows `frameMenu` as the frame's menu bar with `windowMenu` listing the windows; the
-    // menu bar shown before stays alive and is the caller's to destroy. A maximised child's
-    // system menu and caption buttons move over to the new menu bar.
+    // menu bar shown before stays alive and is the caller's to destroy.
     void SetMenus(HMENU frameMenu, HMENU windowMenu);
     // The MDI keys (Ctrl+F4, Ctrl+F6) for the active browser window.
     bool TranslateSysAccel(MSG& msg);
@@ -48,7 +65,10 @@ public:
     void DestroyAll();
 
 private:
+    ChildWindow* FindByHandle(HWND child) const;
+
     HWND client_ = nullptr;
+    std::function<void()> presentationChanged_;
     std::map<ChildId, std::unique_ptr<ChildWindow>> children_;
 };
 

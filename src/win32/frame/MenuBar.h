@@ -12,6 +12,7 @@
 #include "frame/CommandDispatcher.h"
 #include "platform/FrameWindow.h"
 #include "win32/commands/MenuHandles.h"
+#include "win32/platform/Handles.h"
 #include "win32/platform/WinApi.h"
 
 namespace lumbrel {
@@ -42,12 +43,27 @@ public:
     bool Rebuild(const Language& language, MdiClient& mdi);
     // The items after the fixed ones of the undo-close submenu.
     void SetUndoCloseItems(const std::vector<MenuEntry>& items);
+    // Shows the buttons of a maximised window as the MDI client shows them: the window's menu
+    // in front (its items taken from the system menu of `child`, once), minimise, restore and
+    // close at the end. Their commands reach the frame, which hands them to the active window.
+    void ShowChildButtons(HWND child);
+    void HideChildButtons();
+    bool ChildButtonsShown() const { return buttonsShown_; }
     // Takes the menu off the frame, which is about to go.
     void Detach();
 
 private:
+    bool AddChildButtons(HMENU bar);
+    void RemoveChildButtons(HMENU bar);
+    bool BuildChildMenu(HWND child);
+
     HWND frame_ = nullptr;
     UniqueMenu menu_;
+    // The maximised window's menu and the icon it shows in the bar; while shown, the menu is
+    // a submenu of menu_ and must be taken out before menu_ is destroyed.
+    UniqueMenu childMenu_;
+    UniqueBitmap childIcon_;
+    bool buttonsShown_ = false;
 };
 
 // Greys and checks the items of a menu that is about to drop down; items of a command nobody

@@ -39,8 +39,14 @@ bool RebarLayout::FitBand(int bandId, int height) {
     REBARBANDINFOA band{};
     band.cbSize = sizeof(band);
     band.fMask = RBBIM_CHILDSIZE;
-    band.cyMinChild = static_cast<UINT>(height);
-    band.cyChild = band.cyMinChild;
+    SendMessageA(rebar_, RB_GETBANDINFOA, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(&band));
+    const auto wanted = static_cast<UINT>(height);
+    // Setting the same height again still lays the whole rebar out and repaints it.
+    if (band.cyMinChild == wanted)
+        return false;
+    band.cyMinChild = wanted;
+    band.cyChild = wanted;
     SendMessageA(rebar_, RB_SETBANDINFOA, static_cast<WPARAM>(index),
                  reinterpret_cast<LPARAM>(&band));
     return true;

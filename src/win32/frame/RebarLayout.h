@@ -19,7 +19,8 @@ public:
     // Puts `child` into a new first band with id `bandId`, `height` pixels high. Bands go in
     // front, so the band added last is band 0.
     bool AddBand(int bandId, HWND child, int height, bool visible);
-    // Gives band `bandId` a new height; false when there is no such band.
+    // Gives band `bandId` the height `height`; false when it had it already or there is no
+    // such band.
     bool FitBand(int bandId, int height);
     // Lets the rebar follow the frame's width; returns its height.
     int Arrange();
