@@ -6,7 +6,8 @@
 set -euo pipefail
 
 want=(cmake make g++ libgtest-dev googletest libbenchmark-dev
-      g++-mingw-w64-i686-posix wine wine32:i386 xvfb imagemagick x11-utils)
+      g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine32:i386 wine64 xvfb
+      imagemagick x11-utils)
 [ "${1:-}" = run ] && want=(cmake make g++-mingw-w64-i686-posix googletest wine wine32:i386 xvfb x11-utils)
 
 installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
