@@ -186,26 +186,38 @@ TEST_F(MaximisedWindowsTest, RestoringTheMaximisedWindowRestoresAllAndMaximising
     EXPECT_TRUE(SameRect(ClientOf(HandleOf(a)), ClientOf(program_->MdiClient())));
 }
 
-TEST_F(MaximisedWindowsTest, MaximisedWindowsFollowTheFrameAndPagesBehindFollowWhenShown) {
+TEST_F(MaximisedWindowsTest, TheActiveWindowFollowsTheFrameAndOneBehindFollowsWhenShown) {
     Start("PageMax=1\r\n");
     CChildFrame* a = Open(true);
     CChildFrame* b = Open(true);
     ASSERT_TRUE(a && b);
-    const RECT pageBefore = PlaceOf(PageOf(a));
+    const RECT placeA = PlaceOf(HandleOf(a));
+    const RECT pageA = PlaceOf(PageOf(a));
     RECT frame = PlaceOf(program_->Handle());
-    SetWindowPos(program_->Handle(), nullptr, 0, 0, frame.right - frame.left + 60,
-                 frame.bottom - frame.top + 40, SWP_NOMOVE | SWP_NOZORDER);
-    const RECT client = ClientOf(program_->MdiClient());
-    for (CChildFrame* child : {a, b})
-        EXPECT_TRUE(SameRect(ClientOf(HandleOf(child)), client)) << "no window sticks out";
-    const RECT pageB = PlaceOf(PageOf(b));
-    EXPECT_EQ(pageB.right - pageB.left, client.right + 2 * win32::WebBrowserHost::kBorder);
-    EXPECT_TRUE(SameRect(PlaceOf(PageOf(a)), pageBefore)) << "the page behind is not resized yet";
+    for (int grow : {60, -120}) {
+        SetWindowPos(program_->Handle(), nullptr, 0, 0, frame.right - frame.left + grow,
+                     frame.bottom - frame.top + grow, SWP_NOMOVE | SWP_NOZORDER);
+        const RECT client = ClientOf(program_->MdiClient());
+        EXPECT_TRUE(SameRect(ClientOf(HandleOf(b)), client)) << grow;
+        const RECT pageB = PlaceOf(PageOf(b));
+        EXPECT_EQ(pageB.right - pageB.left, client.right + 2 * win32::WebBrowserHost::kBorder);
+        EXPECT_TRUE(SameRect(PlaceOf(HandleOf(a)), placeA)) << "the window behind waits";
+        EXPECT_TRUE(SameRect(PlaceOf(PageOf(a)), pageA));
+        EXPECT_FALSE(GetWindowLongPtrA(program_->MdiClient(), GWL_STYLE) &
+                     (WS_HSCROLL | WS_VSCROLL))
+            << "a larger window behind shows no scroll bars";
+    }
 
     program_->Frame().ActivateChild(*a);
-    const RECT pageA = PlaceOf(PageOf(a));
-    EXPECT_EQ(pageA.right - pageA.left, client.right + 2 * win32::WebBrowserHost::kBorder);
-    EXPECT_EQ(pageA.bottom - pageA.top, client.bottom + 2 * win32::WebBrowserHost::kBorder);
+    const RECT client = ClientOf(program_->MdiClient());
+    EXPECT_TRUE(SameRect(ClientOf(HandleOf(a)), client));
+    const RECT page = PlaceOf(PageOf(a));
+    EXPECT_EQ(page.right - page.left, client.right + 2 * win32::WebBrowserHost::kBorder);
+    EXPECT_EQ(page.bottom - page.top, client.bottom + 2 * win32::WebBrowserHost::kBorder);
+
+    SendMessageA(program_->Handle(), WM_COMMAND, SC_RESTORE, 0);
+    EXPECT_TRUE(GetWindowLongPtrA(program_->MdiClient(), GWL_STYLE) & WS_VSCROLL)
+        << "normal windows may scroll again";
 }
 
 TEST_F(MaximisedWindowsTest, NormalWindowsKeepTheirFrameAndMenuBar) {

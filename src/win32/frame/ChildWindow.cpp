@@ -69,6 +69,7 @@ void ChildWindow::Fill() {
         ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
     normalPlace_ = PlaceInParent(hwnd_);
     filled_ = true;
+    mdi_->ShowScrollBars(false);
     SetWindowLongPtrA(hwnd_, GWL_STYLE, GetWindowLongPtrA(hwnd_, GWL_STYLE) & ~kFrameStyles);
     const RECT client = mdi_->ClientArea();
     SetWindowPos(hwnd_, nullptr, 0, 0, client.right, client.bottom,
@@ -167,7 +168,6 @@ void ChildWindow::ResizeBrowser() {
     RECT client{};
     GetClientRect(hwnd_, &client);
     host_.Resize(client.right, client.bottom);
-    pageSizeStale_ = false;
 }
 
 bool ChildWindow::OnSysCommand(WPARAM command) {
@@ -202,8 +202,6 @@ void ChildWindow::OnActivated(HWND previous) {
     if (!filled_ && previous && previous != hwnd_ && mdi_->IsFilled(previous))
         Fill();
     FitClient();
-    if (pageSizeStale_)
-        ResizeBrowser();
     mdi_->PresentationChanged();
 }
 
@@ -211,14 +209,8 @@ LRESULT ChildWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_SIZE: {
             const LRESULT result = Default(message, wParam, lParam);
-            if (events_ && events_->PassesResize(IsMaximized())) {
-                // A maximised window behind the active one is not seen: its page follows
-                // when it comes forward.
-                if (filled_ && mdi_->ActiveHandle() != hwnd_)
-                    pageSizeStale_ = true;
-                else
-                    ResizeBrowser();
-            }
+            if (events_ && events_->PassesResize(IsMaximized()))
+                ResizeBrowser();
             return result;
         }
         case WM_NCPAINT:

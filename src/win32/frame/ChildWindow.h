@@ -75,7 +75,6 @@ private:
     MdiClient* mdi_ = nullptr;
     bool filled_ = false;
     RECT normalPlace_{};          // in the MDI client, while the window fills it
-    bool pageSizeStale_ = false;  // resized behind the active window; the page follows later
     // The title shown, to leave the window alone when it does not change: the title of a
     // maximised window is part of the frame's caption, which repaints whole.
     std::string text_;

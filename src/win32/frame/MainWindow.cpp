@@ -133,7 +133,7 @@ void MainWindow::Layout() {
     const int bottom = status_.Height();
     MoveWindow(mdi_.Handle(), 0, top, client.right, std::max(0L, client.bottom - top - bottom),
                TRUE);
-    mdi_.FitFilled();
+    mdi_.FitActive();
 }
 
 void MainWindow::ShowActiveChild() {

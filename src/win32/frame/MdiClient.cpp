@@ -103,11 +103,24 @@ bool MdiClient::IsFilled(HWND child) const {
 void MdiClient::UnfillAll() {
     for (const auto& [id, window] : children_)
         window->Unfill();
+    ShowScrollBars(true);
 }
 
-void MdiClient::FitFilled() {
-    for (const auto& [id, window] : children_)
-        window->FitClient();
+void MdiClient::FitActive() {
+    if (ChildWindow* active = Active())
+        active->FitClient();
+}
+
+void MdiClient::ShowScrollBars(bool show) {
+    constexpr LONG_PTR kScrollBars = WS_HSCROLL | WS_VSCROLL;
+    const LONG_PTR style = GetWindowLongPtrA(client_, GWL_STYLE);
+    if (((style & kScrollBars) != 0) == show)
+        return;
+    if (!show)
+        ShowScrollBar(client_, SB_BOTH, FALSE);
+    SetWindowLongPtrA(client_, GWL_STYLE, show ? style | kScrollBars : style & ~kScrollBars);
+    SetWindowPos(client_, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 void MdiClient::SysCommandToActive(UINT command) {

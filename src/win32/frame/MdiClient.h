@@ -50,8 +50,12 @@ public:
     bool IsFilled(HWND child) const;
     // Every maximised window back to its normal place (restore, minimise, arrange).
     void UnfillAll();
-    // The maximised windows follow the client's size.
-    void FitFilled();
+    // The active window follows the client's size when it fills it; a window behind it
+    // follows when it is activated.
+    void FitActive();
+    // While windows are shown maximised the client has no scroll bars (as with MDI
+    // maximising): a window behind the active one may still have the size the client had.
+    void ShowScrollBars(bool show);
     // Runs the window command `command` (SC_CLOSE, SC_RESTORE, …) of the active window.
     void SysCommandToActive(UINT command);
     void PresentationChanged();
