@@ -62,23 +62,24 @@ BOOL CALLBACK FindFrameOf(HWND hwnd, LPARAM lParam) {
     return TRUE;
 }
 
+struct ChildSearch {
+    const char* className;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK FindChild(HWND hwnd, LPARAM lParam) {
+    auto* search = reinterpret_cast<ChildSearch*>(lParam);
+    char name[64] = {};
+    GetClassNameA(hwnd, name, sizeof(name));
+    if (lstrcmpA(name, search->className) != 0)
+        return TRUE;
+    search->found = hwnd;
+    return FALSE;
+}
+
 HWND FindChildOfClass(HWND parent, const char* className) {
-    struct Search {
-        const char* name;
-        HWND found = nullptr;
-    } search{className};
-    EnumChildWindows(
-        parent,
-        [](HWND hwnd, LPARAM lParam) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(lParam);
-            char name[64] = {};
-            GetClassNameA(hwnd, name, sizeof(name));
-            if (lstrcmpA(name, s->name) != 0)
-                return TRUE;
-            s->found = hwnd;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    ChildSearch search{className};
+    EnumChildWindows(parent, FindChild, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
