@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "commands/BuiltinMenus.h"
 #include "commands/CommandIds.h"
@@ -70,6 +71,17 @@ protected:
         return window ? window->Host().ControlWindow() : nullptr;
     }
     HWND Top() const { return GetWindow(program_->MdiClient(), GW_CHILD); }
+    // A window opened in front, then one behind it: shown, the first one still active.
+    std::pair<CChildFrame*, CChildFrame*> OpenFrontAndBehind() {
+        CChildFrame* front = Open(true);
+        CChildFrame* behind = Open(false);
+        if (!front || !behind)
+            return {front, behind};
+        EXPECT_TRUE(IsWindowVisible(HandleOf(behind)));
+        EXPECT_EQ(program_->Frame().ActiveChild(), front);
+        EXPECT_FALSE(behind->View().activeView);
+        return {front, behind};
+    }
     int MenuItems() const { return GetMenuItemCount(GetMenu(program_->Handle())); }
 
     ProgramFolder folder_{"maximised"};
@@ -106,24 +118,15 @@ TEST_F(MaximisedWindowsTest, WindowsFillTheClientAndSwitchingMovesNone) {
 
 TEST_F(MaximisedWindowsTest, AWindowOpenedBehindStaysBehindTheActiveOne) {
     Start("PageMax=1\r\n");
-    CChildFrame* front = Open(true);
-    CChildFrame* behind = Open(false);
+    const auto [front, behind] = OpenFrontAndBehind();
     ASSERT_TRUE(front && behind);
-    EXPECT_TRUE(IsWindowVisible(HandleOf(behind)));
     EXPECT_TRUE(behind->Window()->IsMaximized());
-    EXPECT_EQ(program_->Frame().ActiveChild(), front);
     EXPECT_EQ(Top(), HandleOf(front)) << "the page shown is still the active one";
-    EXPECT_FALSE(behind->View().activeView);
 }
 
 TEST_F(MaximisedWindowsTest, NormalWindowsOpenedBehindLeaveTheActiveOneActive) {
     Start("PageMax=0\r\n");
-    CChildFrame* front = Open(true);
-    CChildFrame* behind = Open(false);
-    ASSERT_TRUE(front && behind);
-    EXPECT_TRUE(IsWindowVisible(HandleOf(behind)));
-    EXPECT_EQ(program_->Frame().ActiveChild(), front);
-    EXPECT_FALSE(behind->View().activeView);
+    ASSERT_TRUE(OpenFrontAndBehind().second);
     CChildFrame* next = Open(true);
     EXPECT_EQ(program_->Frame().ActiveChild(), next) << "a window opened in front is activated";
 }
