@@ -6,7 +6,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 jobs=$(nproc 2>/dev/null || echo 2)
-bash scripts/deps.sh
+bash scripts/deps.sh bench
 cmake --preset native
 cmake --build --preset native -j "$jobs"
 for b in build/native/bench/*_bench; do

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# `make run`: builds lumbrel.exe, lays out its program folder in build/dist and starts it:
-# under Wine on Linux (on $DISPLAY, or on an Xvfb started for it), directly on Windows.
+# `make run`: builds lumbrel.exe, lays out its program folder and starts it: under Wine on
+# Linux (on $DISPLAY, or on an Xvfb started for it), directly on Windows. The 32-bit program
+# (build/dist) runs where 32-bit programs can start, the 64-bit one (build/dist64) otherwise.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -13,11 +14,28 @@ if [ "${OS:-}" = Windows_NT ]; then
 fi
 
 bash scripts/deps.sh run
-cmake --preset windows
-cmake --build --preset windows -j "$jobs" --target dist
 source scripts/wine-env.sh
-lumbrel_wine_prefix
+rc=0
+lumbrel_arch_probe i686 run || rc=$?
+if [ $rc -eq 0 ]; then
+    preset=windows dist=build/dist
+    echo "Starting the 32-bit program ($dist)."
+elif [ $rc -eq 2 ]; then
+    echo "$lumbrel_arch_why: starting the 64-bit program (build/dist64) instead."
+    rc=0
+    lumbrel_arch_probe x86_64 run || rc=$?
+    if [ $rc -ne 0 ]; then
+        echo "The 64-bit program cannot start either: $lumbrel_arch_why" >&2
+        exit 1
+    fi
+    preset=windows64 dist=build/dist64
+else
+    echo "Wine is not usable: $lumbrel_arch_why" >&2
+    exit 1
+fi
+cmake --preset "$preset"
+cmake --build --preset "$preset" -j "$jobs" --target dist
 lumbrel_display
 [ -n "$lumbrel_xvfb_pid" ] && echo "Lumbrel runs on the virtual display $DISPLAY (no window will appear on screen)."
 trap lumbrel_wine_stop EXIT
-wine build/dist/lumbrel.exe "$@"
+(cd "$dist" && lumbrel_wine ./lumbrel.exe "$@")

@@ -9,15 +9,6 @@ namespace {
 
 constexpr auto npos = std::string::npos;
 
-bool StartsWith(const std::string& text, const char* prefix) {
-    return text.rfind(prefix, 0) == 0;
-}
-
-bool EndsWith(const std::string& text, const std::string& suffix) {
-    return text.size() >= suffix.size() &&
-           text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
-}
-
 // Removes the last element of a path; false when the address has no path to shorten.
 bool PathStep(std::string& text, char separator, size_t start, bool drivePath) {
     const size_t first = text.find(separator, start);
@@ -36,7 +27,7 @@ size_t DomainStart(const std::string& text) {
     static const char* const kEndings[] = {".com/", ".net/", ".org/", ".edu/",
                                            ".com",  ".net",  ".org",  ".edu"};
     for (const char* ending : kEndings) {
-        if (!EndsWith(text, ending))
+        if (!text.ends_with(ending))
             continue;
         const std::string rest = text.substr(0, text.rfind('.'));
         return rest.rfind('.');
@@ -57,9 +48,9 @@ size_t DomainStart(const std::string& text) {
 
 std::string HostStep(const std::string& text) {
     std::string scheme;
-    if (StartsWith(text, "http://") && !StartsWith(text, "http://www."))
+    if (text.starts_with("http://") && !text.starts_with("http://www."))
         scheme = "http";
-    else if (StartsWith(text, "https://") && !StartsWith(text, "https://www."))
+    else if (text.starts_with("https://") && !text.starts_with("https://www."))
         scheme = "https";
     else
         return text;

@@ -3,6 +3,7 @@
 
 #include "app/AppHost.h"
 #include "app/CBrowserApp.h"
+#include "base/InternetShortcut.h"
 #include "commands/CommandIds.h"
 #include "frame/CMainFrame.h"
 #include "frame/FrameMessages.h"
@@ -11,15 +12,14 @@
 #include "language/LanguageChoice.h"
 
 namespace lumbrel {
-namespace {
-
-constexpr size_t kShortcutUrlCapacity = 2049;  // 2048 characters
-
-}  // namespace
-
 bool CBrowserApp::InitInstance(AppHost& host) {
-    const CommandLineInfo commandLine =
+    CommandLineInfo commandLine =
         ParseCommandLine(platform_.codePage, platform_.environment.CommandLine());
+    // Resolved here, by the process the path was given to: a running browser that is handed
+    // the argument has a current folder of its own.
+    commandLine.fileName =
+        AbsoluteFileArgument(platform_.codePage, platform_.fs, commandLine.fileName,
+                             platform_.environment.CurrentFolder());
     // A COM activation of the filter's handler class has nothing to do in a process of its
     // own: the browser registers the handler inside the process that uses it.
     if (commandLine.embedding || commandLine.automation)
@@ -60,11 +60,8 @@ bool CBrowserApp::InitInstance(AppHost& host) {
     if (prefs_.keepOnePage && prefs_.startupMode != 0 && prefs_.startupMode != 6)
         frame_->Post(kWmCommand, IDM_BLANK_PAGE);
     if (commandLine.command == ShellCommand::Open) {
-        std::string target = commandLine.fileName;
-        if (IsUrlShortcut(target))
-            target =
-                profile_.GetString(target, "InternetShortcut", "URL", "", kShortcutUrlCapacity);
-        frame_->NewChild(ChildMode::ReuseOrCreate, NavKind::Url, target, nullptr, false);
+        frame_->NewChild(NewChildRequest::Url(
+            ResolveUrlShortcut(profile_, platform_.codePage, commandLine.fileName)));
     } else {
         frame_->RestoreAtStart(prefs_.startupMode, firstInstance_ && prefs_.running == 1);
     }

@@ -122,6 +122,16 @@ bool EqualsNoCase(const CodePage& cp, std::string_view a, std::string_view b) {
     return a.size() == b.size() && CompareNoCase(cp, a, b) == 0;
 }
 
+bool EndsWithNoCase(const CodePage& cp, std::string_view text, std::string_view suffix) {
+    if (suffix.size() > text.size())
+        return false;
+    const size_t start = text.size() - suffix.size();
+    size_t pos = 0;
+    while (pos < start)
+        pos += CharLength(cp, text, pos);
+    return pos == start && EqualsNoCase(cp, text.substr(start), suffix);
+}
+
 std::string ToLowerAscii(const CodePage& cp, std::string_view text) {
     std::string lower(text);
     for (size_t pos = 0, len; (len = CharLength(cp, text, pos)) != 0; pos += len) {

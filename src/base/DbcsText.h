@@ -51,6 +51,9 @@ size_t RFindSubstring(const CodePage& cp, std::string_view text, std::string_vie
 int CompareNoCase(const CodePage& cp, std::string_view a, std::string_view b);
 bool EqualsNoCase(const CodePage& cp, std::string_view a, std::string_view b);
 std::string ToLowerAscii(const CodePage& cp, std::string_view text);
+// True when `text` ends with `suffix` without regard to ASCII case, the suffix starting on a
+// character boundary (".url" never matches the trail byte of a double-byte character).
+bool EndsWithNoCase(const CodePage& cp, std::string_view text, std::string_view suffix);
 
 // Blanks are space, tab, CR, LF, vertical tab and form feed (the C locale's white space).
 bool IsBlank(char c);

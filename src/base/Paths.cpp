@@ -61,6 +61,16 @@ size_t DeviceRootLength(const CodePage& cp, std::string_view path) {
     return SkipNames(cp, path, kPrefix, 1);
 }
 
+// Position of the last separator, npos when there is none.
+size_t LastSeparator(const CodePage& cp, std::string_view path) {
+    size_t last = std::string_view::npos;
+    for (size_t pos = 0, len; (len = CharLength(cp, path, pos)) != 0; pos += len) {
+        if (len == 1 && IsPathSeparator(path[pos]))
+            last = pos;
+    }
+    return last;
+}
+
 }  // namespace
 
 bool IsPathSeparator(char c) {
@@ -68,12 +78,18 @@ bool IsPathSeparator(char c) {
 }
 
 std::string ProgramDirectory(const CodePage& cp, std::string_view exePath) {
-    size_t end = 0;
-    for (size_t pos = 0, len; (len = CharLength(cp, exePath, pos)) != 0; pos += len) {
-        if (len == 1 && IsPathSeparator(exePath[pos]))
-            end = pos + 1;
-    }
-    return std::string(exePath.substr(0, end));
+    const size_t last = LastSeparator(cp, exePath);
+    return std::string(last == std::string_view::npos ? std::string_view()
+                                                      : exePath.substr(0, last + 1));
+}
+
+PathParts SplitPath(const CodePage& cp, std::string_view path) {
+    const size_t last = LastSeparator(cp, path);
+    if (last == std::string_view::npos)
+        return {std::string_view(), path};
+    const size_t root = PathRootLength(cp, path);
+    const size_t folderEnd = last + 1 <= root ? last + 1 : last;
+    return {path.substr(0, folderEnd), path.substr(last + 1)};
 }
 
 std::string ResolvePathSetting(std::string_view value, std::string_view programDir,

@@ -30,6 +30,15 @@ std::string ResolvePathSetting(std::string_view value, std::string_view programD
 // "\\?\UNC\server\share\" likewise; 0 for a relative path.
 size_t PathRootLength(const CodePage& cp, std::string_view path);
 
+// A path cut at its last separator. `folder` is what comes before it, keeping the separator
+// only when it is the root ("C:\", "\"); `name` is what follows it. Without a separator the
+// folder is empty and the name is the whole path.
+struct PathParts {
+    std::string_view folder;
+    std::string_view name;
+};
+PathParts SplitPath(const CodePage& cp, std::string_view path);
+
 // `path` without trailing separators, but never shorter than its root ("C:\" stays "C:\").
 std::string_view StripTrailingSeparators(const CodePage& cp, std::string_view path);
 

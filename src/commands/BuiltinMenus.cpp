@@ -329,6 +329,15 @@ const MenuItems& BuiltinMainMenu() {
     return menu;
 }
 
+int NewWindowMenuCommand(int position) {
+    static const MenuItem* const menu =
+        ItemAt(BuiltinMainMenu(), *FindRole(BuiltinMainMenu(), MenuRole::NewWindow));
+    if (position < 0 || static_cast<size_t>(position) >= menu->items.size())
+        return 0;
+    const MenuItem& item = menu->items[static_cast<size_t>(position)];
+    return item.kind == MenuItemKind::Command ? item.id : 0;
+}
+
 const MenuItems& BuiltinTrayMenu() {
     static const MenuItems menu = MakeTrayMenu();
     return menu;

@@ -30,6 +30,9 @@ inline constexpr int kUndoCloseMenuPosition = 9;
 inline constexpr int kUndoCloseFixedItems = 3;
 
 const MenuItems& BuiltinMainMenu();
+// The command of the new-window menu's item at `position` (the `NewWindow` setting, which is
+// also the menu's default item); 0 for a separator or a position outside the menu.
+int NewWindowMenuCommand(int position);
 const MenuItems& BuiltinTrayMenu();
 const MenuItems& BuiltinTabMenu();
 

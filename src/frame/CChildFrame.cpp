@@ -2,21 +2,36 @@
 
 #include "frame/CMainFrame.h"
 #include "frame/FrameMessages.h"
+#include "frame/WindowListRules.h"
 
 namespace lumbrel {
 
-CChildFrame::CChildFrame(CMainFrame& frame, ChildId id, const ViewSettings& viewSettings)
-    : frame_(frame), id_(id), view_(frame, *this, viewSettings) {}
+CChildFrame::CChildFrame(CMainFrame& frame, ChildId id, const ChildOpening& opening,
+                         int defaultProperty, std::string defaultWebProxy)
+    : frame_(frame),
+      id_(id),
+      opening_(opening),
+      view_(frame, *this, defaultProperty, std::move(defaultWebProxy)) {}
 
 CChildFrame::~CChildFrame() = default;
 
+void CChildFrame::FirstShown() {
+    opening_ = ChildOpening{};
+    openFlags_ = 0;
+}
+
+void CChildFrame::RememberOpened(ChildId opened, int64_t when) {
+    lastOpened_ = opened;
+    lastOpenedTime_ = when;
+}
+
 void CChildFrame::OnCloseRequest() {
     // The frame may destroy this object: nothing of it is touched afterwards.
-    frame_.CloseChild(*this);
+    frame_.CloseChild(id_);
 }
 
 void CChildFrame::OnMdiActivate(bool active) {
-    frame_.OnChildActivate(*this, active);
+    frame_.OnChildActivate(id_, active);
 }
 
 void CChildFrame::OnSizeCommand(SizeCommand command) {
@@ -34,7 +49,7 @@ bool CChildFrame::PassesResize(bool maximized) {
 void CChildFrame::OnPosted(uint32_t message, uintptr_t, intptr_t) {
     switch (message) {
         case UM_FOCUS_PAGE:
-            if (view_.Location() != "about:blank" && view_.Browser())
+            if (view_.Location() != kAboutBlank && view_.Browser())
                 view_.Browser()->FocusPage();
             break;
         case kWmClose:

@@ -1,331 +1,158 @@
 #include "frame/CMainFrame.h"
 
-#include <cstdio>
-
-#include "commands/CommandIds.h"
 #include "frame/FrameMessages.h"
-#include "frame/OutsideOpener.h"
 #include "frame/WindowListRules.h"
-#include "language/StringIds.h"
 
 namespace lumbrel {
 namespace {
 
-bool EndsWithNoCase(const std::string& text, const char* suffix) {
-    const std::string_view s(suffix);
-    if (text.size() < s.size())
-        return false;
-    for (size_t i = 0; i < s.size(); ++i) {
-        char c = text[text.size() - s.size() + i];
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-        if (c != s[i])
-            return false;
-    }
-    return true;
-}
+// The UI tick counts 0 … 40; at 40 the session file is rewritten when the list changed.
+constexpr int kTicksPerSessionSave = 40;
 
 }  // namespace
 
-CMainFrame::CMainFrame(CBrowserApp& app) : app_(app) {
-    RegisterCommands();
-}
+CMainFrame::Parts::Parts(CMainFrame& frame, const FrameWidgets& frameWidgets)
+    : widgets(frameWidgets),
+      indicators(widgets),
+      visibility(frame),
+      sessions(frame),
+      batch(frame),
+      closer(frame),
+      protection(frame),
+      activation(frame),
+      opener(frame),
+      commands(frame),
+      exit(frame),
+      windows(widgets.tabs, frame.options_) {}
+
+CMainFrame::CMainFrame(CBrowserApp& app) : app_(app) {}
 
 CMainFrame::~CMainFrame() = default;
 
 // --- Life cycle ---------------------------------------------------------------------------
 
 void CMainFrame::OnCreate(const FrameWidgets& widgets) {
-    widgets_.emplace(widgets);
+    parts_.reset();
+    parts_ = std::make_unique<Parts>(*this, widgets);
     options_.Load(LoadStage::FrameCreation, app_.Settings());
     app_.Prefs().Load(LoadStage::FrameCreation, app_.Settings(), app_.Ports().registry);
-    hotKeyRegistered_ =
-        widgets_->window.RegisterShowHideHotKey(options_.showHideModifiers, options_.showHideKey);
-    if (options_.menuLoadLastClose)
-        LoadClosedList();
+    Visibility().RegisterHotKey(options_);
+    if (options_.menuLoadLastClose) {
+        Sessions().LoadClosedList(Closer().Ring());
+        Closer().RebuildUndoMenu();
+    }
 }
 
 void CMainFrame::ApplyStartSettings() {
-    displayMode_ = app_.Prefs().pageMax > 0 ? DisplayMode::Maximized : DisplayMode::Normal;
+    SetChildrenDisplayMode(app_.Prefs().pageMax == 1 ? DisplayMode::Maximized
+                                                     : DisplayMode::Normal);
 }
 
-// --- Creating windows ---------------------------------------------------------------------
-
-CChildFrame* CMainFrame::NewChild(ChildMode mode, NavKind kind, const std::string& requested,
-                                  CQuorralView* source, bool activate) {
-    if (!widgets_)
-        return nullptr;
-    std::string url = CleanRequestedUrl(requested);
-    if (!url.empty()) {
-        if (HasRefusedScheme(url))
-            return nullptr;
-        if (TakenOutside(url))
-            return nullptr;
-        url = ApplyWwwRule(url);
-    }
-
-    CChildFrame* child = mode == ChildMode::Create ? nullptr : ReuseWindow(source);
-    const bool reused = child != nullptr;
-    if (!child) {
-        child = CreateWindowFor(activate);
-        if (!child)
-            return nullptr;
-        if (activate) {
-            child->Window()->Show();
-            if (!url.empty())
-                widgets_->address.SetText(url);
-        }
-    }
-
-    CQuorralView& view = child->View();
-    ConfigureView(view, source);
-    if (mode != ChildMode::NoNavigation && kind == NavKind::Url)
-        view.lastUrl = url;
-    if (reused && (activate || windowCount_ == 0)) {
-        view.activeView = true;
-        ActivateChild(*child);
-    }
-    if (mode != ChildMode::NoNavigation)
-        view.InitialNavigate(static_cast<int>(kind), url);
-    return child;
+void CMainFrame::DeferredInit() {
+    if (!parts_)
+        return;
+    app_.CopyDeferredDefaults();
+    // FIXME: proxy list, filter lists, aliases, the tab bar's drop target and the URL filter's
+    // namespace handler load here as their owners arrive.
+    EventLoop& loop = app_.Ports().loop;
+    loop.StartTimer(kFrameTarget, kUiTickTimer, kUiTickPeriodMs);
+    app_.Prefs().Load(LoadStage::Deferred, app_.Settings(), app_.Ports().registry);
+    loop.StartTimer(kFrameTarget, kIconTimer, kIconPeriodMs);
+    options_.Load(LoadStage::Deferred, app_.Settings());
+    if (options_.showTrayIcon)
+        Visibility().ShowTrayIcon();
+    Widgets().window.BringToFront();
 }
 
-bool CMainFrame::TakenOutside(std::string& url) {
-    return OutsideOpener(app_).Take(url);
+bool CMainFrame::OnCloseRequest(bool endingSession) {
+    return parts_ && parts_->exit.Run(endingSession);
 }
 
-CChildFrame* CMainFrame::ReuseWindow(CQuorralView* source) {
-    if (source && app_.Settings().Get(keys::FilteBlank)) {
-        CChildFrame& sourceChild = source->Child();
-        if (CChildFrame* last = Child(sourceChild.lastOpened)) {
-            const std::string& location = last->View().Location();
-            Clock& clock = app_.Ports().clock;
-            const double age =
-                static_cast<double>(clock.PerformanceCounter() - sourceChild.lastOpenedTime) /
-                static_cast<double>(clock.PerformanceFrequency());
-            if (location == kAboutBlank || (location.empty() && age < 0.25)) {
-                last->View().progress = 0;
-                return last;
-            }
-        }
-    }
-    for (int i = 0; i < windowCount_; ++i) {
-        CChildFrame* child = ChildAt(i);
-        if (!child || child->View().IsLoading() || child->View().closing)
-            continue;
-        std::string location = child->View().Location();
-        if (location.empty() && child->Window())
-            location = child->Window()->Text();
-        if (location == kAboutBlank) {
-            child->View().progress = -1;
-            child->View().activatePending = true;
-            return child;
-        }
-    }
-    return nullptr;
+bool CMainFrame::Exited() const {
+    return parts_ && parts_->exit.Done();
 }
 
-CChildFrame* CMainFrame::CreateWindowFor(bool activate) {
-    const Preferences& prefs = app_.Prefs();
-    ViewSettings viewSettings{prefs.defaultProperty, prefs.defFontSize, prefs.defaultWebProxy};
-    const ChildId id = nextChildId_++;
-    auto child = std::make_unique<CChildFrame>(*this, id, viewSettings);
-    child->activateFlag = activate ? 1 : 0;
-
-    CChildFrame* active = ActiveChild();
-    const bool maximized = active && active->Window() ? active->Window()->IsMaximized()
-                                                      : displayMode_ == DisplayMode::Maximized;
-    displayMode_ = maximized ? DisplayMode::Maximized : DisplayMode::Normal;
-    child->View().activeView = windowCount_ == 0 || prefs.activeNew || activate;
-
-    ChildWindow* window = widgets_->window.CreateChild(id, ChildCreateOptions{maximized}, *child,
-                                                       child->View(), *child);
-    if (!window)
-        return nullptr;
-    child->Attach(window);
-    child->View().AttachBrowser(&window->Browser());
-    CChildFrame* result = child.get();
-    children_[id] = std::move(child);
-    return result;
+void CMainFrame::SetChildrenDisplayMode(DisplayMode mode) {
+    displayMode_ = mode;
+    app_.Prefs().pageMax = static_cast<int>(mode);
 }
 
-void CMainFrame::ConfigureView(CQuorralView& view, CQuorralView* source) {
-    view.programmaticNav = true;
-    view.progress = -1;
-    if (source) {
-        view.webProxyTemplate = source->webProxyTemplate;
-        view.webProxyOn = source->webProxyOn;
-        view.dlFlags = source->dlFlags;
-        view.autoScrollSpeed = source->autoScrollSpeed;
-        view.autoScrollAfterDL = source->autoScrollAfterDL;
-        view.autoScroll = source->autoScroll;
-    } else {
-        view.autoScrollSpeed = app_.Prefs().srSpeed;
-        view.autoScrollAfterDL = app_.Prefs().autoScrollAfterDL != 0;
-        view.autoScroll = false;
-    }
-}
+// --- Windows ------------------------------------------------------------------------------
 
-// --- Tabs ---------------------------------------------------------------------------------
+CChildFrame* CMainFrame::NewChild(const NewChildRequest& request) {
+    return parts_ ? parts_->opener.NewChild(request) : nullptr;
+}
 
 int CMainFrame::AddTab(CChildFrame& child, int index, const std::string& title) {
-    TabStrip& tabs = widgets_->tabs;
-    const int current = tabs.Selected();
-    const int newSequence = app_.Prefs().newSequence;
-    const int position =
-        TabInsertPosition(newSequence, tabs.Count(), current, child.openFlags, index);
-    tabs.Insert(position, title.empty() ? kAboutBlank : title, child.Id());
-    if (child.View().activeView)
-        tabs.Select(position);
-    else if (current >= 0)
-        tabs.Select(SelectionAfterBackgroundInsert(current, position));
-
-    Post(UM_TAB_LAYOUT, 1);
-    RefreshWindowCount();
-    if (windowCount_ <= 2)
-        widgets_->window.RefreshCommandStates();
-    if (options_.tabStyle == 1 && windowCount_ == 1)
-        tabs.Repaint();
-    if (!tabWidened_) {
-        tabs.Widen(4);
-        tabWidened_ = true;
-    }
-    windowListChanged_ = true;
-    if (newSequence != 0)
-        RenumberTabs(position);
-    return position;
+    return parts_ ? parts_->opener.AddTab(child, index, title) : -1;
 }
 
 int CMainFrame::FindTab(const CChildFrame& child) {
-    if (!widgets_)
-        return -1;
-    TabStrip& tabs = widgets_->tabs;
-    for (int i = 0, n = tabs.Count(); i < n; ++i)
-        if (tabs.ItemChild(i) == child.Id())
-            return i;
-    return -1;
-}
-
-CChildFrame* CMainFrame::ChildAt(int index) {
-    if (!widgets_)
-        return nullptr;
-    return Child(widgets_->tabs.ItemChild(index));
-}
-
-CChildFrame* CMainFrame::Child(ChildId id) {
-    auto it = children_.find(id);
-    return it == children_.end() ? nullptr : it->second.get();
+    return parts_ ? Windows().IndexOf(child.Id()) : -1;
 }
 
 CChildFrame* CMainFrame::ActiveChild() {
-    return widgets_ ? Child(widgets_->window.ActiveChild()) : nullptr;
+    return parts_ ? Windows().Find(Widgets().window.ActiveChild()) : nullptr;
 }
 
 void CMainFrame::ActivateChild(CChildFrame& child) {
-    widgets_->window.MdiActivate(child.Id());
-    const int index = FindTab(child);
-    if (index >= 0)
-        widgets_->tabs.Select(index);
+    const ChildId id = child.Id();
+    Widgets().window.MdiActivate(id);
+    // The activation may have asked for a password, and the window may be gone since.
+    Windows().Select(id);
 }
 
-void CMainFrame::SelectTab(int index) {
-    if (widgets_ && index >= 0 && index < widgets_->tabs.Count())
-        widgets_->tabs.Select(index);
+void CMainFrame::CloseChild(ChildId id) {
+    if (parts_)
+        Closer().Close(id);
 }
 
-void CMainFrame::SetTabText(int index, const std::string& text) {
-    if (widgets_ && index >= 0)
-        widgets_->tabs.SetText(index, text);
+void CMainFrame::OpenFolder(const std::string& folder) {
+    if (parts_)
+        Batch().OpenFolder(folder);
 }
 
-int CMainFrame::SetTabImage(int index, int image) {
-    if (image == kTabRead && !options_.showRead)
-        image = kTabNoImage;
-    if (widgets_ && index >= 0)
-        widgets_->tabs.SetImage(index, image);
-    return image;
+void CMainFrame::ShowHide(bool skipPassword) {
+    if (parts_)
+        Visibility().ShowHide(skipPassword);
 }
 
-std::string CMainFrame::TabTitle(const CChildFrame& child) {
-    if (!child.DisplayTitle().empty())
-        return child.DisplayTitle();
-    const std::string& location = child.View().Location();
-    return location.empty() ? kAboutBlank : location;
+void CMainFrame::RestoreAtStart(int startupMode, bool uncleanEnd) {
+    if (parts_)
+        Sessions().RestoreAtStart(static_cast<StartupMode>(startupMode), uncleanEnd);
 }
 
-std::string CMainFrame::TabCaption(int index, const std::string& title) const {
-    if (!options_.showIndex)
-        return title;
-    return std::to_string(index + 1) + "-" + title;
-}
+// --- Commands -----------------------------------------------------------------------------
 
-void CMainFrame::RenumberTabs(int from) {
-    if (!options_.showIndex)
+void CMainFrame::OnCommand(int id) {
+    if (!parts_)
         return;
-    for (int i = std::max(from, 0); i < windowCount_; ++i) {
-        CChildFrame* child = ChildAt(i);
-        if (!child)
-            continue;
-        widgets_->tabs.SetText(i, TabCaption(i, TabTitle(*child)));
-    }
+    CChildFrame* active = ActiveChild();
+    parts_->commands.Run(CommandCall{id, active ? active->Id() : kNoChild});
 }
 
-void CMainFrame::RefreshWindowCount() {
-    windowCount_ = widgets_ ? widgets_->tabs.Count() : 0;
-}
-
-// --- Progress, status, messages -----------------------------------------------------------
-
-void CMainFrame::SetGlobalProgress(int progress) {
-    globalProgress_ = progress;
-    UpdateProgressDisplay();
-}
-
-void CMainFrame::UpdateProgressDisplay() {
-    if (!widgets_)
+void CMainFrame::OnTabMenuCommand(int id, int tabIndex) {
+    if (!parts_)
         return;
-    if (globalProgress_ < 0) {
-        widgets_->status.SetProgress(std::nullopt, "");
-        widgets_->window.SetTitle(CBrowserApp::kAppName);
-        return;
-    }
-    char text[32];
-    std::snprintf(text, sizeof(text), "%d%%", globalProgress_);
-    widgets_->status.SetProgress(globalProgress_, text);
-    widgets_->window.SetTitle(std::string(text) + "-" + CBrowserApp::kAppName);
+    // The tab's window is taken now: the command (and any dialog it shows) may reorder tabs.
+    CChildFrame* context = Windows().At(tabIndex);
+    if (context)
+        parts_->commands.Run(CommandCall{id, context->Id()});
 }
 
-void CMainFrame::SetStatusText(const std::string& text) {
-    if (!widgets_)
-        return;
-    if (text.empty() && lastStatusEmpty_)
-        return;
-    lastStatusEmpty_ = text.empty();
-    widgets_->status.SetText(text);
+CommandState CMainFrame::QueryCommand(int id) const {
+    return parts_ ? parts_->commands.State(id) : CommandState{false, false};
 }
 
-void CMainFrame::SetSecure(bool secure) {
-    if (widgets_)
-        widgets_->status.SetSecure(secure);
+bool CMainFrame::HandlesCommand(int id) const {
+    return parts_ && parts_->commands.Knows(id);
 }
 
-void CMainFrame::Post(uint32_t message, uintptr_t wParam, intptr_t lParam) {
-    app_.Ports().loop.Post(kFrameTarget, message, wParam, lParam);
-}
-
-std::string CMainFrame::Text(int stringId) const {
-    return app_.LngLoadString(stringId);
-}
-
-MsgResult CMainFrame::Ask(int stringId) {
-    return app_.Ports().ui.MessageBox(Text(stringId), MsgButtons::YesNo, MsgIcon::Question);
-}
-
-void CMainFrame::Tell(int stringId) {
-    app_.Ports().ui.MessageBox(Text(stringId), MsgButtons::Ok, MsgIcon::Warning);
-}
+// --- Events from the binding --------------------------------------------------------------
 
 void CMainFrame::OnPosted(uint32_t message, uintptr_t wParam, intptr_t lParam) {
+    if (!parts_)
+        return;
     switch (message) {
         case kWmCommand:
             OnCommand(static_cast<int>(wParam & 0xFFFF));
@@ -340,16 +167,21 @@ void CMainFrame::OnPosted(uint32_t message, uintptr_t wParam, intptr_t lParam) {
             DeferredInit();
             break;
         case UM_TAB_SELECTED:
-            OnTabSelected();
+            parts_->activation.OnTabSelected();
             break;
         case UM_ACTIVATE_CHILD:
-            OnUiActivateChild(static_cast<ChildId>(lParam));
+            parts_->activation.OnActivateChildMessage(static_cast<ChildId>(lParam));
             break;
         case UM_TAB_LAYOUT:
-        case UM_TAB_TIPS:
+            // The band follows the tab rows; wParam 2 asks for it even with the same rows.
+            if (const int rows = Widgets().tabs.RowCount(); rows != tabRows_ || wParam == 2) {
+                tabRows_ = rows;
+                Widgets().window.FitTabBand();
+            }
+            break;
         case UM_FAVORITES_CHANGED:
-        case UM_REBUILD_TOOLBAR:
-            // The tab bar, the favorites menus and the toolbar answer these themselves.
+            // The favorites menus are part of the menus built from data.
+            Widgets().window.RebuildMenus();
             break;
         default:
             break;
@@ -357,60 +189,95 @@ void CMainFrame::OnPosted(uint32_t message, uintptr_t wParam, intptr_t lParam) {
 }
 
 void CMainFrame::OnTimer(uint32_t timerId) {
+    if (!parts_)
+        return;
     switch (timerId) {
         case kUiTickTimer:
             OnUiTick();
             break;
         case kIconTimer:
-            OnIconTick();
+            if (app_.Prefs().animateIcon)
+                Indicators().OnIconTick(Windows());
             break;
         case kOpenQueueTimer:
-            RunOpenQueueTick();
+            Batch().OnTimer();
             break;
         default:
             break;
     }
 }
 
-// --- Hand-over, dropped files -------------------------------------------------------------
-
-bool IsUrlShortcut(const std::string& path) {
-    return EndsWithNoCase(path, ".url");
-}
-
-std::string CMainFrame::ResolveShortcut(const std::string& path) {
-    if (!IsUrlShortcut(path))
-        return path;
-    return app_.Profiles().GetString(path, "InternetShortcut", "URL", "", 2049);
+void CMainFrame::OnUiTick() {
+    FrameWindow& window = Widgets().window;
+    if (!window.IsVisible() || window.IsMinimized())
+        return;
+    if (tickCounter_ % 2 == 0 && active_) {
+        window.RefreshCommandStates();
+        if (tickCounter_ == kTicksPerSessionSave && Windows().Changed()) {
+            Sessions().SaveSession(true);
+            Windows().ClearChanged();
+        }
+    }
+    Indicators().UpdateProgressDisplay();
+    tickCounter_ = tickCounter_ >= kTicksPerSessionSave ? 0 : tickCounter_ + 1;
 }
 
 void CMainFrame::OnHandover(const std::string& text) {
-    if (!widgets_)
-        return;
-    if (widgets_->window.IsVisible())
-        widgets_->window.BringToFront();
-    else
-        ShowFrame(true);
-    NewChild(ChildMode::ReuseOrCreate, NavKind::Url, ResolveShortcut(text), nullptr, true);
+    if (parts_)
+        parts_->opener.OnHandover(text);
+}
+
+void CMainFrame::OnChildActivate(ChildId id, bool active) {
+    if (parts_)
+        parts_->activation.OnChildActivate(id, active);
+}
+
+void CMainFrame::OnChildSizeCommand(ChildWindowEvents::SizeCommand command) {
+    SetChildrenDisplayMode(command == ChildWindowEvents::SizeCommand::Maximize
+                               ? DisplayMode::Maximized
+                               : DisplayMode::Sized);
 }
 
 void CMainFrame::OnDroppedFiles(const std::vector<std::string>& files, bool shiftHeld) {
-    for (const std::string& file : files) {
-        std::string target = file;
-        if (EndsWithNoCase(file, ".lnk")) {
-            auto resolved = app_.Ports().shell.ResolveLink(file);
-            if (!resolved)
-                continue;
-            target = *resolved;
-        } else {
-            target = ResolveShortcut(file);
-        }
-        CChildFrame* active = ActiveChild();
-        if (shiftHeld && active)
-            active->View().OpenUrl(target);
-        else
-            NewChild(ChildMode::ReuseOrCreate, NavKind::Url, target, nullptr, !shiftHeld);
-    }
+    if (parts_)
+        parts_->opener.OnDroppedFiles(files, shiftHeld);
+}
+
+bool CMainFrame::OnSysCommand(SysCommand command) {
+    return parts_ && Visibility().OnSysCommand(command);
+}
+
+void CMainFrame::AfterMinimize() {
+    if (parts_)
+        Visibility().AfterMinimize();
+}
+
+void CMainFrame::OnTrayMouse(TrayMouse event) {
+    if (parts_)
+        Visibility().OnTrayMouse(event);
+}
+
+void CMainFrame::OnAddressEntered(const std::string& text, bool altHeld) {
+    if (parts_)
+        parts_->opener.OnAddressEntered(text, altHeld);
+}
+
+bool CMainFrame::ShowsBandAtStart(int bandIndex) {
+    return bandIndex != 0 || app_.Settings().Get(keys::BandShown, 0) != 0;
+}
+
+// --- Messages and questions ---------------------------------------------------------------
+
+void CMainFrame::Post(uint32_t message, uintptr_t wParam, intptr_t lParam) {
+    app_.Ports().loop.Post(kFrameTarget, message, wParam, lParam);
+}
+
+MsgResult CMainFrame::Ask(int stringId) {
+    return app_.Ports().ui.MessageBox(Text(stringId), MsgButtons::YesNo, MsgIcon::Question);
+}
+
+void CMainFrame::Tell(int stringId) {
+    app_.Ports().ui.MessageBox(Text(stringId), MsgButtons::Ok, MsgIcon::Warning);
 }
 
 }  // namespace lumbrel

@@ -2,10 +2,8 @@
 
 namespace lumbrel {
 
-void OpenQueue::Begin(int newSequence, std::vector<std::string> urls) {
-    // A batch started while another runs keeps the rule saved by the first one.
-    if (!running_)
-        savedNewSequence_ = newSequence;
+void OpenQueue::Begin(std::vector<std::string> urls) {
+    // A batch started while another runs joins its queue.
     for (auto& url : urls)
         urls_.push_back(std::move(url));
     running_ = true;
@@ -13,17 +11,16 @@ void OpenQueue::Begin(int newSequence, std::vector<std::string> urls) {
 
 std::vector<std::string> OpenQueue::Take(size_t count) {
     std::vector<std::string> taken;
-    while (count-- > 0 && !urls_.empty()) {
+    while (!urls_.empty() && taken.size() < count) {
         taken.push_back(std::move(urls_.front()));
         urls_.pop_front();
     }
     return taken;
 }
 
-int OpenQueue::End() {
-    running_ = false;
+void OpenQueue::End() {
     urls_.clear();
-    return savedNewSequence_;
+    running_ = false;
 }
 
 }  // namespace lumbrel

@@ -1,6 +1,5 @@
 // URLs waiting to be opened one tick at a time, for opening a whole folder without creating
-// a hundred windows in one message. While a batch runs, new tabs are appended at the end; the
-// user's `NewSequence` comes back when the batch ends.
+// a hundred windows in one message.
 #pragma once
 
 #include <deque>
@@ -14,17 +13,15 @@ public:
     bool Running() const { return running_; }
     size_t Pending() const { return urls_.size(); }
 
-    // Starts a batch: remembers the tab position rule to restore.
-    void Begin(int newSequence, std::vector<std::string> urls);
+    // Queues `urls` after any still waiting.
+    void Begin(std::vector<std::string> urls);
     // Up to `count` URLs from the head of the queue.
     std::vector<std::string> Take(size_t count);
     void Clear() { urls_.clear(); }
-    // Ends the batch; returns the rule to restore.
-    int End();
+    void End();
 
 private:
     std::deque<std::string> urls_;
-    int savedNewSequence_ = 0;
     bool running_ = false;
 };
 

@@ -1,45 +1,34 @@
 #include "frame/OutsideOpener.h"
 
 #include "app/CBrowserApp.h"
+#include "base/DbcsText.h"
+#include "base/Paths.h"
 #include "language/StringIds.h"
 
 namespace lumbrel {
 namespace {
 
-bool StartsWith(const std::string& text, const char* prefix) {
-    return text.rfind(prefix, 0) == 0;
-}
-
 bool IsFtpAddress(const std::string& url) {
-    return StartsWith(url, "ftp://") || StartsWith(url, "ftp.");
+    return url.starts_with("ftp://") || url.starts_with("ftp.");
 }
 
 // The last "." after the last "\" and "/", not at the end: the address names a file.
-bool NamesFile(const std::string& url) {
-    const size_t dot = url.rfind('.');
-    if (dot == std::string::npos || dot + 1 == url.size())
-        return false;
-    const size_t backslash = url.rfind('\\');
-    const size_t slash = url.rfind('/');
-    return (backslash == std::string::npos || dot > backslash) &&
-           (slash == std::string::npos || dot > slash);
+bool NamesFile(const CodePage& cp, const std::string& url) {
+    const std::string_view name = SplitPath(cp, url).name;
+    const size_t dot = RFindChar(cp, name, '.');
+    return dot != std::string_view::npos && dot + 1 < name.size();
 }
 
 bool IsLocal(const std::string& url) {
-    if (StartsWith(url, "file:") || StartsWith(url, "\\\\") || StartsWith(url, "shell:"))
+    if (url.starts_with("file:") || url.starts_with("\\\\") || url.starts_with("shell:"))
         return true;
     return url.size() >= 2 && url[1] == ':' && (url.size() == 2 || url[2] == '/' || url[2] == '\\');
 }
 
-std::string FolderOf(const std::string& path) {
-    const size_t slash = path.find_last_of("\\/");
-    return slash == std::string::npos ? std::string() : path.substr(0, slash);
-}
-
 }  // namespace
 
-bool IsLocalFolderAddress(const std::string& url) {
-    return !NamesFile(url) && IsLocal(url);
+bool IsLocalFolderAddress(const CodePage& cp, const std::string& url) {
+    return !NamesFile(cp, url) && IsLocal(url);
 }
 
 bool OutsideOpener::OpenFtp(const std::string& url) {
@@ -53,10 +42,11 @@ bool OutsideOpener::OpenFtp(const std::string& url) {
             const std::string program = settings.Get(keys::FtpExePath);
             if (program.empty())
                 return false;
-            std::string address = StartsWith(url, "http://") ? url.substr(7) : url;
-            if (!StartsWith(address, "ftp://"))
+            std::string address = url.starts_with("http://") ? url.substr(7) : url;
+            if (!address.starts_with("ftp://"))
                 address = "ftp://" + address;
-            if (!shell.Execute("open", program, address, FolderOf(program)))
+            const std::string folder(SplitPath(app_.Ports().codePage, program).folder);
+            if (!shell.Execute("open", program, address, folder))
                 app_.Ports().ui.MessageBox(app_.LngLoadString(IDS_OPEN_FTP_FAILED), MsgButtons::Ok,
                                            MsgIcon::Warning);
             return true;
@@ -71,12 +61,13 @@ bool OutsideOpener::Take(std::string& url) {
     if (IsFtpAddress(url) && OpenFtp(url))
         return true;
 
-    if (StartsWith(url, "%"))
+    if (url.starts_with("%"))
         url = app_.Ports().environment.ExpandVariables(url, 260);
-    else if (StartsWith(url, ".\\"))
+    else if (url.starts_with(".\\"))
         url = app_.Directories().program + url.substr(2);
 
-    if (!app_.Settings().Get(keys::OpenFolderOut) || NamesFile(url) || !IsLocal(url))
+    if (!app_.Settings().Get(keys::OpenFolderOut) || NamesFile(app_.Ports().codePage, url) ||
+        !IsLocal(url))
         return false;
     app_.Ports().shell.Execute("open", url, "", "");
     return true;

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "platform/CodePage.h"
+
 namespace lumbrel {
 
 class CBrowserApp;
@@ -24,6 +26,6 @@ private:
 };
 
 // A local place without a file extension (a folder) that the shell should open.
-bool IsLocalFolderAddress(const std::string& url);
+bool IsLocalFolderAddress(const CodePage& cp, const std::string& url);
 
 }  // namespace lumbrel

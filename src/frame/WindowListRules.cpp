@@ -1,14 +1,29 @@
 #include "frame/WindowListRules.h"
 
+#include "base/DbcsText.h"
+
 namespace lumbrel {
 namespace {
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+bool Open(const std::vector<bool>& closing, int index) {
+    return index >= 0 && index < static_cast<int>(closing.size()) &&
+           !closing[static_cast<size_t>(index)];
 }
 
-char Lower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+// The nearest window at or below `from` that is not closing, -1 when none.
+int OpenAtOrBelow(const std::vector<bool>& closing, int from) {
+    for (int i = std::min(from, static_cast<int>(closing.size()) - 1); i >= 0; --i)
+        if (Open(closing, i))
+            return i;
+    return -1;
+}
+
+// The nearest window at or above `from` that is not closing, -1 when none.
+int OpenAtOrAbove(const std::vector<bool>& closing, int from) {
+    for (int i = std::max(from, 0); i < static_cast<int>(closing.size()); ++i)
+        if (Open(closing, i))
+            return i;
+    return -1;
 }
 
 }  // namespace
@@ -42,16 +57,22 @@ int SelectionAfterBackgroundInsert(int current, int inserted) {
     return inserted <= current ? current + 1 : current;
 }
 
-int NextAfterClose(int closeSequence, int removed, int remaining, int opener, bool activeNew) {
-    if (opener >= 0 && opener < remaining && activeNew)
+int NextAfterClose(int closeSequence, int removed, const std::vector<bool>& closing, int opener,
+                   bool activeNew) {
+    if (activeNew && Open(closing, opener))
         return opener;
+    const int last = static_cast<int>(closing.size()) - 1;
     switch (closeSequence) {
         case 0:
-            return remaining > 0 ? remaining - 1 : 0;
-        case 1:
-            return removed;
-        case 2:
-            return removed > 0 ? removed - 1 : 0;
+            return OpenAtOrBelow(closing, last);
+        case 1: {
+            const int right = OpenAtOrAbove(closing, removed);
+            return right >= 0 ? right : OpenAtOrBelow(closing, removed - 1);
+        }
+        case 2: {
+            const int left = OpenAtOrBelow(closing, removed > 0 ? removed - 1 : 0);
+            return left >= 0 ? left : OpenAtOrAbove(closing, removed);
+        }
         default:
             return -1;
     }
@@ -69,18 +90,15 @@ int NextWindowIndex(int selected, int count) {
     return selected + 1 >= count ? 0 : selected + 1;
 }
 
-std::string CleanRequestedUrl(std::string_view url) {
-    size_t begin = 0;
-    size_t end = url.size();
-    while (begin < end && IsBlank(url[begin]))
-        ++begin;
-    while (end > begin && IsBlank(url[end - 1]))
-        --end;
+std::string TabCaption(bool showIndex, int index, const std::string& title) {
+    return showIndex ? std::to_string(index + 1) + "-" + title : title;
+}
+
+std::string CleanRequestedUrl(const CodePage& cp, std::string_view url) {
     std::string cleaned;
-    cleaned.reserve(end - begin);
-    for (size_t i = begin; i < end; ++i)
-        if (url[i] != '\r' && url[i] != '\n')
-            cleaned += url[i];
+    for (char c : TrimBlanks(cp, url))
+        if (c != '\r' && c != '\n')
+            cleaned += c;
     return cleaned;
 }
 
@@ -90,16 +108,14 @@ bool HasRefusedScheme(std::string_view url) {
            url.find("mailto:") != std::string_view::npos;
 }
 
-std::string ApplyWwwRule(const std::string& url) {
+std::string ApplyWwwRule(const CodePage& cp, const std::string& url) {
     if (url.find(':') != std::string::npos)
         return url;
-    const size_t dot = url.find('.');
+    const size_t dot = FindChar(cp, url, '.');
     if (dot == std::string::npos || dot == 0)
         return url;
-    std::string lower(url);
-    for (char& c : lower)
-        c = Lower(c);
-    if (lower.compare(0, 4, "www.") == 0)
+    const std::string lower = ToLowerAscii(cp, url);
+    if (lower.starts_with("www."))
         return url;
     const std::string_view tld = std::string_view(lower).substr(dot, 4);
     if (tld != ".com" && tld != ".net" && tld != ".edu" && tld != ".org")

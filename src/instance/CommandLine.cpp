@@ -1,6 +1,7 @@
 #include "instance/CommandLine.h"
 
 #include "base/DbcsText.h"
+#include "base/Paths.h"
 
 namespace lumbrel {
 namespace {
@@ -132,6 +133,22 @@ CommandLineInfo ParseCommandLine(const CodePage& cp, std::string_view raw) {
     ReadProgramName(cp, line, argsStart);
     ScanServerSwitches(cp, line.substr(argsStart), info);
     return info;
+}
+
+std::string AbsoluteFileArgument(const CodePage& cp, FileSystem& fs, const std::string& argument,
+                                 const std::string& currentFolder) {
+    // A scheme ("http:", "about:") or a drive ("C:") means the argument is not relative.
+    if (argument.empty() || currentFolder.empty() || PathRootLength(cp, argument) != 0 ||
+        argument.find(':') != std::string::npos)
+        return argument;
+    std::string_view relative = argument;
+    if (relative.size() >= 2 && relative[0] == '.' && IsPathSeparator(relative[1]))
+        relative.remove_prefix(2);
+    std::string full(StripTrailingSeparators(cp, currentFolder));
+    if (!IsPathSeparator(full.back()))
+        full += '\\';
+    full += relative;
+    return fs.Exists(full) ? full : argument;
 }
 
 }  // namespace lumbrel

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/CodePage.h"
+#include "platform/FileSystem.h"
 
 namespace lumbrel {
 
@@ -40,5 +41,12 @@ std::vector<std::string> SplitCommandLine(const CodePage& cp, std::string_view r
 // are found by the scan of the raw line that the COM server start does: a word of the line
 // after the program name that starts with "-" or "/".
 CommandLineInfo ParseCommandLine(const CodePage& cp, std::string_view raw);
+
+// The file or URL of the command line as another process can open it: a relative path that
+// names a file or folder in `currentFolder` (this process's) becomes that full path, so that
+// a running browser handed the argument does not look for it in its own folder. URLs, full
+// paths and texts that name nothing there come back as they are.
+std::string AbsoluteFileArgument(const CodePage& cp, FileSystem& fs, const std::string& argument,
+                                 const std::string& currentFolder);
 
 }  // namespace lumbrel

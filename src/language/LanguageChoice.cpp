@@ -2,6 +2,7 @@
 
 #include "app/CBrowserApp.h"
 #include "base/DbcsText.h"
+#include "base/Paths.h"
 #include "language/StringIds.h"
 
 namespace lumbrel {
@@ -9,11 +10,6 @@ namespace {
 
 constexpr size_t kMaxLanguageFiles = 254;
 constexpr size_t kLanguageNameCapacity = 256;
-
-std::string FileNameOf(const std::string& path) {
-    const size_t slash = path.find_last_of('\\');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 }  // namespace
 
@@ -37,7 +33,7 @@ int ActiveLanguageRow(const CBrowserApp& app, const std::vector<LanguageRow>& ro
     const Language& language = app.Lang();
     if (language.GetMode() != Language::kFile)
         return 0;
-    const std::string active = FileNameOf(language.GetPath());
+    const std::string active(SplitPath(app.Ports().codePage, language.GetPath()).name);
     for (size_t i = 1; i < rows.size(); ++i)
         if (EqualsNoCase(app.Ports().codePage, rows[i].fileName, active))
             return static_cast<int>(i);

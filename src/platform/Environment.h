@@ -17,6 +17,9 @@ public:
     // The raw command line, program name included.
     virtual std::string CommandLine() = 0;
     virtual std::optional<std::string> Variable(const std::string& name) = 0;
+    // The process's current folder (where a relative path on its command line points);
+    // empty when it cannot be had.
+    virtual std::string CurrentFolder() = 0;
     // "%NAME%" references replaced by their values; the result is cut to `maxLength`
     // characters. Unknown names stay as written.
     virtual std::string ExpandVariables(const std::string& text, size_t maxLength) = 0;

@@ -70,6 +70,8 @@ struct MenuEntry {
 
 struct ChildCreateOptions {
     bool maximized = false;  // created maximised, else 520 by 320 pixels
+    // The download-control flags its browser host hands to the engine (images, videos, …).
+    int downloadControlFlags = 0;
 };
 
 // What the core asks of the main window.
@@ -120,12 +122,16 @@ public:
     virtual void RebuildMenus() = 0;
     // The items after the fixed ones of the undo-close menu, newest first.
     virtual void SetUndoCloseItems(const std::vector<MenuEntry>& items) = 0;
+    // Gives the tab band the height of the tab control's rows.
+    virtual void FitTabBand() = 0;
 
     // --- Show/hide ways back ---
     virtual bool RegisterShowHideHotKey(int modifiers, int virtualKey) = 0;
     virtual void UnregisterShowHideHotKey() = 0;
     virtual bool ShowTrayIcon() = 0;
     virtual void RemoveTrayIcon() = 0;
+    // The tray icon's menu at the mouse; its command is posted to the frame.
+    virtual void ShowTrayMenu() = 0;
 
     // Dialog windows of this process owned by other threads (the engine's download dialogs).
     virtual int ForeignThreadDialogCount() = 0;

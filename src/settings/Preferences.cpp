@@ -116,8 +116,10 @@ void Preferences::Load(LoadStage stage, SettingsStore& store, Registry& registry
             this->*f.field = store.Get(*f.key);
 
     if (stage == LoadStage::AfterLoad) {
-        // Stored as the children display mode (0-3); any maximised-like mode starts maximised.
-        pageMax = pageMax > 0 ? 1 : 0;
+        // Stored as the children display mode (0-3). Only a session that ended with maximised
+        // children starts maximised: after a restore, a minimise, a cascade or a tile the
+        // user had left the maximised view.
+        pageMax = pageMax == 1 ? 1 : 0;
         const IntSetting& key = keys::DefaultProperty;
         defaultProperty =
             store.GetProfileInt(key.section, key.key, ComputedDefaultProperty(registry));

@@ -10,101 +10,123 @@
 namespace lumbrel {
 namespace {
 
-bool StartsWith(const std::string& text, const char* prefix) {
-    return text.rfind(prefix, 0) == 0;
+// The tab style whose tabs are buttons: a changed image or text may change the rows.
+constexpr int kButtonTabStyle = 2;
+// Loading images 1, 2 and 3 split the progress into thirds.
+constexpr int kProgressPerLoadingImage = 34;
+
+// ProgressChange(0, 0): the engine's signal that the load is over.
+bool IsEndSignal(int32_t now, int32_t max) {
+    return now == 0 && max == 0;
 }
 
 }  // namespace
 
-CQuorralView::CQuorralView(CMainFrame& frame, CChildFrame& child, const ViewSettings& settings)
-    : dlFlags(settings.defaultProperty),
-      userDlFlags(settings.defaultProperty),
-      fontSize(settings.defFontSize),
-      frame_(frame),
-      child_(child),
-      defaultWebProxy_(settings.defaultWebProxy) {}
+CQuorralView::CQuorralView(CMainFrame& frame, CChildFrame& child, int defaultProperty,
+                           std::string defaultWebProxy)
+    : frame_(frame), child_(child), defaultWebProxy_(std::move(defaultWebProxy)) {
+    inherited_.dlFlags = defaultProperty;
+}
 
 // --- Navigation ---------------------------------------------------------------------------
 
 void CQuorralView::InitialNavigate(int kind, const std::string& url) {
-    programmaticNav = true;
-    if (kind == 1) {
+    if (kind == static_cast<int>(NavKind::Home)) {
         if (browser_)
             browser_->GoHome();
-    } else if (kind == 2 && !url.empty()) {
-        lastUrl = url;
+    } else if (kind == static_cast<int>(NavKind::Url) && !url.empty()) {
+        lastUrl_ = url;
         Navigate(url);
     } else {
-        lastUrl = kAboutBlank;
+        lastUrl_ = kAboutBlank;
         Navigate(kAboutBlank);
     }
-    webProxyTemplate = defaultWebProxy_;
+    inherited_.webProxyTemplate = defaultWebProxy_;
 }
 
 void CQuorralView::OpenUrl(const std::string& url) {
-    lastUrl = url;
-    programmaticNav = true;
+    lastUrl_ = url;
     Navigate(url);
-    progress = -1;
+    progress_ = kProgressStarted;
 }
 
 void CQuorralView::Navigate(const std::string& url) {
-    if (activeView && frame_.ActiveChild() == &child_ && frame_.HasWidgets())
+    if (activeView_ && frame_.ActiveChild() == &child_)
         frame_.Widgets().address.SetText(url);
     if (browser_)
         browser_->Navigate2(url, 0, "", "", "");
 }
 
+void CQuorralView::ReuseIdleBlank() {
+    progress_ = kProgressStarted;
+    activatePending_ = true;
+}
+
+void CQuorralView::Inherit(const InheritedPageSettings& settings) {
+    inherited_ = settings;
+    progress_ = kProgressStarted;
+}
+
+// --- Tab image ----------------------------------------------------------------------------
+
+bool CQuorralView::HasTab() const {
+    return frame_.Windows().IndexOf(child_.Id()) >= 0;
+}
+
+void CQuorralView::ShowTabImage(int image) {
+    tabImage_ = frame_.Windows().ShowImage(child_.Id(), image);
+}
+
+void CQuorralView::PostTabLayout(bool onlyForButtonTabs) {
+    if (!onlyForButtonTabs || frame_.Options().tabStyle == kButtonTabStyle)
+        frame_.Post(UM_TAB_LAYOUT);
+}
+
 // --- Engine events ------------------------------------------------------------------------
 
 void CQuorralView::OnBeforeNavigate2(const BeforeNavigateArgs& args, bool&) {
-    if (closing)
+    if (closing_)
         return;
-    currentUrl = args.url;
-    programmaticNav = false;
-    if (!StartsWith(args.url, "https")) {
-        secure = false;
-        if (activeView)
-            frame_.SetSecure(false);
+    if (!args.url.starts_with("https")) {
+        secure_ = false;
+        if (activeView_)
+            frame_.Indicators().SetSecure(false);
     }
     ActivateIfPending();
-    if (!popupKilled && firstNavPending)
+    if (firstNavPending_)
         ShowFirstTime(args.url);
 }
 
 bool CQuorralView::ShouldActivate() const {
-    const bool background = (child_.openFlags & kOpenBackground) != 0;
-    return !background && (frame_.Prefs().activeNew || child_.activateFlag);
+    const bool background = (child_.OpenFlags() & kOpenBackground) != 0;
+    return !background && (frame_.Prefs().activeNew || child_.ActivationRequested());
 }
 
 void CQuorralView::ActivateIfPending() {
-    if (!popupKilled && activatePending && ShouldActivate())
+    if (!activatePending_)
+        return;
+    activatePending_ = false;
+    if (ShouldActivate())
         frame_.ActivateChild(child_);
-    if (activatePending)
-        child_.activateFlag = 0;
-    activatePending = false;
+    child_.ActivationDone();
 }
 
 void CQuorralView::ShowFirstTime(const std::string& url) {
     if (ChildWindow* window = child_.Window())
         window->Show();
-    firstNavPending = false;
+    firstNavPending_ = false;
     // Until the page tells its title the tab shows where it goes.
-    const int index = frame_.AddTab(child_, -1, title.empty() ? url : title);
+    frame_.AddTab(child_, -1, title_.empty() ? url : title_);
     // The first window of all is shown active whatever the settings say.
-    if (ShouldActivate() || frame_.WindowCount() == 1)
+    if (ShouldActivate() || frame_.Windows().Count() == 1)
         frame_.ActivateChild(child_);
-    child_.activateFlag = 0;
-    child_.openFlags = 0;
-    tabImage =
-        frame_.SetTabImage(frame_.FindTab(child_) >= 0 ? frame_.FindTab(child_) : index, kTabNew);
-    if (frame_.Options().tabStyle == 2)
-        frame_.Post(UM_TAB_LAYOUT);
-    frame_.Post(UM_TAB_TIPS);
+    child_.FirstShown();
+    ShowTabImage(kTabNew);
+    PostTabLayout(true);
+    // FIXME: UM_TAB_TIPS is posted here once the tab bar shows tooltips.
 }
 
-void CQuorralView::OnNavigateComplete2(const std::string& url, FrameToken frame, bool) {
-    currentUrl = url;
+void CQuorralView::OnNavigateComplete2(const std::string&, FrameToken frame, bool) {
     if (!topFrame_)
         topFrame_ = frame;
 }
@@ -114,91 +136,84 @@ void CQuorralView::OnDocumentComplete(const std::string& url, FrameToken frame, 
     if (location.empty())
         location = url;
     if (!location.empty())
-        lastUrl = location;
+        lastUrl_ = location;
     if (frame == topFrame_)
         topFrame_ = nullptr;
     if (topFrame_)
         return;
-    progress = -10;
-    if (activeView && !location.empty()) {
+    progress_ = kProgressIdle;
+    if (activeView_ && !location.empty()) {
         frame_.Widgets().address.SetText(location);
-        frame_.SetGlobalProgress(-1);
+        frame_.Indicators().SetGlobalProgress(kProgressStarted);
     }
     SetFinalTabImage(true);
 }
 
 void CQuorralView::SetFinalTabImage(bool endSignal) {
-    const int index = frame_.FindTab(child_);
-    if (index < 0)
+    if (!HasTab())
         return;
-    if (activeView) {
-        if (child_.locked)
-            tabImage = frame_.SetTabImage(index, kTabLocked);
-        else if (child_.protectedWindow)
-            tabImage = frame_.SetTabImage(index, kTabProtected);
-        else if (tabImage != kTabNew && tabImage != kTabRead)
-            tabImage = frame_.SetTabImage(index, kTabRead);
-    } else if (lastUrl != kAboutBlank && endSignal) {
-        tabImage = frame_.SetTabImage(index, kTabUnread);
+    if (activeView_) {
+        if (child_.Locked())
+            ShowTabImage(kTabLocked);
+        else if (child_.Protected())
+            ShowTabImage(kTabProtected);
+        else if (tabImage_ != kTabNew && tabImage_ != kTabRead)
+            ShowTabImage(kTabRead);
+    } else if (lastUrl_ != kAboutBlank && endSignal) {
+        ShowTabImage(kTabUnread);
     }
 }
 
 void CQuorralView::OnNavigateError(const std::string&, FrameToken, int32_t, bool&) {}
 
 void CQuorralView::OnTitleChange(const std::string& text) {
-    child_.title = text;
+    child_.SetTitle(text);
     if (!frame_.App().Settings().Get(keys::ForbidMainTitle) && child_.Window())
         child_.Window()->SetText(child_.DisplayTitle());
 
     const std::string location = browser_ ? browser_->LocationUrl() : std::string();
-    const bool changed = !location.empty() && location != lastUrl;
+    const bool changed = !location.empty() && location != lastUrl_;
     if (changed)
-        lastUrl = location;
+        lastUrl_ = location;
     if (!text.empty())
-        title = text;
+        title_ = text;
 
-    const int index = frame_.FindTab(child_);
-    if (index >= 0 && child_.fixedTitle.empty()) {
-        const std::string caption =
-            frame_.Options().showIndex ? std::to_string(index + 1) + "-" + text : text;
-        frame_.SetTabText(index, caption);
-    }
-    if (changed && activeView)
+    frame_.Windows().ShowTitle(child_.Id(), text);
+    if (changed && activeView_)
         frame_.Widgets().address.SetText(location);
     if (!frame_.Prefs().autoTab)
-        frame_.Post(UM_TAB_LAYOUT);
+        PostTabLayout(false);
 }
 
 void CQuorralView::OnProgressChange(int32_t progressNow, int32_t progressMax) {
-    const int old = progress;
+    const int old = progress_;
     if (progressMax <= 0 || progressNow < 0 || progressMax / 100 <= 0)
-        progress = -10;
+        progress_ = kProgressIdle;
     else
-        progress = std::min(100, static_cast<int>(progressNow / (progressMax / 100)));
-    if (activeView)
-        frame_.SetGlobalProgress(progress);
+        progress_ = std::min(100, static_cast<int>(progressNow / (progressMax / 100)));
+    if (activeView_)
+        frame_.Indicators().SetGlobalProgress(progress_);
 
-    const bool endSignal = progressNow == 0 && progressMax == 0;
-    const int index = frame_.FindTab(child_);
-    const int oldImage = tabImage;
-    if (index >= 0) {
-        if (progress >= 0) {
-            const int loading = progress / 34 + 1;
-            if (loading != tabImage)
-                tabImage = frame_.SetTabImage(index, loading);
+    const bool endSignal = IsEndSignal(progressNow, progressMax);
+    const int oldImage = tabImage_;
+    if (HasTab()) {
+        if (progress_ >= 0) {
+            const int loading = progress_ / kProgressPerLoadingImage + 1;
+            if (loading != tabImage_)
+                ShowTabImage(loading);
         } else {
             SetFinalTabImage(endSignal);
         }
-        if (old * progress <= 0 && oldImage * tabImage <= 0 && oldImage != tabImage &&
-            frame_.Options().tabStyle == 2)
-            frame_.Post(UM_TAB_LAYOUT);
+        // Between no image and an image the tab's width changes, and with it the rows.
+        if (old * progress_ <= 0 && oldImage * tabImage_ <= 0 && oldImage != tabImage_)
+            PostTabLayout(true);
     }
     if (endSignal)
         MoveFocusAfterLoad();
 }
 
 void CQuorralView::MoveFocusAfterLoad() {
-    if (!frame_.IsActive() || !frame_.HasWidgets())
+    if (!frame_.IsActive())
         return;
     CChildFrame* active = frame_.ActiveChild();
     if (!active)
@@ -211,32 +226,30 @@ void CQuorralView::MoveFocusAfterLoad() {
 }
 
 void CQuorralView::OnStatusTextChange(const std::string& text) {
-    if (activeView)
-        frame_.SetStatusText(text);
+    if (activeView_)
+        frame_.Indicators().SetStatusText(text);
 }
 
-void CQuorralView::OnCommandStateChange(int32_t command, bool enabled) {
-    if (command == 1)
-        forwardEnabled = enabled;
-    if (command == 2)
-        backEnabled = enabled;
+void CQuorralView::OnCommandStateChange(int32_t, bool) {
+    // FIXME: the Back and Forward commands take their states from here once they exist.
 }
 
 BrowserControl* CQuorralView::OnNewWindow2(bool& cancel) {
-    CChildFrame* opened = frame_.NewChild(ChildMode::NoNavigation, NavKind::Blank, "", this, false);
+    NewChildRequest request;
+    request.mode = ChildMode::NoNavigation;
+    request.kind = NavKind::Blank;
+    request.source = child_.Id();
+    CChildFrame* opened = frame_.NewChild(request);
     if (!opened || !opened->View().Browser()) {
         cancel = true;
         return nullptr;
     }
     CQuorralView& view = opened->View();
-    view.dlFlags = dlFlags;
-    view.openedByPage = true;
-    view.popupKilled = false;
-    view.closing = false;
-    view.progress = 0;
-    view.openerTabIndex = frame_.FindTab(child_);
-    child_.lastOpened = opened->Id();
-    child_.lastOpenedTime = frame_.App().Ports().clock.PerformanceCounter();
+    view.inherited_.dlFlags = inherited_.dlFlags;
+    view.closing_ = false;
+    view.progress_ = 0;
+    view.opener_ = child_.Id();
+    child_.RememberOpened(opened->Id(), frame_.App().Ports().clock.PerformanceCounter());
     return view.Browser();
 }
 

@@ -10,17 +10,22 @@
 #include <string>
 
 #include "platform/BrowserControl.h"
+#include "platform/FrameWindow.h"
 
 namespace lumbrel {
 
 class CMainFrame;
 class CChildFrame;
 
-// Values a new view starts from.
-struct ViewSettings {
-    int defaultProperty = 0;  // download-control flags
-    int defFontSize = 2;
-    std::string defaultWebProxy;
+// What a new view takes over from the view whose page opened it, or from the settings when
+// no page did.
+struct InheritedPageSettings {
+    int dlFlags = 0;  // download-control flags
+    bool webProxyOn = false;
+    std::string webProxyTemplate;
+    int autoScrollSpeed = 1;
+    bool autoScrollAfterDL = false;
+    bool autoScroll = false;
 };
 
 // Tab images the window list assigns.
@@ -35,9 +40,16 @@ enum TabImage : int {
     kTabMarked = 10,
 };
 
+// `progress` while no load is under way: right after the program started a navigation, and
+// when the engine reports no measurable progress or the load is over.
+inline constexpr int kProgressStarted = -1;
+inline constexpr int kProgressIdle = -10;
+
 class CQuorralView : public BrowserEvents {
 public:
-    CQuorralView(CMainFrame& frame, CChildFrame& child, const ViewSettings& settings);
+    // `defaultProperty`: the download-control flags a view starts with.
+    CQuorralView(CMainFrame& frame, CChildFrame& child, int defaultProperty,
+                 std::string defaultWebProxy);
 
     void AttachBrowser(BrowserControl* browser) { browser_ = browser; }
     BrowserControl* Browser() { return browser_; }
@@ -49,37 +61,38 @@ public:
     // Navigates this window to `url` on the program's behalf.
     void OpenUrl(const std::string& url);
     // The URL the view considers loaded.
-    const std::string& Location() const { return lastUrl; }
-    bool IsLoading() const { return progress >= 0; }
+    const std::string& Location() const { return lastUrl_; }
+    int Progress() const { return progress_; }
+    bool IsLoading() const { return progress_ >= 0; }
+    bool IsSecure() const { return secure_; }
 
-    // --- State ---
-    std::string currentUrl;
-    std::string lastUrl;
-    std::string title;
-    std::string targetName;
-    bool programmaticNav = true;
-    bool firstNavPending = true;
-    bool activeView = false;
-    bool activatePending = false;
-    bool closing = false;
-    bool secure = false;
-    bool openedByPage = false;
-    bool popupKilled = false;
-    int progress = -1;
-    int tabImage = kTabNoImage;
-    int savedTabImage = kTabNoImage;
-    int openerTabIndex = -1;
-    int pendingOpenMode = 0;
-    int dlFlags = 0;
-    int userDlFlags = 0;
-    int fontSize = 2;
-    bool webProxyOn = false;
-    std::string webProxyTemplate;
-    int autoScrollSpeed = 1;
-    bool autoScrollAfterDL = false;
-    bool autoScroll = false;
-    bool backEnabled = false;
-    bool forwardEnabled = false;
+    // --- What the window list keeps in the view ---
+    // Whether this is the view of the active window (only it writes to the shared bars).
+    bool IsActiveView() const { return activeView_; }
+    void SetActiveView(bool active) { activeView_ = active; }
+    // A close request is on its way: no more work is done for this view.
+    bool IsClosing() const { return closing_; }
+    void MarkClosing() { closing_ = true; }
+    // The close was refused (a locked window kept): later closes may take the window again.
+    void CancelClosing() { closing_ = false; }
+    // The window the page of which opened this one, kNoChild when none.
+    ChildId Opener() const { return opener_; }
+    bool OpenedByPage() const { return opener_ != kNoChild; }
+    // Reused as an idle blank window: its next navigation may activate it.
+    void ReuseIdleBlank();
+    // Reused as the window this page opened a moment ago.
+    void ReuseJustOpened() { progress_ = 0; }
+    // Settings taken over when the window is created or reused.
+    const InheritedPageSettings& Inherited() const { return inherited_; }
+    void Inherit(const InheritedPageSettings& settings);
+
+    // --- Tab image ---
+    int TabImageShown() const { return tabImage_; }
+    // Shows `image` on the window's tab (when it has one) and remembers what was set.
+    void ShowTabImage(int image);
+    // Remembers the image shown now, to come back to with RestoreTabImage.
+    void SaveTabImage() { savedTabImage_ = tabImage_; }
+    int SavedTabImage() const { return savedTabImage_; }
 
     // --- BrowserEvents ---
     void OnBeforeNavigate2(const BeforeNavigateArgs& args, bool& cancel) override;
@@ -97,6 +110,7 @@ public:
 
 private:
     void Navigate(const std::string& url);
+    bool HasTab() const;
     // Whether showing this window also activates it (not a background window, and new
     // windows come to the front or this one was asked to).
     bool ShouldActivate() const;
@@ -106,12 +120,26 @@ private:
     // unread for a background one when `endSignal` (the engine's ProgressChange(0, 0)).
     void SetFinalTabImage(bool endSignal);
     void MoveFocusAfterLoad();
+    void PostTabLayout(bool onlyForButtonTabs);
 
     CMainFrame& frame_;
     CChildFrame& child_;
     BrowserControl* browser_ = nullptr;
-    std::string defaultWebProxy_;
+    const std::string defaultWebProxy_;
     FrameToken topFrame_ = nullptr;
+
+    std::string lastUrl_;
+    std::string title_;
+    bool firstNavPending_ = true;
+    bool activeView_ = false;
+    bool activatePending_ = false;
+    bool closing_ = false;
+    bool secure_ = false;
+    int progress_ = kProgressStarted;
+    int tabImage_ = kTabNoImage;
+    int savedTabImage_ = kTabNoImage;
+    ChildId opener_ = kNoChild;
+    InheritedPageSettings inherited_;
 };
 
 }  // namespace lumbrel

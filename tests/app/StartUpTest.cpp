@@ -52,8 +52,8 @@ protected:
 TEST_F(StartUpTest, AFirstStartWithAUrlOpensItAndMarksTheRun) {
     ASSERT_TRUE(Start("http://start.example/"));
     EXPECT_EQ(host.calls, (std::vector<std::string>{"sockets", "com", "module", "frame", "show"}));
-    ASSERT_EQ(Frame().WindowCount(), 1);
-    EXPECT_EQ(Frame().ChildAt(0)->View().Location(), "http://start.example/");
+    ASSERT_EQ(Frame().Windows().Count(), 1);
+    EXPECT_EQ(Frame().Windows().At(0)->View().Location(), "http://start.example/");
     EXPECT_EQ(app->Settings().Get(keys::Running), 1);
     EXPECT_TRUE(platform.fs.HasFile("C:\\Lumbrel\\User\\Proxy.ini"))
         << "the deferred initialisation ran";
@@ -64,13 +64,13 @@ TEST_F(StartUpTest, AFirstStartWithAUrlOpensItAndMarksTheRun) {
 TEST_F(StartUpTest, AShortcutOnTheCommandLineOpensItsTarget) {
     platform.fs.AddFile("C:\\Desk\\News.URL", "[InternetShortcut]\r\nURL=http://news.example/\r\n");
     ASSERT_TRUE(Start("\"C:\\Desk\\News.URL\""));
-    ASSERT_EQ(Frame().WindowCount(), 1);
-    EXPECT_EQ(Frame().ChildAt(0)->View().Location(), "http://news.example/");
+    ASSERT_EQ(Frame().Windows().Count(), 1);
+    EXPECT_EQ(Frame().Windows().At(0)->View().Location(), "http://news.example/");
 }
 
 TEST_F(StartUpTest, KeepOnePageWithTheHomePageOpensBoth) {
     ASSERT_TRUE(Start("", "UseLngFile=0\r\nKeepOnePage=1\r\nStartupMode=1\r\n"));
-    ASSERT_EQ(Frame().WindowCount(), 2);
+    ASSERT_EQ(Frame().Windows().Count(), 2);
 }
 
 TEST_F(StartUpTest, OnlyTheFirstInstanceFollowsAnUncleanEnd) {
@@ -78,7 +78,7 @@ TEST_F(StartUpTest, OnlyTheFirstInstanceFollowsAnUncleanEnd) {
                         "[LastVisit]\r\nurl0=http://crashed.example/\r\n");
     host.firstInstance = false;
     ASSERT_TRUE(Start("", "UseLngFile=0\r\nRunning=1\r\nStartupMode=6\r\n"));
-    EXPECT_EQ(Frame().WindowCount(), 0);
+    EXPECT_EQ(Frame().Windows().Count(), 0);
     EXPECT_TRUE(platform.fs.HasFile("C:\\Lumbrel\\User\\Visiting.ini"));
 }
 
@@ -86,8 +86,8 @@ TEST_F(StartUpTest, TheFirstInstanceAfterAnUncleanEndReopensThePeriodicSave) {
     platform.fs.AddFile("C:\\Lumbrel\\User\\Visiting.ini",
                         "[LastVisit]\r\nurl0=http://crashed.example/\r\n");
     ASSERT_TRUE(Start("", "UseLngFile=0\r\nRunning=1\r\nStartupMode=0\r\n"));
-    ASSERT_EQ(Frame().WindowCount(), 1);
-    EXPECT_EQ(Frame().ChildAt(0)->View().Location(), "http://crashed.example/");
+    ASSERT_EQ(Frame().Windows().Count(), 1);
+    EXPECT_EQ(Frame().Windows().At(0)->View().Location(), "http://crashed.example/");
     EXPECT_FALSE(platform.fs.HasFile("C:\\Lumbrel\\User\\Visiting.ini"));
 }
 
@@ -118,6 +118,16 @@ TEST_F(StartUpTest, ASecondStartHandsItsUrlOverAndEnds) {
               (std::vector<std::string>{"release", "find", "handover:http://second.example/",
                                         "forward"}));
     EXPECT_EQ(host.calls, std::vector<std::string>{}) << "no sockets, COM or window";
+}
+
+TEST_F(StartUpTest, ASecondStartHandsARelativeFileOverAsAFullPath) {
+    host.firstInstance = false;
+    host.running.window = RunningWindow{true, true, false};
+    platform.environment.currentFolder = "C:\\tmp";
+    platform.fs.AddFile("C:\\tmp\\site.url", "[InternetShortcut]\r\nURL=http://s.example/\r\n");
+    EXPECT_FALSE(Start("site.url"));
+    EXPECT_EQ(host.running.calls, (std::vector<std::string>{
+                                      "release", "find", "handover:C:\\tmp\\site.url", "forward"}));
 }
 
 TEST_F(StartUpTest, ForbidMultWakesAHiddenBrowserInstead) {

@@ -99,6 +99,16 @@ TEST_F(DbcsTextTest, RFindSubstringFindsTheLastWholeMatch) {
     EXPECT_EQ(RFindSubstring(gbk_, S(kZhong, "x"), "", 1), 0u);
 }
 
+TEST_F(DbcsTextTest, EndsWithNoCaseStartsTheSuffixOnACharacter) {
+    EXPECT_TRUE(EndsWithNoCase(gbk_, "C:\\Desk\\Site.URL", ".url"));
+    EXPECT_TRUE(EndsWithNoCase(gbk_, S(kZhong, ".url"), ".url"));
+    EXPECT_FALSE(EndsWithNoCase(gbk_, "site.urlx", ".url"));
+    EXPECT_FALSE(EndsWithNoCase(gbk_, "rl", ".url"));
+    // "\x81" takes "a" as its trail byte: what remains is "bc", not "abc".
+    EXPECT_FALSE(EndsWithNoCase(gbk_, S(kTrailLowerA, "bc"), "abc"));
+    EXPECT_TRUE(EndsWithNoCase(western_, S(kTrailLowerA, "bc"), "abc"));
+}
+
 TEST_F(DbcsTextTest, CaseFoldingTouchesAsciiLettersOnly) {
     EXPECT_TRUE(EqualsNoCase(gbk_, "Hello World", "hELLO wORLD"));
     EXPECT_TRUE(EqualsNoCase(gbk_, S(kTrailUpperA, "X"), S(kTrailUpperA, "x")));

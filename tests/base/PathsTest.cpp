@@ -31,6 +31,28 @@ TEST_F(PathsTest, ProgramDirectoryEndsAtTheLastSeparator) {
     EXPECT_EQ(ProgramDirectory(western_, "D:\\" + gbkName_), "D:\\\x81\\");
 }
 
+TEST_F(PathsTest, SplitPathCutsAtTheLastSeparatorAndKeepsRoots) {
+    struct Case {
+        std::string path, folder, name;
+    };
+    const Case cases[] = {
+        {"C:\\dir\\file.ini", "C:\\dir", "file.ini"},
+        {"C:\\file.ini", "C:\\", "file.ini"},
+        {"\\file.ini", "\\", "file.ini"},
+        {"C:/dir/sub/", "C:/dir/sub", ""},
+        {"file.ini", "", "file.ini"},
+        {"D:\\" + gbkName_, "D:\\", gbkName_},
+        {"D:\\" + std::string(kTrailBackslash) + "\\x.ini", "D:\\" + std::string(kTrailBackslash),
+         "x.ini"},
+    };
+    for (const Case& c : cases) {
+        const PathParts parts = SplitPath(gbk_, c.path);
+        EXPECT_EQ(parts.folder, c.folder) << c.path;
+        EXPECT_EQ(parts.name, c.name) << c.path;
+    }
+    EXPECT_EQ(SplitPath(western_, "D:\\" + gbkName_).name, ".exe") << "byte-wise in 1252";
+}
+
 TEST_F(PathsTest, DotBackslashSettingsAreRelativeToTheProgram) {
     const std::string dir = "C:\\Lumbrel\\";
     EXPECT_EQ(ResolvePathSetting(".\\skin\\", dir), "C:\\Lumbrel\\skin\\");

@@ -67,10 +67,14 @@ TEST(BuiltinMenusTest, NewWindowMenuPositionsAreTheNewWindowSetting) {
         const MenuItem& item = menu->items[static_cast<size_t>(pos)];
         if (commandAt.contains(pos)) {
             EXPECT_EQ(item.id, commandAt.at(pos)) << pos;
+            EXPECT_EQ(NewWindowMenuCommand(pos), commandAt.at(pos)) << pos;
         } else {
             EXPECT_EQ(item.kind, MenuItemKind::Separator) << pos;
+            EXPECT_EQ(NewWindowMenuCommand(pos), 0) << "a separator runs nothing";
         }
     }
+    EXPECT_EQ(NewWindowMenuCommand(-1), 0);
+    EXPECT_EQ(NewWindowMenuCommand(11), 0);
 }
 
 TEST(BuiltinMenusTest, EveryAcceleratedCommandIsInTheMainMenuOrDeclaredMenuLess) {

@@ -22,8 +22,8 @@ struct ThreeWindows : FrameHarness {
     }
     std::vector<std::string> Urls() {
         std::vector<std::string> urls;
-        for (int i = 0; i < frame->WindowCount(); ++i)
-            urls.push_back(frame->ChildAt(i)->View().Location());
+        for (int i = 0; i < frame->Windows().Count(); ++i)
+            urls.push_back(frame->Windows().At(i)->View().Location());
         return urls;
     }
     std::vector<CChildFrame*> windows;
@@ -34,7 +34,7 @@ TEST(CloseWindow, ChoosesTheNextWindowByCloseSequence) {
     left.frame->ActivateChild(*left.windows[1]);
     left.Command(IDM_CLOSE);
     EXPECT_EQ(left.Active(), left.windows[0]);
-    EXPECT_EQ(left.frame->WindowCount(), 2);
+    EXPECT_EQ(left.frame->Windows().Count(), 2);
 
     ThreeWindows right("CloseSequence=1\r\n");
     right.frame->ActivateChild(*right.windows[1]);
@@ -48,37 +48,79 @@ TEST(CloseWindow, ChoosesTheNextWindowByCloseSequence) {
     EXPECT_EQ(last.Active(), last.windows[2]);
 }
 
+// The window a page of `opener` opens, shown by its first navigation.
+CChildFrame* OpenPopupFrom(FrameHarness& h, CChildFrame* opener) {
+    h.frame->ActivateChild(*opener);
+    bool cancel = false;
+    h.BrowserOf(opener).RaiseNewWindow(cancel);
+    CChildFrame* opened = h.frame->Windows().Find(opener->LastOpened());
+    h.BrowserOf(opened).RaiseBeforeNavigate("http://popup.example/");
+    h.Pump();
+    return opened;
+}
+
 TEST(CloseWindow, ReturnsToTheOpenerWithActiveNew) {
     FrameHarness h("ActiveNew=1\r\nCloseSequence=1\r\n");
     h.Open("http://zero.example/");
     CChildFrame* opener = h.Open("http://opener.example/");
     h.Open("http://other.example/");
-    h.frame->ActivateChild(*opener);
-    bool cancel = false;
-    h.BrowserOf(opener).RaiseNewWindow(cancel);
-    CChildFrame* opened = h.frame->Child(opener->lastOpened);
-    h.BrowserOf(opened).RaiseBeforeNavigate("http://popup.example/");
-    h.Pump();
+    CChildFrame* opened = OpenPopupFrom(h, opener);
     ASSERT_EQ(h.Active(), opened);
     ASSERT_EQ(h.frame->FindTab(*opened), 2) << "NewSequence 1 puts it right of its opener";
     h.Command(IDM_CLOSE);
     EXPECT_EQ(h.Active(), opener) << "not the right neighbour";
 }
 
+TEST(CloseWindow, ReturnsToTheOpenerAfterATabLeftOfItClosed) {
+    FrameHarness h("ActiveNew=1\r\nCloseSequence=1\r\nNewSequence=0\r\n");
+    CChildFrame* left = h.Open("http://left.example/");
+    CChildFrame* opener = h.Open("http://opener.example/");
+    h.Open("http://other.example/");
+    CChildFrame* opened = OpenPopupFrom(h, opener);
+    h.frame->CloseChild(left->Id());
+    h.Pump();
+    h.frame->ActivateChild(*opened);
+    h.Command(IDM_CLOSE);
+    EXPECT_EQ(h.Active(), opener) << "the opener moved one tab to the left; it is still found";
+}
+
+TEST(TabMenu, EveryCommandActsOnTheRightClickedTab) {
+    ThreeWindows h("ConfirmCloseAllKeepCur=0\r\n");
+    h.frame->ActivateChild(*h.windows[0]);
+    h.frame->OnTabMenuCommand(IDM_LOCK_TAB, 1);
+    EXPECT_TRUE(h.windows[1]->Locked());
+    EXPECT_FALSE(h.windows[0]->Locked());
+    h.frame->OnTabMenuCommand(IDM_MARK_TAB, 2);
+    EXPECT_TRUE(h.windows[2]->Marked());
+    h.frame->OnTabMenuCommand(IDM_TAB_NEW_WINDOW, 2);
+    h.Pump();
+    ASSERT_EQ(h.frame->Windows().Count(), 4);
+    EXPECT_EQ(h.frame->Windows().At(3)->View().Location(), "http://c.example/");
+
+    h.frame->OnTabMenuCommand(IDM_CLOSE, 2);
+    h.Pump();
+    EXPECT_EQ(h.Urls(), (std::vector<std::string>{"http://a.example/", "http://b.example/",
+                                                  "http://c.example/"}))
+        << "the right-clicked tab closed, not the active one";
+    EXPECT_EQ(h.Active(), h.windows[0]);
+    h.frame->OnTabMenuCommand(IDM_CLOSE, 7);
+    EXPECT_EQ(h.frame->Windows().Count(), 3) << "no tab there: nothing";
+}
+
 TEST(CloseWindow, AClosedPageGoesToTheUndoListAndComesBack) {
     ThreeWindows h;
     h.frame->ActivateChild(*h.windows[1]);
     h.Command(IDM_CLOSE);
-    ASSERT_FALSE(h.frame->ClosedWindows().Empty());
-    EXPECT_EQ(h.frame->ClosedWindows().Newest().url, "http://b.example/");
-    EXPECT_EQ(h.frame->ClosedWindows().Newest().title, "Title b");
+    ASSERT_FALSE(h.frame->Closer().Ring().Empty());
+    EXPECT_EQ(h.frame->Closer().Ring().Newest().url, "http://b.example/");
+    EXPECT_EQ(h.frame->Closer().Ring().Newest().title, "Title b");
     ASSERT_EQ(h.window.undoItems.size(), 1u);
     EXPECT_EQ(h.window.undoItems[0].text, "Title b");
     EXPECT_TRUE(h.frame->QueryCommand(IDM_UNDO_CLOSE).enabled);
 
     h.Command(IDM_UNDO_CLOSE);
-    EXPECT_EQ(h.frame->WindowCount(), 3);
-    EXPECT_TRUE(h.frame->ClosedWindows().Empty());
+    EXPECT_EQ(h.frame->Windows().Count(), 3);
+    EXPECT_TRUE(h.frame->Closer().Ring().Empty());
     EXPECT_FALSE(h.frame->QueryCommand(IDM_UNDO_CLOSE).enabled);
     EXPECT_TRUE(h.window.undoItems.empty());
 }
@@ -86,26 +128,26 @@ TEST(CloseWindow, AClosedPageGoesToTheUndoListAndComesBack) {
 TEST(CloseWindow, ABlankPageIsNotRemembered) {
     FrameHarness h("NewSequence=0\r\n");
     h.OpenBlank();
-    h.frame->NewChild(ChildMode::Create, NavKind::Url, "http://a.example/", nullptr, false);
+    h.NewChild(ChildMode::Create, NavKind::Url, "http://a.example/", false);
     h.Pump();
-    h.frame->ActivateChild(*h.frame->ChildAt(0));
+    h.frame->ActivateChild(*h.frame->Windows().At(0));
     h.Command(IDM_CLOSE);
-    EXPECT_TRUE(h.frame->ClosedWindows().Empty());
+    EXPECT_TRUE(h.frame->Closer().Ring().Empty());
 }
 
 TEST(CloseWindow, KeepOnePageReplacesTheLastWindowWithABlankOne) {
     FrameHarness h("KeepOnePage=1\r\n");
     CChildFrame* only = h.Open("http://a.example/");
-    h.frame->CloseChild(*only);
+    h.frame->CloseChild(only->Id());
     h.Pump();
-    ASSERT_EQ(h.frame->WindowCount(), 1);
-    CChildFrame* blank = h.frame->ChildAt(0);
+    ASSERT_EQ(h.frame->Windows().Count(), 1);
+    CChildFrame* blank = h.frame->Windows().At(0);
     EXPECT_EQ(blank->View().Location(), "about:blank");
 
-    h.frame->CloseChild(*blank);
+    h.frame->CloseChild(blank->Id());
     h.Pump();
-    EXPECT_EQ(h.frame->WindowCount(), 1);
-    EXPECT_EQ(h.frame->ChildAt(0), blank) << "a lone blank page stays";
+    EXPECT_EQ(h.frame->Windows().Count(), 1);
+    EXPECT_EQ(h.frame->Windows().At(0), blank) << "a lone blank page stays";
     EXPECT_EQ(h.window.created, 2);
 }
 
@@ -113,15 +155,15 @@ TEST(CloseWindow, ALockedWindowAsksFirst) {
     ThreeWindows h;
     h.frame->ActivateChild(*h.windows[0]);
     h.Command(IDM_LOCK_TAB);
-    ASSERT_TRUE(h.windows[0]->locked);
+    ASSERT_TRUE(h.windows[0]->Locked());
     h.platform.ui.AnswerMessage(MsgResult::No);
     h.Command(IDM_CLOSE);
-    EXPECT_EQ(h.frame->WindowCount(), 3);
+    EXPECT_EQ(h.frame->Windows().Count(), 3);
     EXPECT_EQ(h.platform.ui.MessagesShown().back(),
               "Do you really want to close the locked window?");
     h.platform.ui.AnswerMessage(MsgResult::Yes);
     h.Command(IDM_CLOSE);
-    EXPECT_EQ(h.frame->WindowCount(), 2);
+    EXPECT_EQ(h.frame->Windows().Count(), 2);
 }
 
 TEST(CloseAll, SparesLockedWindowsAndAsksFirst) {
@@ -130,7 +172,7 @@ TEST(CloseAll, SparesLockedWindowsAndAsksFirst) {
     h.Command(IDM_LOCK_TAB);
     h.platform.ui.AnswerMessage(MsgResult::No);
     h.Command(IDM_CLOSE_ALL);
-    EXPECT_EQ(h.frame->WindowCount(), 3);
+    EXPECT_EQ(h.frame->Windows().Count(), 3);
     EXPECT_EQ(h.platform.ui.MessagesShown().back(), "Do you really want to close all windows?");
 
     h.platform.ui.AnswerMessage(MsgResult::Yes);
@@ -141,10 +183,10 @@ TEST(CloseAll, SparesLockedWindowsAndAsksFirst) {
 TEST(CloseAll, WithoutConfirmationClosesEverything) {
     ThreeWindows h("ConfirmCloseAll=0\r\n");
     h.Command(IDM_CLOSE_ALL);
-    EXPECT_EQ(h.frame->WindowCount(), 0);
+    EXPECT_EQ(h.frame->Windows().Count(), 0);
     EXPECT_TRUE(h.platform.ui.MessagesShown().empty());
     EXPECT_EQ(h.address.text, "");
-    EXPECT_EQ(h.frame->ClosedWindows().Size(), 3);
+    EXPECT_EQ(h.frame->Closer().Ring().Size(), 3);
 }
 
 TEST(BulkClose, LeftRightKeepCurrentAndUnmarked) {
@@ -182,19 +224,19 @@ TEST(BulkClose, AlikeClosesWindowsWhoseUrlOrTitleHoldsTheText) {
     FrameHarness h;
     for (const char* url : {"http://a.example/x", "http://b.other/x", "http://c.example/y"})
         h.Open(url);
-    h.frame->ActivateChild(*h.frame->ChildAt(0));
+    h.frame->ActivateChild(*h.frame->Windows().At(0));
     h.platform.ui.AnswerInput(std::string(".example/"));
     h.Command(IDM_CLOSE_ALIKE_URL);
     EXPECT_EQ(h.platform.ui.lastInputInitial, "http://a.example/x");
-    ASSERT_EQ(h.frame->WindowCount(), 1);
-    EXPECT_EQ(h.frame->ChildAt(0)->View().Location(), "http://b.other/x");
+    ASSERT_EQ(h.frame->Windows().Count(), 1);
+    EXPECT_EQ(h.frame->Windows().At(0)->View().Location(), "http://b.other/x");
 
     h.platform.ui.AnswerInput(std::string(""));
     h.Command(IDM_CLOSE_ALIKE_TITLE);
-    EXPECT_EQ(h.frame->WindowCount(), 1) << "an empty text closes nothing";
+    EXPECT_EQ(h.frame->Windows().Count(), 1) << "an empty text closes nothing";
     h.platform.ui.AnswerInput(std::nullopt);
     h.Command(IDM_CLOSE_ALIKE_URL);
-    EXPECT_EQ(h.frame->WindowCount(), 1);
+    EXPECT_EQ(h.frame->Windows().Count(), 1);
 }
 
 TEST(PreviousNext, WrapAroundTheWindowList) {
@@ -222,9 +264,9 @@ TEST(LockAndMark, ShowTheirImagesAndRestoreTheOldOnes) {
     EXPECT_EQ(h.tabs.Image(1), before);
     h.Command(IDM_MARK_TAB);
     EXPECT_EQ(h.tabs.Image(1), 10);
-    EXPECT_TRUE(h.windows[1]->marked);
+    EXPECT_TRUE(h.windows[1]->Marked());
     h.Command(IDM_MARK_TAB);
-    EXPECT_FALSE(h.windows[1]->marked);
+    EXPECT_FALSE(h.windows[1]->Marked());
     EXPECT_EQ(h.tabs.Image(1), before);
 }
 
@@ -233,9 +275,9 @@ TEST(SessionFile, SkipsBlankAndClosingWindowsAndNumbersTheRest) {
     h.Open("http://a.example/");
     h.OpenBlank();
     CChildFrame* locked = h.Open("http://c.example/");
-    locked->locked = true;
-    h.frame->SaveSession(true);
-    auto entries = h.frame->ReadSession("C:\\Lumbrel\\User\\Visiting.ini");
+    locked->SetLocked(true);
+    h.frame->Sessions().SaveSession(true);
+    auto entries = h.frame->Sessions().ReadSession("C:\\Lumbrel\\User\\Visiting.ini");
     ASSERT_EQ(entries.size(), 2u);
     EXPECT_EQ(entries[0].url, "http://a.example/");
     EXPECT_EQ(entries[1].url, "http://c.example/");

@@ -3,6 +3,8 @@
 
 #include "commands/CommandIds.h"
 #include "frame/FrameMessages.h"
+#include "frame/SessionFiles.h"
+#include "frame/UndoCloseRing.h"
 #include "support/FrameHarness.h"
 
 namespace lumbrel {
@@ -41,6 +43,24 @@ TEST(Exit, AsksAndWritesTheCloseSettingsInOrder) {
         h.platform.fs.Content("C:\\Lumbrel\\User\\LastVisit.ini").find("url0=http://a.example/"),
         std::string::npos);
     EXPECT_FALSE(h.window.visible);
+}
+
+TEST(Exit, PageMaxIsWrittenFromTheChildrenDisplayMode) {
+    FrameHarness h("PageMax=1\r\nConfirmExit=0\r\n");
+    CChildFrame* page = h.Open("http://a.example/");
+    ASSERT_TRUE(h.WindowOf(page).maximized);
+    page->OnSizeCommand(ChildWindowEvents::SizeCommand::Restore);
+    ASSERT_TRUE(h.frame->OnCloseRequest(false));
+    EXPECT_EQ(h.app->Settings().Get(keys::PageMax), 3);
+
+    FrameHarness next("PageMax=3\r\n");
+    EXPECT_FALSE(next.WindowOf(next.Open("http://a.example/")).maximized)
+        << "restored before the exit: the next start is not maximised";
+
+    FrameHarness again("PageMax=0\r\nConfirmExit=0\r\n");
+    again.Open("http://a.example/")->OnSizeCommand(ChildWindowEvents::SizeCommand::Maximize);
+    ASSERT_TRUE(again.frame->OnCloseRequest(false));
+    EXPECT_EQ(again.app->Settings().Get(keys::PageMax), 1);
 }
 
 TEST(Exit, DownloadsAskOncePerDialogAndForBusyPages) {
@@ -86,7 +106,7 @@ TEST(Timers, TheUiTickWritesTheVisitingFileEveryFortyTicksWhenTheListChanged) {
     EXPECT_NE(
         h.platform.fs.Content("C:\\Lumbrel\\User\\Visiting.ini").find("url0=http://a.example/"),
         std::string::npos);
-    EXPECT_FALSE(h.frame->WindowListChanged());
+    EXPECT_FALSE(h.frame->Windows().Changed());
 }
 
 TEST(Timers, TheUiTickRestsWhileTheFrameIsHidden) {
@@ -160,29 +180,58 @@ TEST(Restore, AnUncleanEndReopensTheLastPeriodicSave) {
     h.frame->RestoreAtStart(0, true);
     h.Pump();
     EXPECT_FALSE(h.platform.fs.HasFile("C:\\Lumbrel\\User\\Visiting.ini"));
-    ASSERT_EQ(h.frame->WindowCount(), 2);
-    EXPECT_EQ(h.frame->ChildAt(0)->View().Location(), "http://a.example/");
-    EXPECT_TRUE(h.frame->ChildAt(0)->locked);
-    EXPECT_EQ(h.frame->ChildAt(1)->View().Location(), "http://b.example/");
+    ASSERT_EQ(h.frame->Windows().Count(), 2);
+    EXPECT_EQ(h.frame->Windows().At(0)->View().Location(), "http://a.example/");
+    EXPECT_TRUE(h.frame->Windows().At(0)->Locked());
+    EXPECT_EQ(h.frame->Windows().At(1)->View().Location(), "http://b.example/");
 }
 
 TEST(Restore, StartModes) {
     FrameHarness blank("", false);
     blank.frame->RestoreAtStart(0, false);
-    ASSERT_EQ(blank.frame->WindowCount(), 1);
-    EXPECT_EQ(blank.frame->ChildAt(0)->View().Location(), "about:blank");
+    ASSERT_EQ(blank.frame->Windows().Count(), 1);
+    EXPECT_EQ(blank.frame->Windows().At(0)->View().Location(), "about:blank");
 
     FrameHarness home("", false);
     home.frame->RestoreAtStart(1, false);
-    EXPECT_EQ(home.BrowserOf(home.frame->ChildAt(0)).navigations.back(), "home");
+    EXPECT_EQ(home.BrowserOf(home.frame->Windows().At(0)).navigations.back(), "home");
 
     FrameHarness none("", false);
     none.platform.fs.AddFile("C:\\Lumbrel\\User\\LastVisit.ini",
                              "[LastVisit]\r\nurl0=http://a.example/\r\n");
     none.frame->RestoreAtStart(6, false);
-    EXPECT_EQ(none.frame->WindowCount(), 0);
+    EXPECT_EQ(none.frame->Windows().Count(), 0);
     none.frame->RestoreAtStart(3, false);
-    EXPECT_EQ(none.frame->WindowCount(), 1);
+    EXPECT_EQ(none.frame->Windows().Count(), 1);
+}
+
+// A window closed before its page had a title is written with an empty name; the windows
+// closed after it must not be lost at the next start.
+TEST(Restore, ClosedWindowsComeBackAlsoAfterOneWithoutATitle) {
+    FrameHarness h;
+    SessionFiles& sessions = h.frame->Sessions();
+    UndoCloseRing written;
+    written.Push("http://a.example/", "A");
+    written.Push("http://loading.example/", "");
+    written.Push("http://c.example/", "C");
+    sessions.SaveClosedList(written);
+    UndoCloseRing ring;
+    sessions.LoadClosedList(ring);
+    const std::vector<ClosedPage> back = ring.OldestFirst();
+    ASSERT_EQ(back.size(), 3u);
+    EXPECT_EQ(back[1].url, "http://loading.example/");
+    EXPECT_EQ(back[1].title, "");
+    EXPECT_EQ(back[2].url, "http://c.example/");
+    EXPECT_EQ(back[2].title, "C");
+
+    // The list still ends at the first entry without an address.
+    h.platform.fs.AddFile(sessions.UserFile("LastClose.ini"),
+                          "[LastClose]\r\nname0=A\r\nurl0=http://a.example/\r\nname1=B\r\nurl1=\r\n"
+                          "name2=C\r\nurl2=http://c.example/\r\n");
+    ring.Clear();
+    sessions.LoadClosedList(ring);
+    ASSERT_EQ(ring.Size(), 1);
+    EXPECT_EQ(ring.Newest().title, "A");
 }
 
 TEST(Language, ChoosingAFileTranslatesAndRebuildsTheMenus) {

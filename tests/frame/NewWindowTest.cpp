@@ -17,7 +17,7 @@ TEST(NewWindow, TheFirstNavigationShowsTheWindowAndInsertsItsTab) {
     ASSERT_NE(child, nullptr);
     EXPECT_TRUE(h.WindowOf(child).visible);
     EXPECT_EQ(h.Tabs(), "0*:0");
-    EXPECT_EQ(h.frame->WindowCount(), 1);
+    EXPECT_EQ(h.frame->Windows().Count(), 1);
     EXPECT_EQ(h.Active(), child) << "the first window of all is the active one";
     EXPECT_EQ(h.BrowserOf(child).navigations, std::vector<std::string>{"http://a.example/"});
     EXPECT_EQ(h.tabs.widened, 4) << "the tab control is widened once";
@@ -29,8 +29,8 @@ TEST(NewWindow, ACancelledFirstNavigationNeverShowsTheWindow) {
     FrameHarness h;
     ASSERT_NE(h.Open("http://page.example/"), nullptr);
     EXPECT_EQ(h.tabs.Count(), 1);
-    CChildFrame* silent = h.frame->NewChild(ChildMode::NoNavigation, NavKind::Url,
-                                            "http://x.example/", nullptr, false);
+    CChildFrame* silent =
+        h.NewChild(ChildMode::NoNavigation, NavKind::Url, "http://x.example/", false);
     ASSERT_NE(silent, nullptr);
     EXPECT_FALSE(h.WindowOf(silent).visible);
     EXPECT_EQ(h.tabs.Count(), 1) << "mode 0 waits for the engine to navigate";
@@ -79,11 +79,11 @@ TEST(NewWindow, AnIdleBlankWindowIsReusedInsteadOfCreatingOne) {
     CChildFrame* link = h.Open("http://link.example/");
     EXPECT_EQ(link, blank);
     EXPECT_EQ(h.window.created, 1);
-    EXPECT_EQ(h.frame->WindowCount(), 1);
+    EXPECT_EQ(h.frame->Windows().Count(), 1);
     EXPECT_EQ(h.BrowserOf(blank).navigations.back(), "http://link.example/");
 
-    blank->View().progress = 40;  // loading: not idle
-    h.frame->NewChild(ChildMode::Create, NavKind::Blank, "", nullptr, false);
+    h.BrowserOf(blank).RaiseProgress(40, 100);  // loading: not idle
+    h.NewChild(ChildMode::Create, NavKind::Blank, "", false);
     h.Pump();
     EXPECT_EQ(h.window.created, 2) << "the blank page command always creates";
 }
@@ -93,7 +93,7 @@ TEST(NewWindow, ABackgroundWindowGoesRightOfTheCurrentOneWithNewSequence1) {
     h.Open("http://one.example/");
     h.Open("http://two.example/");
     h.Open("http://three.example/");
-    CChildFrame* second = h.frame->ChildAt(1);
+    CChildFrame* second = h.frame->Windows().At(1);
     h.frame->ActivateChild(*second);
     ASSERT_EQ(h.tabs.selected, 1);
 
@@ -108,17 +108,16 @@ TEST(NewWindow, TheOtherSideFlagInsertsLeftAndMovesTheSelection) {
     h.Open("http://one.example/");
     h.Open("http://two.example/");
     h.Open("http://three.example/");
-    CChildFrame* second = h.frame->ChildAt(1);
+    CChildFrame* second = h.frame->Windows().At(1);
     h.frame->ActivateChild(*second);
 
-    CChildFrame* child =
-        h.frame->NewChild(ChildMode::NoNavigation, NavKind::Blank, "", nullptr, false);
-    child->openFlags = kOpenOtherSide;
+    CChildFrame* child = h.NewChild(ChildMode::NoNavigation, NavKind::Blank, "", false);
+    child->SetOpenFlags(kOpenOtherSide);
     h.BrowserOf(child).RaiseBeforeNavigate("http://left.example/");
     EXPECT_EQ(h.frame->FindTab(*child), 1);
     EXPECT_EQ(h.tabs.selected, 2);
     EXPECT_EQ(h.Active(), second);
-    EXPECT_EQ(child->openFlags, 0) << "used once";
+    EXPECT_EQ(child->OpenFlags(), 0) << "used once";
 }
 
 TEST(NewWindow, ShowIndexNumbersTheTabsFromTheNewOneOn) {
@@ -138,7 +137,7 @@ TEST(NewWindow, ActivatedWindowsComeToTheFront) {
     CChildFrame* first = h.Open("http://one.example/");
     CChildFrame* background = h.Open("http://two.example/");
     EXPECT_EQ(h.Active(), first);
-    EXPECT_FALSE(background->View().activeView);
+    EXPECT_FALSE(background->View().IsActiveView());
     CChildFrame* front = h.Open("http://three.example/", true);
     EXPECT_EQ(h.Active(), front);
     EXPECT_EQ(h.tabs.selected, h.frame->FindTab(*front));
@@ -168,7 +167,7 @@ TEST(NewWindow, CreationFailureGivesNoWindow) {
     FrameHarness h;
     h.window.failCreate = true;
     EXPECT_EQ(h.Open("http://a.example/"), nullptr);
-    EXPECT_EQ(h.frame->WindowCount(), 0);
+    EXPECT_EQ(h.frame->Windows().Count(), 0);
 }
 
 TEST(NewWindow, APageRequestedWindowRemembersItsOpener) {
@@ -178,11 +177,11 @@ TEST(NewWindow, APageRequestedWindowRemembersItsOpener) {
     BrowserControl* control = h.BrowserOf(opener).RaiseNewWindow(cancel);
     ASSERT_FALSE(cancel);
     ASSERT_NE(control, nullptr);
-    CChildFrame* opened = h.frame->Child(opener->lastOpened);
+    CChildFrame* opened = h.frame->Windows().Find(opener->LastOpened());
     ASSERT_NE(opened, nullptr);
     EXPECT_EQ(&opened->View().Child(), opened);
-    EXPECT_TRUE(opened->View().openedByPage);
-    EXPECT_EQ(opened->View().openerTabIndex, 0);
+    EXPECT_TRUE(opened->View().OpenedByPage());
+    EXPECT_EQ(opened->View().Opener(), opener->Id());
 }
 
 TEST(NewWindowCommands, OpenTheirPages) {
@@ -190,25 +189,25 @@ TEST(NewWindowCommands, OpenTheirPages) {
     CChildFrame* page = h.Open("http://news.site.com/a/b.htm");
     h.platform.shell.clipboard = "javascript:alert(1)";
     h.Command(IDM_NEW_FROM_CLIPBOARD);
-    EXPECT_EQ(h.frame->WindowCount(), 1) << "a script on the clipboard opens nothing";
+    EXPECT_EQ(h.frame->Windows().Count(), 1) << "a script on the clipboard opens nothing";
     h.platform.shell.clipboard = "http://clip.example/";
     h.Command(IDM_NEW_FROM_CLIPBOARD);
-    EXPECT_EQ(h.frame->WindowCount(), 2);
+    EXPECT_EQ(h.frame->Windows().Count(), 2);
 
     h.frame->ActivateChild(*page);
     h.Command(IDM_NEW_UP_PAGE);
-    EXPECT_EQ(h.BrowserOf(h.frame->ChildAt(2)).navigations.back(), "http://news.site.com/a/");
+    EXPECT_EQ(h.BrowserOf(h.frame->Windows().At(2)).navigations.back(), "http://news.site.com/a/");
     h.frame->ActivateChild(*page);
     h.Command(IDM_NEW_ROOT_PAGE);
-    EXPECT_EQ(h.BrowserOf(h.frame->ChildAt(3)).navigations.back(), "http://www.site.com/");
+    EXPECT_EQ(h.BrowserOf(h.frame->Windows().At(3)).navigations.back(), "http://www.site.com/");
     h.frame->ActivateChild(*page);
     h.Command(IDM_NEW_CURRENT_PAGE);
-    EXPECT_EQ(h.frame->WindowCount(), 5);
+    EXPECT_EQ(h.frame->Windows().Count(), 5);
 
     h.BrowserOf(page).selectedLinks = {"http://l1.example/", "http://l2.example/"};
     h.frame->ActivateChild(*page);
     h.Command(IDM_NEW_SELECTED_LINKS);
-    EXPECT_EQ(h.frame->WindowCount(), 7);
+    EXPECT_EQ(h.frame->Windows().Count(), 7);
 }
 
 TEST(NewWindowCommands, TheNewWindowButtonRunsTheConfiguredItem) {
@@ -216,9 +215,8 @@ TEST(NewWindowCommands, TheNewWindowButtonRunsTheConfiguredItem) {
     CChildFrame* page = h.Open("http://a.example/");
     h.frame->ActivateChild(*page);
     h.Command(IDM_NEW_WINDOW);
-    ASSERT_EQ(h.frame->WindowCount(), 2);
-    EXPECT_EQ(h.BrowserOf(h.frame->ChildAt(1)).navigations.back(), "http://a.example/");
-    EXPECT_EQ(CMainFrame::NewWindowMenuCommand(1), 0) << "a separator runs nothing";
+    ASSERT_EQ(h.frame->Windows().Count(), 2);
+    EXPECT_EQ(h.BrowserOf(h.frame->Windows().At(1)).navigations.back(), "http://a.example/");
 }
 
 TEST(NewWindowCommands, TogglesFlipTheirSettings) {
@@ -248,7 +246,7 @@ TEST(HandOver, OpensTheUrlOrTheShortcutTargetActivated) {
     h.frame->OnHandover("C:\\Desk\\Site.URL");
     h.Pump();
     EXPECT_TRUE(h.window.visible);
-    ASSERT_EQ(h.frame->WindowCount(), 1);
+    ASSERT_EQ(h.frame->Windows().Count(), 1);
     EXPECT_EQ(h.BrowserOf(h.Active()).navigations.back(), "http://short.example/");
     h.frame->OnHandover("http://direct.example/");
     h.Pump();
@@ -261,12 +259,12 @@ TEST(DroppedFiles, OpenShortcutsLinksAndFiles) {
     h.platform.shell.links["C:\\D\\b.LNK"] = "C:\\pages\\b.htm";
     h.frame->OnDroppedFiles({"C:\\D\\a.url", "C:\\D\\b.LNK", "C:\\D\\broken.lnk"}, false);
     h.Pump();
-    ASSERT_EQ(h.frame->WindowCount(), 2);
-    EXPECT_EQ(h.BrowserOf(h.frame->ChildAt(1)).navigations.back(), "C:\\pages\\b.htm");
+    ASSERT_EQ(h.frame->Windows().Count(), 2);
+    EXPECT_EQ(h.BrowserOf(h.frame->Windows().At(1)).navigations.back(), "C:\\pages\\b.htm");
     CChildFrame* active = h.Active();
     h.frame->OnDroppedFiles({"C:\\pages\\c.htm"}, true);
     h.Pump();
-    EXPECT_EQ(h.frame->WindowCount(), 2) << "with Shift the active window navigates";
+    EXPECT_EQ(h.frame->Windows().Count(), 2) << "with Shift the active window navigates";
     EXPECT_EQ(h.BrowserOf(active).navigations.back(), "C:\\pages\\c.htm");
 }
 

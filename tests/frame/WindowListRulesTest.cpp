@@ -3,6 +3,7 @@
 #include "address/UpUrl.h"
 #include "frame/UndoCloseRing.h"
 #include "frame/WindowListRules.h"
+#include "support/FakeCodePage.h"
 
 namespace lumbrel {
 namespace {
@@ -30,16 +31,36 @@ TEST(TabInsertPosition, ABackgroundTabKeepsThePreviousSelection) {
     EXPECT_EQ(SelectionAfterBackgroundInsert(1, 0), 2);
 }
 
+// `remaining` windows after the close, none of them closing.
+std::vector<bool> NoneClosing(int remaining) {
+    return std::vector<bool>(static_cast<size_t>(remaining), false);
+}
+
 TEST(NextAfterClose, FollowsCloseSequenceUnlessTheOpenerIsWanted) {
-    EXPECT_EQ(NextAfterClose(0, 1, 3, -1, false), 2);
-    EXPECT_EQ(NextAfterClose(0, 0, 0, -1, false), 0);
-    EXPECT_EQ(NextAfterClose(1, 1, 3, -1, false), 1);
-    EXPECT_EQ(NextAfterClose(2, 1, 3, -1, false), 0);
-    EXPECT_EQ(NextAfterClose(2, 0, 3, -1, false), 0);
-    EXPECT_EQ(NextAfterClose(7, 1, 3, -1, false), -1);
-    EXPECT_EQ(NextAfterClose(1, 3, 3, 0, true), 0);
-    EXPECT_EQ(NextAfterClose(1, 1, 3, 0, false), 1) << "the opener counts only with ActiveNew";
-    EXPECT_EQ(NextAfterClose(1, 1, 2, 5, true), 1) << "an opener that is gone is ignored";
+    EXPECT_EQ(NextAfterClose(0, 1, NoneClosing(3), -1, false), 2);
+    EXPECT_EQ(NextAfterClose(0, 0, NoneClosing(0), -1, false), -1) << "no window left";
+    EXPECT_EQ(NextAfterClose(1, 1, NoneClosing(3), -1, false), 1);
+    EXPECT_EQ(NextAfterClose(2, 1, NoneClosing(3), -1, false), 0);
+    EXPECT_EQ(NextAfterClose(2, 0, NoneClosing(3), -1, false), 0);
+    EXPECT_EQ(NextAfterClose(7, 1, NoneClosing(3), -1, false), -1);
+    EXPECT_EQ(NextAfterClose(1, 3, NoneClosing(3), 0, true), 0);
+    EXPECT_EQ(NextAfterClose(1, 1, NoneClosing(3), 0, false), 1)
+        << "the opener counts only with ActiveNew";
+    EXPECT_EQ(NextAfterClose(1, 1, NoneClosing(2), 5, true), 1)
+        << "an opener that is gone is ignored";
+    EXPECT_EQ(NextAfterClose(1, 2, NoneClosing(2), -1, false), 1)
+        << "no right neighbour: the left one";
+}
+
+TEST(NextAfterClose, NeverChoosesAWindowThatIsClosing) {
+    // P X Y, Y closed by "Close All": X and P have their close requests queued.
+    EXPECT_EQ(NextAfterClose(2, 2, {true, true}, -1, false), -1);
+    EXPECT_EQ(NextAfterClose(0, 2, {false, true}, -1, false), 0);
+    EXPECT_EQ(NextAfterClose(1, 1, {false, true, false}, -1, false), 2);
+    EXPECT_EQ(NextAfterClose(1, 1, {false, true, true}, -1, false), 0);
+    EXPECT_EQ(NextAfterClose(2, 2, {false, true, false}, -1, false), 0);
+    EXPECT_EQ(NextAfterClose(2, 2, {true, true, false}, -1, false), 2);
+    EXPECT_EQ(NextAfterClose(1, 1, {true, false}, 0, true), 1) << "a closing opener neither";
 }
 
 TEST(PreviousAndNextWindow, WrapAround) {
@@ -51,24 +72,26 @@ TEST(PreviousAndNextWindow, WrapAround) {
 }
 
 TEST(RequestedUrl, IsTrimmedAndLosesLineBreaks) {
-    EXPECT_EQ(CleanRequestedUrl("  http://a.com/x\r\ny \t"), "http://a.com/xy");
+    const test::FakeCodePage cp(1252);
+    EXPECT_EQ(CleanRequestedUrl(cp, "  http://a.com/x\r\ny \t"), "http://a.com/xy");
     EXPECT_TRUE(HasRefusedScheme("x javascript:alert(1)"));
     EXPECT_TRUE(HasRefusedScheme("mailto:a@b.c"));
     EXPECT_FALSE(HasRefusedScheme("http://java.com/script"));
 }
 
 TEST(WwwRule, AddsWwwOnlyToABareSiteName) {
-    EXPECT_EQ(ApplyWwwRule("example.com"), "www.example.com");
-    EXPECT_EQ(ApplyWwwRule("Example.COM"), "www.Example.COM");
-    EXPECT_EQ(ApplyWwwRule("example.com.cn"), "www.example.com.cn");
-    EXPECT_EQ(ApplyWwwRule("example.org"), "www.example.org");
-    EXPECT_EQ(ApplyWwwRule("example.com/path"), "example.com/path");
-    EXPECT_EQ(ApplyWwwRule("example.de"), "example.de");
-    EXPECT_EQ(ApplyWwwRule("example.community"), "example.community");
-    EXPECT_EQ(ApplyWwwRule("www.example.com"), "www.example.com");
-    EXPECT_EQ(ApplyWwwRule("http://example.com"), "http://example.com");
-    EXPECT_EQ(ApplyWwwRule(".com"), ".com");
-    EXPECT_EQ(ApplyWwwRule("news.example.com"), "news.example.com");
+    const test::FakeCodePage cp(1252);
+    EXPECT_EQ(ApplyWwwRule(cp, "example.com"), "www.example.com");
+    EXPECT_EQ(ApplyWwwRule(cp, "Example.COM"), "www.Example.COM");
+    EXPECT_EQ(ApplyWwwRule(cp, "example.com.cn"), "www.example.com.cn");
+    EXPECT_EQ(ApplyWwwRule(cp, "example.org"), "www.example.org");
+    EXPECT_EQ(ApplyWwwRule(cp, "example.com/path"), "example.com/path");
+    EXPECT_EQ(ApplyWwwRule(cp, "example.de"), "example.de");
+    EXPECT_EQ(ApplyWwwRule(cp, "example.community"), "example.community");
+    EXPECT_EQ(ApplyWwwRule(cp, "www.example.com"), "www.example.com");
+    EXPECT_EQ(ApplyWwwRule(cp, "http://example.com"), "http://example.com");
+    EXPECT_EQ(ApplyWwwRule(cp, ".com"), ".com");
+    EXPECT_EQ(ApplyWwwRule(cp, "news.example.com"), "news.example.com");
 }
 
 TEST(UndoCloseRing, HoldsTheTwentyThreeMostRecent) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "support/FakeCodePage.h"
+#include "support/FakeFileSystem.h"
 #include "support/GbkSamples.h"
 
 namespace lumbrel {
@@ -136,6 +137,36 @@ TEST(ParseCommandLine, ServerSwitchesAreWordsAfterTheProgramName) {
     CommandLineInfo other = ParseCommandLine(cp, "lumbrel.exe /RegServer -UnregServer");
     EXPECT_TRUE(other.regServer);
     EXPECT_FALSE(other.unregServer);
+}
+
+// `cd C:\tmp & lumbrel.exe site.url` with a browser already running elsewhere.
+TEST(AbsoluteFileArgument, ARelativeFileIsTakenFromThisProcesssFolder) {
+    const FakeCodePage cp;
+    test::FakeFileSystem fs;
+    fs.AddFile("C:\\tmp\\site.url", "");
+    fs.AddFile("C:\\tmp\\sub\\page.htm", "");
+    fs.AddFolder("C:\\tmp\\docs");
+    EXPECT_EQ(AbsoluteFileArgument(cp, fs, "site.url", "C:\\tmp"), "C:\\tmp\\site.url");
+    EXPECT_EQ(AbsoluteFileArgument(cp, fs, "site.url", "C:\\tmp\\"), "C:\\tmp\\site.url");
+    EXPECT_EQ(AbsoluteFileArgument(cp, fs, ".\\sub\\page.htm", "C:\\tmp"),
+              "C:\\tmp\\sub\\page.htm");
+    EXPECT_EQ(AbsoluteFileArgument(cp, fs, "docs", "C:\\tmp"), "C:\\tmp\\docs");
+    EXPECT_EQ(AbsoluteFileArgument(cp, fs, "site.url", "C:\\"), "site.url")
+        << "nothing of that name here: handed over as typed";
+}
+
+TEST(AbsoluteFileArgument, AddressesAndFullPathsStayAsTheyAre) {
+    const FakeCodePage cp;
+    test::FakeFileSystem fs;
+    fs.AddFile("C:\\tmp\\www.example.com", "");
+    fs.AddFile("C:\\tmp\\http", "");
+    for (const char* argument : {"http://example.com/", "about:blank", "C:\\other\\a.url",
+                                 "\\\\server\\share\\a.url", "C:a.url", ""})
+        EXPECT_EQ(AbsoluteFileArgument(cp, fs, argument, "C:\\tmp"), argument) << argument;
+    EXPECT_EQ(AbsoluteFileArgument(cp, fs, "www.example.com", "C:\\tmp"),
+              "C:\\tmp\\www.example.com")
+        << "a file of that name wins over the address it looks like";
+    EXPECT_EQ(AbsoluteFileArgument(cp, fs, "site.url", ""), "site.url");
 }
 
 }  // namespace

@@ -67,32 +67,6 @@ TEST_F(LanguageTest, OnlyTheFirstSectionOfANameCounts) {
     EXPECT_EQ(Get("Menu", "second"), "<default>");
 }
 
-TEST_F(LanguageTest, OnlyALineBeginningWithABracketEndsTheSection) {
-    Use("[StringTable]\n61420=Standard [Englisch]\n61421=Dateiname\nnote=[x] y]\n"
-        "61422=Sprache\n[Other]\n61423=Favoriten\n");
-    EXPECT_EQ(Get("StringTable", "61420"), "Standard [Englisch]");
-    EXPECT_EQ(Get("StringTable", "61421"), "Dateiname") << "a value ending in ] ends nothing";
-    EXPECT_EQ(Get("StringTable", "61422"), "Sprache");
-    EXPECT_EQ(Get("StringTable", "61423"), "<default>") << "the real next header still does";
-    EXPECT_EQ(Get("Other", "61423"), "Favoriten");
-
-    // A header line is a header whatever follows on it (and the rest of its own line does not
-    // end its section); a line that only looks like a section name ends the section before it.
-    Use("[A]\none=1\n[B] old]\ntwo=2\n");
-    EXPECT_EQ(Get("A", "two"), "<default>");
-    EXPECT_EQ(Get("B", "two"), "2");
-    Use("[A]\none=1\n[Englisch]\ntwo=2\n");
-    EXPECT_EQ(Get("A", "two"), "<default>");
-}
-
-TEST_F(LanguageTest, ADoubleByteCharacterEndingInABracketEndsNothing) {
-    // 0x81 0x5D is one double-byte character whose second byte is "]".
-    Use("[S]\nname=\x81]\nnext=2\n[T]\nlast=3\n");
-    EXPECT_EQ(Get("S", "next"), "2");
-    EXPECT_EQ(Get("S", "last"), "<default>");
-    EXPECT_EQ(Get("T", "last"), "3");
-}
-
 TEST_F(LanguageTest, LastLineWithoutLineEndIsMissing) {
     test::UseLanguageFile(language_, fs_, "[Menu]\r\nkept=yes\r\nlast=no");
     EXPECT_EQ(Get("Menu", "kept"), "yes");
@@ -159,6 +133,47 @@ TEST_F(LanguageTest, TextEndsAtTheFirstNulByte) {
     test::UseLanguageFile(language_, fs_, std::string("[S]\r\na=1\r\n\0b=2\r\n", 17));
     EXPECT_EQ(Get("S", "a"), "1");
     EXPECT_EQ(Get("S", "b"), "<default>");
+}
+
+// A section runs from its header line to the next line that begins with '[': a value that
+// ends in ']' or holds a header's text, and a header line with more after its ']', are read
+// as the lines they are.
+TEST_F(LanguageTest, SectionsAreWholeLines) {
+    Use("[Menu]\nopen=Open [Ctrl+O]\nclose=Close\n"
+        "[Info]\nnote=see [Other]\n"
+        "[Other]\nkey=real\n"
+        "  [Indented] ; a comment\nlate=indented\n"
+        "[Last]\nonly=last\n");
+    EXPECT_EQ(Get("Menu", "open"), "Open [Ctrl+O]");
+    EXPECT_EQ(Get("Menu", "close"), "Close");
+    EXPECT_EQ(Get("Other", "key"), "real");
+    EXPECT_EQ(Get("Info", "key"), "<default>");
+    EXPECT_EQ(Get("Indented", "late"), "indented");
+    EXPECT_EQ(Get("Other", "late"), "<default>");
+    EXPECT_EQ(Get("Indented", "only"), "<default>");
+}
+
+// GBK characters whose second byte is ']' (0x87 0x5D) or '[' (0x87 0x5B).
+TEST_F(LanguageTest, DoubleByteCharactersNeverLookLikeBrackets) {
+    Use("[T]\nname=\x87\x5B"
+        "S]\n[S]\nfirst=\x87\x5D\nsecond=2\n");
+    EXPECT_EQ(Get("T", "name"), "\x87[S]");
+    EXPECT_EQ(Get("S", "first"), "\x87]");
+    EXPECT_EQ(Get("S", "second"), "2");
+}
+
+TEST_F(LanguageTest, CutsKeepDoubleByteCharactersWhole) {
+    LeadBytesOnly gbk;
+    Language dbcs(&gbk);
+    test::UseLanguageFile(dbcs, fs_, Crlf("[S]\nkey=a\xD6\xD0\xCE\xC4\n"));
+    std::string value;
+    EXPECT_EQ(dbcs.LngGetString("S", "key", std::nullopt, value, 5), 3u);
+    EXPECT_EQ(value, "a\xD6\xD0");
+    EXPECT_EQ(dbcs.LngGetString("S", "none", "\xD6\xD0\xCE\xC4", value, 4), 2u);
+    EXPECT_EQ(value, "\xD6\xD0");
+    // Without a code page every byte is a character of its own.
+    Use("[S]\nkey=a\xD6\xD0\xCE\xC4\n");
+    EXPECT_EQ(Get("S", "key", 5), "a\xD6\xD0\xCE");
 }
 
 TEST_F(LanguageTest, FilePathIsBelowTheLanguageFolder) {

@@ -177,15 +177,17 @@ TEST_F(SettingsTest, DefaultPropertyDefaultsToWhatTheEngineShows) {
     EXPECT_EQ(app.Prefs().defaultProperty, 112);
 }
 
-TEST_F(SettingsTest, PageMaxReadsBackAsMaximisedForAnyPositiveDisplayMode) {
+TEST_F(SettingsTest, PageMaxReadsBackAsMaximisedOnlyForTheMaximisedDisplayMode) {
     platform.fs.AddFile(kProfile, "[Settings]\r\nPageMax=3\r\n");
     CBrowserApp app(platform.Ports());
     app.PrepareDirectories();
     app.Prefs().Load(LoadStage::AfterLoad, app.Settings(), platform.registry);
-    EXPECT_EQ(app.Prefs().pageMax, 1);
-    app.Settings().Write(keys::PageMax, 0);
-    app.Prefs().Load(LoadStage::AfterLoad, app.Settings(), platform.registry);
-    EXPECT_EQ(app.Prefs().pageMax, 0);
+    EXPECT_EQ(app.Prefs().pageMax, 0) << "a child was restored or minimised last";
+    for (const auto& [stored, expected] : {std::pair{0, 0}, {1, 1}, {2, 0}, {7, 0}}) {
+        app.Settings().Write(keys::PageMax, stored);
+        app.Prefs().Load(LoadStage::AfterLoad, app.Settings(), platform.registry);
+        EXPECT_EQ(app.Prefs().pageMax, expected) << stored;
+    }
 }
 
 TEST_F(SettingsTest, SaveSettingsWritesEveryKeptKeyInOneReplacementOfTheFile) {

@@ -1,8 +1,24 @@
 #include "support/FakeEventLoop.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 
+#include "frame/FrameMessages.h"
+
 namespace lumbrel::test {
+namespace {
+
+// What the binding's main window hands to the frame: its forwarded private messages and the
+// Windows messages it answers itself with the same calls.
+bool ReachesTheFrame(uint32_t message) {
+    for (uint32_t system : kFrameSystemMessages)
+        if (system == message)
+            return true;
+    return IsForwardedFrameMessage(message);
+}
+
+}  // namespace
 
 void FakeEventLoop::Unregister(TargetId id) {
     targets_.erase(id);
@@ -18,6 +34,11 @@ int FakeEventLoop::Pump() {
         auto it = targets_.find(m.target);
         if (it == targets_.end())
             continue;
+        if (m.target == kFrameTarget && !ReachesTheFrame(m.message)) {
+            ADD_FAILURE() << "message 0x" << std::hex << m.message
+                          << " was posted to the frame, but the main window does not forward it";
+            continue;
+        }
         it->second->OnPosted(m.message, m.wParam, m.lParam);
         ++delivered;
     }

@@ -26,6 +26,7 @@ ChildWindow* FakeFrameWindow::CreateChild(ChildId id, const ChildCreateOptions& 
     if (failCreate)
         return nullptr;
     ++created;
+    createdWith[id] = options;
     auto child =
         std::make_unique<FakeChildWindow>(*this, id, options.maximized, events, browserEvents);
     FakeChildWindow* raw = child.get();

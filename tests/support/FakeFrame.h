@@ -77,6 +77,9 @@ public:
     std::vector<BandLayout> bands{{1, 600, 0, true}, {2, 300, 4, false}};
     bool statusBarVisible = true;
     std::vector<MenuEntry> undoItems;
+    int tabBandFits = 0;
+    int trayMenus = 0;
+    std::map<ChildId, ChildCreateOptions> createdWith;
 
     // FrameWindow
     ChildWindow* CreateChild(ChildId id, const ChildCreateOptions& options,
@@ -112,6 +115,8 @@ public:
     bool StatusBarVisible() override { return statusBarVisible; }
     void RebuildMenus() override { ++menuRebuilds; }
     void SetUndoCloseItems(const std::vector<MenuEntry>& items) override { undoItems = items; }
+    void FitTabBand() override { ++tabBandFits; }
+    void ShowTrayMenu() override { ++trayMenus; }
     bool RegisterShowHideHotKey(int, int) override { return hotKeyRegistered = hotKeyAvailable; }
     void UnregisterShowHideHotKey() override { hotKeyRegistered = false; }
     bool ShowTrayIcon() override { return trayShown = true; }

@@ -19,6 +19,10 @@
 namespace lumbrel::test {
 
 struct FakePlatform {
+    FakePlatform() { ui.RunLoopInsideBoxes(&loop); }
+    FakePlatform(const FakePlatform&) = delete;
+    FakePlatform& operator=(const FakePlatform&) = delete;
+
     FakeFileSystem fs;
     FakeRegistry registry;
     ManualClock clock;

@@ -27,15 +27,22 @@ FrameHarness::~FrameHarness() {
     platform.loop.Unregister(kFrameTarget);
 }
 
+CChildFrame* FrameHarness::NewChild(ChildMode mode, NavKind kind, const std::string& url,
+                                    bool activate) {
+    NewChildRequest request = NewChildRequest::Url(url, activate);
+    request.mode = mode;
+    request.kind = kind;
+    return frame->NewChild(request);
+}
+
 CChildFrame* FrameHarness::Open(const std::string& url, bool activate) {
-    CChildFrame* child =
-        frame->NewChild(ChildMode::ReuseOrCreate, NavKind::Url, url, nullptr, activate);
+    CChildFrame* child = NewChild(ChildMode::ReuseOrCreate, NavKind::Url, url, activate);
     Pump();
     return child;
 }
 
 CChildFrame* FrameHarness::OpenBlank() {
-    CChildFrame* child = frame->NewChild(ChildMode::Create, NavKind::Blank, "", nullptr, true);
+    CChildFrame* child = NewChild(ChildMode::Create, NavKind::Blank, "", true);
     Pump();
     return child;
 }
@@ -50,7 +57,7 @@ FakeChildWindow& FrameHarness::WindowOf(CChildFrame* child) {
 
 int FrameHarness::ActiveIndex() {
     CChildFrame* active = Active();
-    return active ? frame->FindTab(*active) : -1;
+    return active ? frame->Windows().IndexOf(active->Id()) : -1;
 }
 
 void FrameHarness::Command(int id) {

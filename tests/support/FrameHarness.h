@@ -25,6 +25,8 @@ public:
     // A window for `url` as a link or a command would ask for it, messages pumped.
     CChildFrame* Open(const std::string& url, bool activate = false);
     CChildFrame* OpenBlank();
+    // `NewChild` as a command asks for it; nothing pumped.
+    CChildFrame* NewChild(ChildMode mode, NavKind kind, const std::string& url, bool activate);
     FakeBrowser& BrowserOf(CChildFrame* child);
     FakeChildWindow& WindowOf(CChildFrame* child);
     CChildFrame* Active() { return frame->ActiveChild(); }

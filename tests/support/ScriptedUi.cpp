@@ -22,8 +22,14 @@ void ScriptedUi::Clear() {
     asked_.clear();
 }
 
+void ScriptedUi::RunLoop() {
+    if (loop_)
+        loop_->Pump();
+}
+
 MsgResult ScriptedUi::MessageBox(const std::string& text, MsgButtons buttons, MsgIcon) {
     asked_.push_back({"message", text});
+    RunLoop();
     if (!messages_.empty()) {
         MsgResult r = messages_.front();
         messages_.pop_front();
@@ -43,6 +49,7 @@ std::optional<std::string> ScriptedUi::InputBox(const std::string& prompt,
                                                 const std::string& initial) {
     asked_.push_back({"input", prompt});
     lastInputInitial = initial;
+    RunLoop();
     if (inputs_.empty())
         return std::nullopt;
     auto r = inputs_.front();
@@ -54,6 +61,7 @@ std::optional<PasswordAnswer> ScriptedUi::PasswordBox(const std::string& prompt,
                                                       const PasswordAnswer& initial) {
     asked_.push_back({"password", prompt});
     lastPasswordInitial = initial;
+    RunLoop();
     if (passwords_.empty())
         return std::nullopt;
     auto r = passwords_.front();
@@ -66,6 +74,7 @@ std::optional<int> ScriptedUi::ChooseLanguage(const LanguageRow& columnTitles,
     asked_.push_back({"language", columnTitles.fileName});
     lastLanguageRows = rows;
     lastLanguageSelected = selected;
+    RunLoop();
     if (languages_.empty())
         return std::nullopt;
     auto r = languages_.front();

@@ -1,5 +1,8 @@
 // Answers the program's questions from a script and records every question asked.
 // A question without a scripted answer gets the "cancel" answer (No, Cancel, nothing).
+// Like the real dialogs, every box runs the message loop while it is up: messages posted
+// before the question (a close request, a deferred activation) are delivered before the
+// answer comes back.
 #pragma once
 
 #include <deque>
@@ -7,6 +10,7 @@
 #include <vector>
 
 #include "platform/Ui.h"
+#include "support/FakeEventLoop.h"
 
 namespace lumbrel::test {
 
@@ -16,6 +20,9 @@ public:
         std::string kind;  // "message", "input" or "password"
         std::string text;
     };
+
+    // The loop the boxes run while they are up; none: they answer at once.
+    void RunLoopInsideBoxes(FakeEventLoop* loop) { loop_ = loop; }
 
     void AnswerMessage(MsgResult result) { messages_.push_back(result); }
     void AnswerInput(std::optional<std::string> text) { inputs_.push_back(std::move(text)); }
@@ -45,6 +52,9 @@ public:
     std::string lastInputInitial;
 
 private:
+    void RunLoop();
+
+    FakeEventLoop* loop_ = nullptr;
     std::deque<MsgResult> messages_;
     std::deque<std::optional<std::string>> inputs_;
     std::deque<std::optional<PasswordAnswer>> passwords_;

@@ -69,16 +69,13 @@ bool MainWindow::Create() {
 }
 
 void MainWindow::ShowFromSettings(int showCommand) {
-    const Preferences& prefs = app_.Prefs();
-    const Placement placement = prefs.MainPlacement();
-    if (IsPlacementUsable(placement))
-        SetWindowPos(hwnd_, nullptr, placement.left, placement.top, placement.width,
-                     placement.height, SWP_NOZORDER | SWP_NOACTIVATE);
     const bool minimized = showCommand == SW_SHOWMINIMIZED || showCommand == SW_MINIMIZE ||
                            showCommand == SW_SHOWMINNOACTIVE;
-    if (prefs.zoomed && !minimized)
-        showCommand = SW_SHOWMAXIMIZED;
-    ShowWindow(hwnd_, showCommand);
+    const FrameStartShow show = frame_.StartShow(minimized);
+    if (show.placement)
+        SetWindowPos(hwnd_, nullptr, show.placement->left, show.placement->top,
+                     show.placement->width, show.placement->height, SWP_NOZORDER | SWP_NOACTIVATE);
+    ShowWindow(hwnd_, show.maximized ? SW_SHOWMAXIMIZED : showCommand);
     UpdateWindow(hwnd_);
 }
 
@@ -111,16 +108,23 @@ bool MainWindow::CreateBars() {
     if (!rebar_.Create(hwnd_, kRebarId))
         return false;
     if (!address_.Create(rebar_.Handle(), kAddressId, [this](const std::string& text) {
-            frame_.NewChild(ChildMode::ReuseOrCreate, NavKind::Url, text, nullptr, true);
+            frame_.OnAddressEntered(text, (GetKeyState(VK_MENU) & 0x8000) != 0);
         }))
         return false;
     if (!tabs_.Create(rebar_.Handle(), kTabBarId))
         return false;
-    if (!rebar_.AddBand(kAddressBandId, address_.Handle(), address_.Height(), true) ||
+    // Each band goes in at the front: the tab band ends as band 0, the address band as 1.
+    if (!rebar_.AddBand(kAddressBandId, address_.Handle(), address_.Height(),
+                        frame_.ShowsBandAtStart(1)) ||
         !rebar_.AddBand(kTabBandId, tabs_.Handle(), tabs_.IdealHeight(),
-                        app_.Settings().Get(keys::BandShown, 0) != 0))
+                        frame_.ShowsBandAtStart(0)))
         return false;
     return status_.Create(hwnd_, kStatusId);
+}
+
+void MainWindow::FitTabBand() {
+    if (rebar_.FitBand(kTabBandId, tabs_.IdealHeight()))
+        Layout();
 }
 
 void MainWindow::Layout() {
@@ -168,6 +172,10 @@ void MainWindow::ReleaseWindowResources() {
 // --- Messages -----------------------------------------------------------------------------
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (IsForwardedFrameMessage(message)) {
+        frame_.OnPosted(message, wParam, lParam);
+        return 0;
+    }
     switch (message) {
         case WM_CREATE:
             return OnCreate() ? 0 : -1;
@@ -202,19 +210,6 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case UM_HANDOVER:
             OnHandOver();
-            return 0;
-        case UM_TAB_LAYOUT:
-            if (rebar_.FitBand(kTabBandId, tabs_.IdealHeight()))
-                Layout();
-            frame_.OnPosted(message, wParam, lParam);
-            return 0;
-        case UM_FAVORITES_CHANGED:
-        case UM_TAB_TIPS:
-        case UM_REBUILD_TOOLBAR:
-        case UM_ACTIVATE_CHILD:
-        case UM_DEFERRED_INIT:
-        case UM_TAB_SELECTED:
-            frame_.OnPosted(message, wParam, lParam);
             return 0;
         case WM_QUERYENDSESSION:
             return TRUE;
@@ -285,17 +280,29 @@ void MainWindow::OnTabContextMenu() {
 }
 
 void MainWindow::OnTrayIcon(LPARAM event) {
-    if (event == WM_LBUTTONUP || event == WM_LBUTTONDBLCLK) {
-        frame_.ShowHide(false);
-    } else if (event == WM_RBUTTONUP) {
-        POINT cursor{};
-        GetCursorPos(&cursor);
-        SetForegroundWindow(hwnd_);
-        const int id = TrackContextMenu(BuiltinTrayMenu(), "MenuTray", app_.Lang(), hwnd_, cursor,
-                                        [this](int command) { return StateOf(command); });
-        if (id > 0)
-            PostMessageA(hwnd_, WM_COMMAND, static_cast<WPARAM>(id), 0);
+    switch (event) {
+        case WM_LBUTTONUP:
+            frame_.OnTrayMouse(TrayMouse::LeftUp);
+            break;
+        case WM_LBUTTONDBLCLK:
+            frame_.OnTrayMouse(TrayMouse::LeftDoubleClick);
+            break;
+        case WM_RBUTTONUP:
+            frame_.OnTrayMouse(TrayMouse::RightUp);
+            break;
+        default:
+            break;
     }
+}
+
+void MainWindow::ShowTrayMenu() {
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    SetForegroundWindow(hwnd_);
+    const int id = TrackContextMenu(BuiltinTrayMenu(), "MenuTray", app_.Lang(), hwnd_, cursor,
+                                    [this](int command) { return StateOf(command); });
+    if (id > 0)
+        PostMessageA(hwnd_, WM_COMMAND, static_cast<WPARAM>(id), 0);
 }
 
 void MainWindow::OnDropFiles(HDROP drop) {
@@ -351,7 +358,7 @@ lumbrel::ChildWindow* MainWindow::CreateChild(ChildId id, const ChildCreateOptio
                                           [this](ChildId gone) { loop_.UnregisterTarget(gone); });
     if (!child)
         return nullptr;
-    child->Host().SetDownloadControlFlags(app_.Prefs().defaultProperty);
+    child->Host().SetDownloadControlFlags(options.downloadControlFlags);
     loop_.RegisterTarget(id, child->Handle());
     return child;
 }

@@ -68,10 +68,12 @@ public:
     void SetUndoCloseItems(const std::vector<MenuEntry>& items) override {
         menuBar_.SetUndoCloseItems(items);
     }
+    void FitTabBand() override;
     bool RegisterShowHideHotKey(int modifiers, int virtualKey) override;
     void UnregisterShowHideHotKey() override { showHideKey_.reset(); }
     bool ShowTrayIcon() override;
     void RemoveTrayIcon() override { tray_.Remove(); }
+    void ShowTrayMenu() override;
     int ForeignThreadDialogCount() override;
 
 protected:

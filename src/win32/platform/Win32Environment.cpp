@@ -35,6 +35,16 @@ std::optional<std::string> Win32Environment::Variable(const std::string& name) {
     return value;
 }
 
+std::string Win32Environment::CurrentFolder() {
+    const DWORD n = GetCurrentDirectoryA(0, nullptr);
+    if (n == 0)
+        return {};
+    std::string folder(n, '\0');
+    const DWORD written = GetCurrentDirectoryA(n, folder.data());
+    folder.resize(written < n ? written : 0);
+    return folder;
+}
+
 std::string Win32Environment::ExpandVariables(const std::string& text, size_t maxLength) {
     DWORD n = ExpandEnvironmentStringsA(text.c_str(), nullptr, 0);
     if (n == 0)

@@ -10,6 +10,7 @@ public:
     std::string ModulePath() override;
     std::string CommandLine() override;
     std::optional<std::string> Variable(const std::string& name) override;
+    std::string CurrentFolder() override;
     std::string ExpandVariables(const std::string& text, size_t maxLength) override;
 };
 

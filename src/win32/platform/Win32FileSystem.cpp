@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "base/Paths.h"
 #include "win32/platform/Handles.h"
+#include "win32/platform/Win32CodePage.h"
 
 namespace lumbrel::win32 {
 namespace {
@@ -34,13 +36,12 @@ std::string WithoutTrailingSeparators(std::string path) {
     return path;
 }
 
+// The folder the temporary file of an atomic write goes to: the target's own, split with the
+// code page's rule (a GBK name may end in the byte of a backslash).
 std::string FolderOf(const std::string& path) {
-    size_t slash = path.find_last_of("\\/");
-    if (slash == std::string::npos)
-        return ".";
-    if (slash == 0 || (slash == 2 && path[1] == ':'))
-        return path.substr(0, slash + 1);
-    return path.substr(0, slash);
+    static const Win32CodePage systemCodePage;
+    const std::string_view folder = SplitPath(systemCodePage, path).folder;
+    return folder.empty() ? std::string(".") : std::string(folder);
 }
 
 bool WriteAll(HANDLE file, std::string_view data) {

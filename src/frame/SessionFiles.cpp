@@ -1,5 +1,6 @@
-// The session across runs: the windows open now ("Visiting.ini", rewritten while running, and
-// "LastVisit.ini" at exit), the closed windows ("LastClose.ini") and the restore at start.
+#include "frame/SessionFiles.h"
+
+#include "base/InternetShortcut.h"
 #include "commands/CommandIds.h"
 #include "frame/CMainFrame.h"
 #include "frame/WindowListRules.h"
@@ -9,7 +10,6 @@ namespace {
 
 constexpr const char* kSessionSection = "LastVisit";
 constexpr const char* kClosedSection = "LastClose";
-constexpr size_t kUrlCapacity = 2049;
 
 std::string Numbered(const char* prefix, int n) {
     return prefix + std::to_string(n);
@@ -17,29 +17,29 @@ std::string Numbered(const char* prefix, int n) {
 
 }  // namespace
 
-std::string CMainFrame::UserFile(const char* name) const {
-    return app_.Directories().user + name;
+std::string SessionFiles::UserFile(const char* name) const {
+    return frame_.App().Directories().user + name;
 }
 
-void CMainFrame::SaveSession(bool visiting) {
-    if (app_.Directories().user.empty())
+void SessionFiles::SaveSession(bool visiting) {
+    if (frame_.App().Directories().user.empty())
         return;
     const std::string file = UserFile(visiting ? "Visiting.ini" : "LastVisit.ini");
-    PrivateProfile& profile = app_.Profiles();
+    PrivateProfile& profile = frame_.App().Profiles();
+    WindowList& windows = frame_.Windows();
     auto batch = profile.BeginBatch(file);
     profile.DeleteSection(file, kSessionSection);
     int n = 0;
-    for (int i = 0; i < windowCount_; ++i) {
-        CChildFrame* child = ChildAt(i);
+    for (ChildId id : windows.InOrder()) {
+        CChildFrame* child = windows.Find(id);
         if (!child)
             continue;
         const CQuorralView& view = child->View();
         const std::string& url = view.Location();
-        if (url.empty() || view.closing || url == kAboutBlank)
+        if (url.empty() || view.IsClosing() || url == kAboutBlank)
             continue;
-        profile.WriteString(
-            file, kSessionSection, Numbered("state", n),
-            std::to_string(child->locked ? static_cast<int>(kTabLocked) : view.tabImage));
+        const int state = child->Locked() ? static_cast<int>(kTabLocked) : view.TabImageShown();
+        profile.WriteString(file, kSessionSection, Numbered("state", n), std::to_string(state));
         profile.WriteString(file, kSessionSection, Numbered("name", n), child->DisplayTitle());
         profile.WriteString(file, kSessionSection, Numbered("url", n), url);
         ++n;
@@ -47,12 +47,13 @@ void CMainFrame::SaveSession(bool visiting) {
     batch.Commit();
 }
 
-std::vector<SessionEntry> CMainFrame::ReadSession(const std::string& file) {
+std::vector<SessionEntry> SessionFiles::ReadSession(const std::string& file) {
     std::vector<SessionEntry> entries;
-    PrivateProfile& profile = app_.Profiles();
+    PrivateProfile& profile = frame_.App().Profiles();
     for (int n = 0;; ++n) {
         SessionEntry entry;
-        entry.url = profile.GetString(file, kSessionSection, Numbered("url", n), "", kUrlCapacity);
+        entry.url =
+            profile.GetString(file, kSessionSection, Numbered("url", n), "", kAddressCapacity);
         if (entry.url.empty())
             break;
         entry.name = profile.GetString(file, kSessionSection, Numbered("name", n), "");
@@ -62,15 +63,15 @@ std::vector<SessionEntry> CMainFrame::ReadSession(const std::string& file) {
     return entries;
 }
 
-void CMainFrame::SaveClosedList() {
-    if (app_.Directories().user.empty())
+void SessionFiles::SaveClosedList(const UndoCloseRing& ring) {
+    if (frame_.App().Directories().user.empty())
         return;
     const std::string file = UserFile("LastClose.ini");
-    PrivateProfile& profile = app_.Profiles();
+    PrivateProfile& profile = frame_.App().Profiles();
     auto batch = profile.BeginBatch(file);
     profile.DeleteSection(file, kClosedSection);
     int n = 0;
-    for (const ClosedPage& page : undoRing_.OldestFirst()) {
+    for (const ClosedPage& page : ring.OldestFirst()) {
         profile.WriteString(file, kClosedSection, Numbered("name", n), page.title);
         profile.WriteString(file, kClosedSection, Numbered("url", n), page.url);
         ++n;
@@ -78,24 +79,25 @@ void CMainFrame::SaveClosedList() {
     batch.Commit();
 }
 
-void CMainFrame::LoadClosedList() {
-    if (app_.Directories().user.empty())
+void SessionFiles::LoadClosedList(UndoCloseRing& ring) {
+    if (frame_.App().Directories().user.empty())
         return;
     const std::string file = UserFile("LastClose.ini");
-    PrivateProfile& profile = app_.Profiles();
+    PrivateProfile& profile = frame_.App().Profiles();
     for (int n = 0;; ++n) {
         const std::string name = profile.GetString(file, kClosedSection, Numbered("name", n), "");
         const std::string url =
-            profile.GetString(file, kClosedSection, Numbered("url", n), "", kUrlCapacity);
-        if (name.empty() || url.empty())
+            profile.GetString(file, kClosedSection, Numbered("url", n), "", kAddressCapacity);
+        // Only the address ends the list: a window closed before its page had a title is
+        // written with an empty name, and the windows closed after it must come back too.
+        if (url.empty())
             break;
-        undoRing_.Push(url, name);
+        ring.Push(url, name);
     }
-    RebuildUndoMenu();
 }
 
-void CMainFrame::RestoreAtStart(int startupMode, bool uncleanEnd) {
-    FileSystem& fs = app_.Ports().fs;
+void SessionFiles::RestoreAtStart(StartupMode mode, bool uncleanEnd) {
+    FileSystem& fs = frame_.App().Ports().fs;
     const std::string lastVisit = UserFile("LastVisit.ini");
     if (uncleanEnd) {
         // The windows of the last periodic save take the place of the last orderly exit's.
@@ -104,32 +106,33 @@ void CMainFrame::RestoreAtStart(int startupMode, bool uncleanEnd) {
         OfferLastSession();
         return;
     }
-    switch (startupMode) {
-        case 0:
-            OnCommand(IDM_BLANK_PAGE);
+    switch (mode) {
+        case StartupMode::BlankPage:
+            frame_.OnCommand(IDM_BLANK_PAGE);
             break;
-        case 1:
-            OnCommand(IDM_NEW_HOME_PAGE);
+        case StartupMode::HomePage:
+            frame_.OnCommand(IDM_NEW_HOME_PAGE);
             break;
-        case 2:
+        case StartupMode::OfferLastVisit:
             OfferLastSession();
             break;
-        case 3:
+        case StartupMode::LastVisit:
             ReopenSession(ReadSession(lastVisit));
             break;
-        case 4: {
-            const std::string folder = app_.Settings().Get(keys::StartFolder);
+        case StartupMode::FavoritesFolder: {
+            const std::string folder = frame_.App().Settings().Get(keys::StartFolder);
             if (!folder.empty())
-                OpenFolder(folder);
+                frame_.OpenFolder(folder);
             break;
         }
-        default:
-            // 5 opens the start group once groups exist; 6 opens nothing.
+        case StartupMode::Group:
+            // FIXME: the start group opens here once groups exist.
+        case StartupMode::Nothing:
             break;
     }
 }
 
-void CMainFrame::OfferLastSession() {
+void SessionFiles::OfferLastSession() {
     const std::vector<SessionEntry> entries = ReadSession(UserFile("LastVisit.ini"));
     if (entries.empty())
         return;
@@ -138,17 +141,14 @@ void CMainFrame::OfferLastSession() {
     ReopenSession(entries);
 }
 
-void CMainFrame::ReopenSession(const std::vector<SessionEntry>& entries) {
-    int& sequence = app_.Prefs().newSequence;
-    const int saved = sequence;
-    sequence = 0;
+void SessionFiles::ReopenSession(const std::vector<SessionEntry>& entries) {
     for (const SessionEntry& entry : entries) {
-        CChildFrame* child =
-            NewChild(ChildMode::ReuseOrCreate, NavKind::Url, entry.url, nullptr, false);
+        NewChildRequest request = NewChildRequest::Url(entry.url);
+        request.placement = TabPlacement::End;
+        CChildFrame* child = frame_.NewChild(request);
         if (child && entry.state == kTabLocked)
-            child->locked = true;
+            child->SetLocked(true);
     }
-    sequence = saved;
 }
 
 }  // namespace lumbrel

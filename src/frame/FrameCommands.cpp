@@ -1,0 +1,368 @@
+#include "frame/FrameCommands.h"
+
+#include "address/UpUrl.h"
+#include "commands/BuiltinMenus.h"
+#include "commands/CommandIds.h"
+#include "frame/CMainFrame.h"
+#include "frame/FrameMessages.h"
+#include "frame/WindowListRules.h"
+#include "language/LanguageChoice.h"
+#include "language/StringIds.h"
+
+namespace lumbrel {
+namespace {
+
+// The quick keys F2, F3 and F4 fall back to these while no address is bound to them.
+enum QuickKeyFallback { kQuickKeyPrevious = 0, kQuickKeyNext = 1, kQuickKeyClose = 2 };
+
+// The preferences the toggle commands flip.
+struct PreferenceToggle {
+    int id;
+    int Preferences::*field;
+};
+constexpr PreferenceToggle kPreferenceToggles[] = {
+    {IDM_ACTIVATE_NEW_WINDOW, &Preferences::activeNew},
+    {IDM_OPEN_LINKS_IN_NEW_WINDOW, &Preferences::linkInNewWindow},
+};
+
+int Preferences::*ToggledField(int id) {
+    for (const PreferenceToggle& toggle : kPreferenceToggles)
+        if (toggle.id == id)
+            return toggle.field;
+    return nullptr;
+}
+
+NewChildRequest Request(ChildMode mode, NavKind kind, std::string url, bool activate) {
+    NewChildRequest request = NewChildRequest::Url(std::move(url), activate);
+    request.mode = mode;
+    request.kind = kind;
+    return request;
+}
+
+}  // namespace
+
+struct FrameCommands::Row {
+    int first;
+    int last;
+    void (FrameCommands::*run)(const CommandCall&);
+    CommandState (FrameCommands::*state)(int) const;
+};
+
+using F = FrameCommands;
+const F::Row F::kRows[] = {
+    {IDM_BLANK_PAGE, IDM_BLANK_PAGE, &F::NewWindow, nullptr},
+    {IDM_NEW_HOME_PAGE, IDM_NEW_HOME_PAGE, &F::NewWindow, nullptr},
+    {IDM_NEW_FROM_CLIPBOARD, IDM_NEW_FROM_CLIPBOARD, &F::NewWindow, nullptr},
+    {IDM_NEW_SELECTED_TEXT, IDM_NEW_SELECTED_TEXT, &F::NewWindow, nullptr},
+    {IDM_NEW_SELECTED_LINKS, IDM_NEW_SELECTED_LINKS, &F::NewWindow, nullptr},
+    {IDM_NEW_CURRENT_PAGE, IDM_NEW_CURRENT_PAGE, &F::NewWindow, nullptr},
+    {IDM_NEW_UP_PAGE, IDM_NEW_UP_PAGE, &F::NewWindow, nullptr},
+    {IDM_NEW_ROOT_PAGE, IDM_NEW_ROOT_PAGE, &F::NewWindow, nullptr},
+    {IDM_TAB_NEW_WINDOW, IDM_TAB_NEW_WINDOW, &F::NewWindow, nullptr},
+    {IDM_NEW_WINDOW, IDM_NEW_WINDOW, &F::NewWindowButton, nullptr},
+    {IDM_NEW_PROCESS, IDM_NEW_PROCESS, &F::NewProcess, nullptr},
+    {IDM_ACTIVATE_NEW_WINDOW, IDM_ACTIVATE_NEW_WINDOW, &F::TogglePreference, &F::PreferenceState},
+    {IDM_OPEN_LINKS_IN_NEW_WINDOW, IDM_OPEN_LINKS_IN_NEW_WINDOW, &F::TogglePreference,
+     &F::PreferenceState},
+    {IDM_NEW_TO_NEXT, IDM_NEW_TO_NEXT, &F::NewToNext, &F::NewToNextState},
+    {IDM_STOP_OPEN_WINDOWS, IDM_STOP_OPEN_WINDOWS, &F::StopOpenWindows, &F::StopOpenWindowsState},
+    {IDM_CLOSE, IDM_CLOSE, &F::Close, nullptr},
+    {IDM_CLOSE_ALL, IDM_CLOSE_ALL, &F::CloseAll, nullptr},
+    {IDM_CLOSE_ALL_KEEP_CURRENT, IDM_CLOSE_ALL_KEEP_CURRENT, &F::CloseAllBut, nullptr},
+    {IDM_TAB_CLOSE_ALL_KEEP_THIS, IDM_TAB_CLOSE_ALL_KEEP_THIS, &F::CloseAllBut, nullptr},
+    {IDM_CLOSE_LEFT, IDM_CLOSE_LEFT, &F::CloseLeft, nullptr},
+    {IDM_CLOSE_RIGHT, IDM_CLOSE_RIGHT, &F::CloseRight, nullptr},
+    {IDM_CLOSE_ALIKE_URL, IDM_CLOSE_ALIKE_URL, &F::CloseAlike, nullptr},
+    {IDM_CLOSE_ALIKE_TITLE, IDM_CLOSE_ALIKE_TITLE, &F::CloseAlike, nullptr},
+    {IDM_CLOSE_UNMARKED, IDM_CLOSE_UNMARKED, &F::CloseUnmarked, nullptr},
+    {IDM_PREVIOUS_WINDOW, IDM_PREVIOUS_WINDOW, &F::PreviousWindow, nullptr},
+    {IDM_NEXT_WINDOW, IDM_NEXT_WINDOW, &F::NextWindow, nullptr},
+    {IDM_ACTIVATE_TAB_FIRST, IDM_ACTIVATE_TAB_LAST, &F::ActivateTab, nullptr},
+    {IDM_QUICK_KEY_FIRST, IDM_QUICK_KEY_LAST, &F::QuickKey, nullptr},
+    {IDM_LOCK_TAB, IDM_LOCK_TAB, &F::Lock, nullptr},
+    {IDM_MARK_TAB, IDM_MARK_TAB, &F::Mark, nullptr},
+    {IDM_PROTECT_TAB, IDM_PROTECT_TAB, &F::Protect, nullptr},
+    {IDM_WINDOW_CASCADE, IDM_WINDOW_CASCADE, &F::Arrange, nullptr},
+    {IDM_WINDOW_TILE_HORZ, IDM_WINDOW_TILE_HORZ, &F::Arrange, nullptr},
+    {IDM_WINDOW_TILE_VERT, IDM_WINDOW_TILE_VERT, &F::Arrange, nullptr},
+    {IDM_SHOW_HIDE, IDM_SHOW_HIDE, &F::ShowHide, nullptr},
+    {IDM_APP_EXIT, IDM_APP_EXIT, &F::Exit, nullptr},
+    {IDM_FOCUS_ADDRESS, IDM_FOCUS_ADDRESS, &F::FocusAddress, nullptr},
+    {IDM_SELECT_LANGUAGE, IDM_SELECT_LANGUAGE, &F::SelectLanguage, nullptr},
+    {IDM_UNDO_CLOSE, IDM_UNDO_CLOSE, &F::UndoClose, &F::UndoCloseState},
+    {IDM_UNDO_CLOSE_ITEM_FIRST, IDM_UNDO_CLOSE_ITEM_LAST, &F::ReopenClosed, nullptr},
+    {IDM_CLEAN_UNDO_CLOSE, IDM_CLEAN_UNDO_CLOSE, &F::CleanUndoClose, nullptr},
+};
+
+const F::Row* FrameCommands::Find(int id) {
+    for (const Row& row : kRows)
+        if (id >= row.first && id <= row.last)
+            return &row;
+    return nullptr;
+}
+
+bool FrameCommands::Knows(int id) const {
+    return Find(id) != nullptr;
+}
+
+bool FrameCommands::Run(const CommandCall& call) {
+    const Row* row = Find(call.id);
+    if (!row || !State(call.id).enabled)
+        return false;
+    (this->*row->run)(call);
+    return true;
+}
+
+CommandState FrameCommands::State(int id) const {
+    const Row* row = Find(id);
+    if (!row)
+        return CommandState{false, false};
+    return row->state ? (this->*row->state)(id) : CommandState{};
+}
+
+// --- New windows --------------------------------------------------------------------------
+
+void FrameCommands::NewWindow(const CommandCall& call) {
+    const bool activateFile = frame_.Options().activeFileNew != 0;
+    CChildFrame* active = frame_.ActiveChild();
+    BrowserControl* page = active ? active->View().Browser() : nullptr;
+    const std::string current = active ? active->View().Location() : std::string();
+    switch (call.id) {
+        case IDM_BLANK_PAGE:
+            frame_.NewChild(Request(ChildMode::Create, NavKind::Blank, "", true));
+            break;
+        case IDM_NEW_HOME_PAGE:
+            frame_.NewChild(Request(ChildMode::ReuseOrCreate, NavKind::Home, "", activateFile));
+            break;
+        case IDM_NEW_FROM_CLIPBOARD: {
+            const std::string text = frame_.App().Ports().shell.ClipboardText();
+            if (!text.empty() && !HasRefusedScheme(text))
+                frame_.NewChild(NewChildRequest::Url(text, true));
+            break;
+        }
+        case IDM_NEW_SELECTED_TEXT:
+            if (page) {
+                const std::string text = page->SelectedText();
+                if (!text.empty())
+                    frame_.NewChild(NewChildRequest::Url(text, activateFile));
+            }
+            break;
+        case IDM_NEW_SELECTED_LINKS:
+            if (page)
+                for (const std::string& link : page->SelectedLinks())
+                    frame_.NewChild(NewChildRequest::Url(link));
+            break;
+        case IDM_NEW_CURRENT_PAGE:
+            frame_.NewChild(Request(ChildMode::Create, NavKind::Url,
+                                    current.empty() ? kAboutBlank : current, activateFile));
+            break;
+        case IDM_NEW_UP_PAGE:
+            if (const std::string up = UpUrl(current); !current.empty() && up != current)
+                frame_.NewChild(NewChildRequest::Url(up, activateFile));
+            break;
+        case IDM_NEW_ROOT_PAGE:
+            if (!current.empty())
+                frame_.NewChild(NewChildRequest::Url(RootUrl(current), activateFile));
+            break;
+        case IDM_TAB_NEW_WINDOW:
+            if (CChildFrame* subject = frame_.Windows().Find(call.subject))
+                frame_.NewChild(
+                    Request(ChildMode::Create, NavKind::Url, subject->View().Location(), false));
+            break;
+        default:
+            break;
+    }
+}
+
+void FrameCommands::NewWindowButton(const CommandCall& call) {
+    if (const int command = NewWindowMenuCommand(frame_.Options().newWindow))
+        Run(CommandCall{command, call.subject});
+}
+
+void FrameCommands::NewProcess(const CommandCall&) {
+    const Platform& ports = frame_.App().Ports();
+    if (!ports.shell.Execute("open", ports.environment.ModulePath(), "", "."))
+        frame_.Tell(IDS_RUN_TOOL_FAILED);
+}
+
+// --- Toggles ------------------------------------------------------------------------------
+
+void FrameCommands::TogglePreference(const CommandCall& call) {
+    if (int Preferences::*field = ToggledField(call.id))
+        frame_.Prefs().*field = !(frame_.Prefs().*field);
+}
+
+CommandState FrameCommands::PreferenceState(int id) const {
+    int Preferences::*field = ToggledField(id);
+    return CommandState{true, field && frame_.Prefs().*field != 0};
+}
+
+void FrameCommands::NewToNext(const CommandCall&) {
+    int& sequence = frame_.Prefs().newSequence;
+    sequence = sequence == 1 ? 2 : 1;
+}
+
+CommandState FrameCommands::NewToNextState(int) const {
+    return CommandState{true, frame_.Prefs().newSequence == 2};
+}
+
+void FrameCommands::StopOpenWindows(const CommandCall&) {
+    frame_.Batch().Stop();
+}
+
+CommandState FrameCommands::StopOpenWindowsState(int) const {
+    return CommandState{frame_.Batch().Running(), false};
+}
+
+// --- Closing ------------------------------------------------------------------------------
+
+void FrameCommands::Close(const CommandCall& call) {
+    frame_.CloseChild(call.subject);
+}
+
+void FrameCommands::CloseAll(const CommandCall&) {
+    frame_.Closer().CloseAll();
+}
+
+void FrameCommands::CloseAllBut(const CommandCall& call) {
+    frame_.Closer().CloseAllBut(call.subject);
+}
+
+void FrameCommands::CloseLeft(const CommandCall& call) {
+    frame_.Closer().CloseLeftOf(call.subject);
+}
+
+void FrameCommands::CloseRight(const CommandCall& call) {
+    frame_.Closer().CloseRightOf(call.subject);
+}
+
+void FrameCommands::CloseAlike(const CommandCall& call) {
+    frame_.Closer().CloseAlike(call.subject, call.id == IDM_CLOSE_ALIKE_URL);
+}
+
+void FrameCommands::CloseUnmarked(const CommandCall&) {
+    frame_.Closer().CloseUnmarked();
+}
+
+// --- Moving between windows ---------------------------------------------------------------
+
+void FrameCommands::ActivateIndex(int index) {
+    if (CChildFrame* child = frame_.Windows().At(index))
+        frame_.ActivateChild(*child);
+}
+
+void FrameCommands::PreviousWindow(const CommandCall&) {
+    WindowList& windows = frame_.Windows();
+    ActivateIndex(PreviousWindowIndex(windows.SelectedIndex(), windows.Count()));
+}
+
+void FrameCommands::NextWindow(const CommandCall&) {
+    WindowList& windows = frame_.Windows();
+    ActivateIndex(NextWindowIndex(windows.SelectedIndex(), windows.Count()));
+}
+
+void FrameCommands::ActivateTab(const CommandCall& call) {
+    ActivateIndex(call.id - IDM_ACTIVATE_TAB_FIRST);
+}
+
+void FrameCommands::QuickKey(const CommandCall& call) {
+    // FIXME: the addresses bound to the quick keys open here once quick keys exist.
+    switch (call.id - IDM_QUICK_KEY_FIRST) {
+        case kQuickKeyPrevious:
+            PreviousWindow(call);
+            break;
+        case kQuickKeyNext:
+            NextWindow(call);
+            break;
+        case kQuickKeyClose:
+            Close(call);
+            break;
+        default:
+            break;
+    }
+}
+
+// --- Lock, mark, protect, arrange ---------------------------------------------------------
+
+void FrameCommands::Lock(const CommandCall& call) {
+    frame_.Protection().ToggleLock(call.subject);
+}
+
+void FrameCommands::Mark(const CommandCall& call) {
+    frame_.Protection().ToggleMark(call.subject);
+}
+
+void FrameCommands::Protect(const CommandCall& call) {
+    frame_.Protection().Protect(call.subject);
+}
+
+void FrameCommands::Arrange(const CommandCall& call) {
+    if (!frame_.Protection().ArrangeAllowed())
+        return;
+    FrameWindow& window = frame_.Widgets().window;
+    if (call.id == IDM_WINDOW_CASCADE)
+        window.Cascade();
+    else if (call.id == IDM_WINDOW_TILE_HORZ)
+        window.TileHorizontally();
+    else
+        window.TileVertically();
+    frame_.SetChildrenDisplayMode(DisplayMode::Arranged);
+}
+
+// --- The frame ----------------------------------------------------------------------------
+
+void FrameCommands::ShowHide(const CommandCall&) {
+    frame_.ShowHide(false);
+}
+
+void FrameCommands::Exit(const CommandCall&) {
+    frame_.Post(kWmClose);
+}
+
+void FrameCommands::FocusAddress(const CommandCall&) {
+    frame_.Widgets().address.Focus();
+}
+
+void FrameCommands::SelectLanguage(const CommandCall&) {
+    if (!ChooseLanguage(frame_.App()))
+        return;
+    frame_.Widgets().window.RebuildMenus();
+    frame_.Closer().RebuildUndoMenu();
+}
+
+// --- Undo close ---------------------------------------------------------------------------
+
+void FrameCommands::UndoClose(const CommandCall&) {
+    UndoCloseRing& ring = frame_.Closer().Ring();
+    if (ring.Empty())
+        return;
+    const std::string url = ring.Newest().url;
+    if (url.empty())
+        return;
+    frame_.NewChild(NewChildRequest::Url(url));
+    ring.PopNewest();
+    frame_.Closer().RebuildUndoMenu();
+}
+
+CommandState FrameCommands::UndoCloseState(int) const {
+    return CommandState{!frame_.Closer().Ring().Empty(), false};
+}
+
+void FrameCommands::ReopenClosed(const CommandCall& call) {
+    UndoCloseRing& ring = frame_.Closer().Ring();
+    const int slot = call.id - IDM_UNDO_CLOSE_ITEM_FIRST;
+    if (!ring.IsUsedSlot(slot))
+        return;
+    const std::string url = ring.Slot(slot).url;
+    frame_.NewChild(NewChildRequest::Url(url));
+    ring.RemoveSlot(slot);
+    frame_.Closer().RebuildUndoMenu();
+}
+
+void FrameCommands::CleanUndoClose(const CommandCall&) {
+    frame_.Closer().Ring().Clear();
+    frame_.Closer().RebuildUndoMenu();
+    frame_.Sessions().SaveClosedList(frame_.Closer().Ring());
+}
+
+}  // namespace lumbrel
