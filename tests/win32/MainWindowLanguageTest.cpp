@@ -45,8 +45,11 @@ protected:
 };
 
 TEST_F(MainWindowLanguageTest, SwitchWithAMaximisedWindowKeepsItsButtonsOnTheNewMenuBar) {
-    CChildFrame* child =
-        program_->Frame().NewChild(ChildMode::Create, NavKind::Blank, "", nullptr, true);
+    NewChildRequest request;
+    request.mode = ChildMode::Create;
+    request.kind = NavKind::Blank;
+    request.activate = true;
+    CChildFrame* child = program_->Frame().NewChild(request);
     ASSERT_NE(child, nullptr);
     ASSERT_TRUE(child->Window()->IsMaximized()) << "the windows are maximised (PageMax=1)";
     const HMENU oldBar = MenuBar();

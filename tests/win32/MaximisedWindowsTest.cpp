@@ -54,8 +54,9 @@ protected:
 
     // A window opened as a link opens it: shown, in the foreground or behind the active one.
     CChildFrame* Open(bool foreground) {
-        CChildFrame* child = program_->Frame().NewChild(ChildMode::Create, NavKind::Url,
-                                                        "about:blank", nullptr, foreground);
+        NewChildRequest request = NewChildRequest::Url("about:blank", foreground);
+        request.mode = ChildMode::Create;
+        CChildFrame* child = program_->Frame().NewChild(request);
         PumpUntil([] { return false; }, 200);
         return child;
     }
@@ -79,7 +80,7 @@ protected:
             return {front, behind};
         EXPECT_TRUE(IsWindowVisible(HandleOf(behind)));
         EXPECT_EQ(program_->Frame().ActiveChild(), front);
-        EXPECT_FALSE(behind->View().activeView);
+        EXPECT_FALSE(behind->View().IsActiveView());
         return {front, behind};
     }
     int MenuItems() const { return GetMenuItemCount(GetMenu(program_->Handle())); }

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "commands/MenuModel.h"
-#include "frame/CommandDispatcher.h"
+#include "frame/FrameCommands.h"
 #include "platform/FrameWindow.h"
 #include "win32/commands/MenuHandles.h"
 #include "win32/platform/Handles.h"
