@@ -102,6 +102,13 @@ void CMainFrame::ActivateChild(CChildFrame& child) {
     Windows().Select(id);
 }
 
+void CMainFrame::RebuildMenus() {
+    if (!parts_)
+        return;
+    Widgets().window.RebuildMenus();
+    Closer().RebuildUndoMenu();
+}
+
 void CMainFrame::CloseChild(ChildId id) {
     if (parts_)
         Closer().Close(id);
@@ -131,13 +138,16 @@ void CMainFrame::OnCommand(int id) {
     parts_->commands.Run(CommandCall{id, active ? active->Id() : kNoChild});
 }
 
-void CMainFrame::OnTabMenuCommand(int id, int tabIndex) {
+ChildId CMainFrame::TabMenuSubject(int tabIndex) const {
     if (!parts_)
-        return;
-    // The tab's window is taken now: the command (and any dialog it shows) may reorder tabs.
-    CChildFrame* context = Windows().At(tabIndex);
-    if (context)
-        parts_->commands.Run(CommandCall{id, context->Id()});
+        return kNoChild;
+    const CChildFrame* child = parts_->windows.At(tabIndex);
+    return child ? child->Id() : kNoChild;
+}
+
+void CMainFrame::OnTabMenuCommand(int id, ChildId subject) {
+    if (parts_ && Windows().Find(subject))
+        parts_->commands.Run(CommandCall{id, subject});
 }
 
 CommandState CMainFrame::QueryCommand(int id) const {
@@ -181,7 +191,7 @@ void CMainFrame::OnPosted(uint32_t message, uintptr_t wParam, intptr_t lParam) {
             break;
         case UM_FAVORITES_CHANGED:
             // The favorites menus are part of the menus built from data.
-            Widgets().window.RebuildMenus();
+            RebuildMenus();
             break;
         default:
             break;

@@ -64,6 +64,8 @@ public:
     CChildFrame* ActiveChild();
     // MDI-activates the window and selects its tab.
     void ActivateChild(CChildFrame& child);
+    // Builds the menu bar again from the menu data, the closed-window list included.
+    void RebuildMenus();
     // Runs the close request of one window (confirmations, undo list, next window).
     void CloseChild(ChildId id);
     void OpenFolder(const std::string& folder);
@@ -72,8 +74,12 @@ public:
 
     // --- Commands ---
     void OnCommand(int id);
-    // A command of the tab menu opened on the tab at `tabIndex`: it acts on that tab's window.
-    void OnTabMenuCommand(int id, int tabIndex);
+    // The window of the tab a menu is being opened on (kNoChild when there is none): taken
+    // before the menu, whose message loop may move the tabs.
+    ChildId TabMenuSubject(int tabIndex) const;
+    // A command of the tab menu opened on `subject`'s tab: it acts on that window, if it is
+    // still there.
+    void OnTabMenuCommand(int id, ChildId subject);
     CommandState QueryCommand(int id) const;
     bool HandlesCommand(int id) const;
 

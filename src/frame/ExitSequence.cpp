@@ -56,7 +56,14 @@ void ExitSequence::WriteCloseSettings() {
 }
 
 bool ExitSequence::Run(bool endingSession) {
-    if (done_ || !Confirm(endingSession))
+    // The end of the session does not wait for a question that is up: it exits, and the
+    // question's own exit then finds the work done.
+    if (done_ || (asking_ && !endingSession))
+        return false;
+    asking_ = true;
+    const bool confirmed = Confirm(endingSession);
+    asking_ = false;
+    if (!confirmed || done_)
         return false;
     EventLoop& loop = frame_.App().Ports().loop;
     loop.StopTimer(kFrameTarget, kUiTickTimer);

@@ -23,6 +23,9 @@ private:
 
     CMainFrame& frame_;
     bool done_ = false;
+    // The exit questions are up: a second close request delivered by their message loop is
+    // the same exit, not another one (the end of the session excepted).
+    bool asking_ = false;
 };
 
 }  // namespace lumbrel

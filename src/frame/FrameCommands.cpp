@@ -326,8 +326,7 @@ void FrameCommands::FocusAddress(const CommandCall&) {
 void FrameCommands::SelectLanguage(const CommandCall&) {
     if (!ChooseLanguage(frame_.App()))
         return;
-    frame_.Widgets().window.RebuildMenus();
-    frame_.Closer().RebuildUndoMenu();
+    frame_.RebuildMenus();
 }
 
 // --- Undo close ---------------------------------------------------------------------------

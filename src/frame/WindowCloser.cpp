@@ -16,8 +16,13 @@ namespace lumbrel {
 void WindowCloser::Close(ChildId id) {
     WindowList& windows = frame_.Windows();
     CChildFrame* child = windows.Find(id);
-    if (!child)
+    if (!child || !underWay_.insert(id).second)
         return;
+    struct Done {
+        std::set<ChildId>& underWay;
+        ChildId id;
+        ~Done() { underWay.erase(id); }
+    } done{underWay_, id};
     if (child->Locked() && frame_.Options().confirmCloseLock) {
         const MsgResult answer = frame_.Ask(IDS_CONFIRM_CLOSE_LOCKED);
         child = windows.Find(id);

@@ -6,6 +6,7 @@
 // the message loop, and a close request queued before it may have taken the window.
 #pragma once
 
+#include <set>
 #include <string>
 
 #include "frame/UndoCloseRing.h"
@@ -52,6 +53,9 @@ private:
 
     CMainFrame& frame_;
     UndoCloseRing ring_;
+    // Windows whose close is under way: a second request for one of them, delivered by a
+    // prompt of the first, is already being answered.
+    std::set<ChildId> underWay_;
 };
 
 }  // namespace lumbrel

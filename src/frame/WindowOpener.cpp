@@ -38,14 +38,21 @@ CChildFrame* WindowOpener::NewChild(const NewChildRequest& request) {
         }
     }
 
-    CQuorralView& view = child->View();
-    ConfigureView(view, request.source);
+    ConfigureView(child->View(), request.source);
+    // Activating may ask for the window's password and navigating may ask questions of the
+    // page's own: either runs the message loop, and the window's close may come in it.
+    const ChildId id = child->Id();
     if (reused && (request.activate || frame_.Windows().Count() == 0)) {
-        view.SetActiveView(true);
+        child->View().SetActiveView(true);
         frame_.ActivateChild(*child);
+        child = frame_.Windows().Find(id);
+        if (!child)
+            return nullptr;
     }
-    if (request.mode != ChildMode::NoNavigation)
-        view.InitialNavigate(static_cast<int>(request.kind), url);
+    if (request.mode != ChildMode::NoNavigation) {
+        child->View().InitialNavigate(static_cast<int>(request.kind), url);
+        child = frame_.Windows().Find(id);
+    }
     return child;
 }
 
@@ -80,7 +87,8 @@ CChildFrame* WindowOpener::Reuse(ChildId source) {
     WindowList& windows = frame_.Windows();
     CChildFrame* sourceChild = windows.Find(source);
     if (sourceChild && app.Settings().Get(keys::FilteBlank)) {
-        if (CChildFrame* last = windows.Find(sourceChild->LastOpened())) {
+        CChildFrame* last = windows.Find(sourceChild->LastOpened());
+        if (last && !last->View().IsClosing()) {
             const std::string& location = last->View().Location();
             Clock& clock = app.Ports().clock;
             const double age =

@@ -31,6 +31,9 @@ CQuorralView::CQuorralView(CMainFrame& frame, CChildFrame& child, int defaultPro
 // --- Navigation ---------------------------------------------------------------------------
 
 void CQuorralView::InitialNavigate(int kind, const std::string& url) {
+    // Set before navigating: the engine's first events come inside the call, and the window
+    // may be gone when it returns.
+    inherited_.webProxyTemplate = defaultWebProxy_;
     if (kind == static_cast<int>(NavKind::Home)) {
         if (browser_)
             browser_->GoHome();
@@ -41,13 +44,12 @@ void CQuorralView::InitialNavigate(int kind, const std::string& url) {
         lastUrl_ = kAboutBlank;
         Navigate(kAboutBlank);
     }
-    inherited_.webProxyTemplate = defaultWebProxy_;
 }
 
 void CQuorralView::OpenUrl(const std::string& url) {
     lastUrl_ = url;
-    Navigate(url);
     progress_ = kProgressStarted;
+    Navigate(url);  // the window may be gone when it returns
 }
 
 void CQuorralView::Navigate(const std::string& url) {
@@ -92,7 +94,10 @@ void CQuorralView::OnBeforeNavigate2(const BeforeNavigateArgs& args, bool&) {
         if (activeView_)
             frame_.Indicators().SetSecure(false);
     }
-    ActivateIfPending();
+    // Each step may activate the window, which may ask for its password: the window may be
+    // gone when it returns, and with it this view.
+    if (!ActivateIfPending())
+        return;
     if (firstNavPending_)
         ShowFirstTime(args.url);
 }
@@ -102,13 +107,19 @@ bool CQuorralView::ShouldActivate() const {
     return !background && (frame_.Prefs().activeNew || child_.ActivationRequested());
 }
 
-void CQuorralView::ActivateIfPending() {
+bool CQuorralView::ActivateIfPending() {
     if (!activatePending_)
-        return;
+        return true;
     activatePending_ = false;
-    if (ShouldActivate())
-        frame_.ActivateChild(child_);
+    if (ShouldActivate()) {
+        const ChildId id = child_.Id();
+        CMainFrame& frame = frame_;
+        frame.ActivateChild(child_);
+        if (!frame.Windows().Find(id))
+            return false;
+    }
     child_.ActivationDone();
+    return true;
 }
 
 void CQuorralView::ShowFirstTime(const std::string& url) {
@@ -118,8 +129,13 @@ void CQuorralView::ShowFirstTime(const std::string& url) {
     // Until the page tells its title the tab shows where it goes.
     frame_.AddTab(child_, -1, title_.empty() ? url : title_);
     // The first window of all is shown active whatever the settings say.
-    if (ShouldActivate() || frame_.Windows().Count() == 1)
-        frame_.ActivateChild(child_);
+    if (ShouldActivate() || frame_.Windows().Count() == 1) {
+        const ChildId id = child_.Id();
+        CMainFrame& frame = frame_;
+        frame.ActivateChild(child_);
+        if (!frame.Windows().Find(id))
+            return;
+    }
     child_.FirstShown();
     ShowTabImage(kTabNew);
     PostTabLayout(true);

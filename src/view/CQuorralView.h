@@ -114,7 +114,8 @@ private:
     // Whether showing this window also activates it (not a background window, and new
     // windows come to the front or this one was asked to).
     bool ShouldActivate() const;
-    void ActivateIfPending();
+    // False when the window went during the activation.
+    bool ActivateIfPending();
     void ShowFirstTime(const std::string& url);
     // The tab image at the end of a load: locked, protected or read for the active window;
     // unread for a background one when `endSignal` (the engine's ProgressChange(0, 0)).

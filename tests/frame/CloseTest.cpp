@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "commands/CommandIds.h"
+#include "frame/FrameMessages.h"
 #include "support/FrameHarness.h"
 
 namespace lumbrel {
@@ -87,24 +88,65 @@ TEST(CloseWindow, ReturnsToTheOpenerAfterATabLeftOfItClosed) {
 TEST(TabMenu, EveryCommandActsOnTheRightClickedTab) {
     ThreeWindows h("ConfirmCloseAllKeepCur=0\r\n");
     h.frame->ActivateChild(*h.windows[0]);
-    h.frame->OnTabMenuCommand(IDM_LOCK_TAB, 1);
+    h.frame->OnTabMenuCommand(IDM_LOCK_TAB, h.frame->TabMenuSubject(1));
     EXPECT_TRUE(h.windows[1]->Locked());
     EXPECT_FALSE(h.windows[0]->Locked());
-    h.frame->OnTabMenuCommand(IDM_MARK_TAB, 2);
+    h.frame->OnTabMenuCommand(IDM_MARK_TAB, h.frame->TabMenuSubject(2));
     EXPECT_TRUE(h.windows[2]->Marked());
-    h.frame->OnTabMenuCommand(IDM_TAB_NEW_WINDOW, 2);
+    h.frame->OnTabMenuCommand(IDM_TAB_NEW_WINDOW, h.frame->TabMenuSubject(2));
     h.Pump();
     ASSERT_EQ(h.frame->Windows().Count(), 4);
     EXPECT_EQ(h.frame->Windows().At(3)->View().Location(), "http://c.example/");
 
-    h.frame->OnTabMenuCommand(IDM_CLOSE, 2);
+    h.frame->OnTabMenuCommand(IDM_CLOSE, h.frame->TabMenuSubject(2));
     h.Pump();
     EXPECT_EQ(h.Urls(), (std::vector<std::string>{"http://a.example/", "http://b.example/",
                                                   "http://c.example/"}))
         << "the right-clicked tab closed, not the active one";
     EXPECT_EQ(h.Active(), h.windows[0]);
-    h.frame->OnTabMenuCommand(IDM_CLOSE, 7);
+    h.frame->OnTabMenuCommand(IDM_CLOSE, h.frame->TabMenuSubject(7));
     EXPECT_EQ(h.frame->Windows().Count(), 3) << "no tab there: nothing";
+}
+
+TEST(TabMenu, TheSubjectIsTheWindowNotTheTabPlace) {
+    ThreeWindows h;
+    const ChildId c = h.frame->TabMenuSubject(2);
+    // While the menu is up a page closes itself: the tabs move one place to the left.
+    h.frame->CloseChild(h.windows[0]->Id());
+    h.frame->OnTabMenuCommand(IDM_CLOSE, c);
+    h.Pump();
+    EXPECT_EQ(h.Urls(), std::vector<std::string>{"http://b.example/"});
+    // The subject itself went while the menu was up: nothing is done to another window.
+    const ChildId b = h.frame->TabMenuSubject(0);
+    h.frame->CloseChild(b);
+    h.Open("http://d.example/");
+    h.frame->OnTabMenuCommand(IDM_LOCK_TAB, b);
+    ASSERT_EQ(h.frame->Windows().Count(), 1);
+    EXPECT_FALSE(h.frame->Windows().At(0)->Locked());
+}
+
+// A second close request of a window whose close is under way (it arrives during the next
+// window's password prompt) is the same close: the page is remembered once.
+TEST(CloseWindow, ASecondRequestDuringTheCloseIsTheSameClose) {
+    FrameHarness h("NewSequence=0\r\nCloseSequence=2\r\n");
+    h.Open("http://p.example/", true);
+    h.platform.ui.AnswerPassword(PasswordAnswer{"pw", false});
+    h.Command(IDM_PROTECT_TAB);
+    CChildFrame* y = h.Open("http://y.example/", true);
+    ASSERT_EQ(h.Active(), y);
+    h.platform.loop.Post(y->Id(), kWmClose, 0, 0);  // a page script closed it as well
+    h.platform.ui.AnswerPassword(PasswordAnswer{"pw", false});
+    h.Command(IDM_CLOSE);
+    EXPECT_EQ(h.frame->Windows().Count(), 1);
+    EXPECT_EQ(h.frame->Closer().Ring().Size(), 1);
+}
+
+TEST(UndoMenu, KeepsItsPagesWhenTheFavoritesRebuildTheMenus) {
+    ThreeWindows h;
+    h.frame->CloseChild(h.windows[2]->Id());
+    ASSERT_EQ(h.window.undoItems.size(), 1u);
+    h.frame->OnPosted(UM_FAVORITES_CHANGED, 0, 0);
+    EXPECT_EQ(h.window.undoItems.size(), 1u);
 }
 
 TEST(CloseWindow, AClosedPageGoesToTheUndoListAndComesBack) {
@@ -201,7 +243,7 @@ TEST(BulkClose, LeftRightKeepCurrentAndUnmarked) {
     EXPECT_EQ(left.Urls(), (std::vector<std::string>{"http://b.example/", "http://c.example/"}));
 
     ThreeWindows right;
-    right.frame->OnTabMenuCommand(IDM_CLOSE_RIGHT, 0);
+    right.frame->OnTabMenuCommand(IDM_CLOSE_RIGHT, right.frame->TabMenuSubject(0));
     right.Pump();
     EXPECT_EQ(right.Urls(), std::vector<std::string>{"http://a.example/"});
 
@@ -215,7 +257,7 @@ TEST(BulkClose, LeftRightKeepCurrentAndUnmarked) {
 TEST(BulkClose, TheContextTabVariantKeepsTheContextTab) {
     ThreeWindows h("ConfirmCloseAllKeepCur=0\r\n");
     h.frame->ActivateChild(*h.windows[0]);
-    h.frame->OnTabMenuCommand(IDM_TAB_CLOSE_ALL_KEEP_THIS, 2);
+    h.frame->OnTabMenuCommand(IDM_TAB_CLOSE_ALL_KEEP_THIS, h.frame->TabMenuSubject(2));
     h.Pump();
     EXPECT_EQ(h.Urls(), std::vector<std::string>{"http://c.example/"});
 }

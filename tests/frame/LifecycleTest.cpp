@@ -88,6 +88,32 @@ TEST(Exit, EndingTheSessionSkipsTheFirstQuestion) {
     EXPECT_TRUE(h.platform.ui.MessagesShown().empty());
 }
 
+// The exit question runs the message loop; a second close request of the frame comes in it
+// (Exit from the tray menu): it is the same exit, which keeps the session it ends.
+TEST(Exit, ASecondRequestDuringTheQuestionIsTheSameExit) {
+    FrameHarness h("ConfirmExit=1\r\nConfirmExitDowning=0\r\n");
+    h.Open("http://a.example/");
+    h.platform.loop.Post(kFrameTarget, kWmClose, 0, 0);
+    h.platform.ui.AnswerMessage(MsgResult::Yes);
+    EXPECT_TRUE(h.frame->OnCloseRequest(false));
+    EXPECT_EQ(h.platform.ui.MessagesShown().size(), 1u) << "asked once";
+    EXPECT_NE(
+        h.platform.fs.Content("C:\\Lumbrel\\User\\LastVisit.ini").find("url0=http://a.example/"),
+        std::string::npos);
+}
+
+// The session ends while the exit question is up: it does not wait for the answer.
+TEST(Exit, TheEndOfTheSessionDuringTheQuestionExitsOnce) {
+    FrameHarness h("ConfirmExit=1\r\nConfirmExitDowning=0\r\n");
+    h.Open("http://a.example/");
+    h.platform.ui.WhileNextBoxIsUp([&] { EXPECT_TRUE(h.frame->OnCloseRequest(true)); });
+    h.platform.ui.AnswerMessage(MsgResult::Yes);
+    EXPECT_FALSE(h.frame->OnCloseRequest(false)) << "the inner exit did the work";
+    EXPECT_NE(
+        h.platform.fs.Content("C:\\Lumbrel\\User\\LastVisit.ini").find("url0=http://a.example/"),
+        std::string::npos);
+}
+
 TEST(Exit, AMinimisedFrameKeepsItsLastPlacement) {
     FrameHarness h("top=77\r\nZoomed=0\r\nConfirmExit=0\r\n");
     h.window.minimized = true;

@@ -177,6 +177,27 @@ TEST(PromptsRunTheLoop, AWindowThatClosesWhileItsProtectPromptIsUpIsLeftAlone) {
     EXPECT_FALSE(h.platform.ui.lastPasswordInitial.remember) << "nothing was protected";
 }
 
+// An idle protected blank window is reused for a new page and activated (ActiveNew): its
+// password prompt runs the loop, where a close request queued for it arrives.
+TEST(PromptsRunTheLoop, AReusedWindowClosedDuringItsPasswordPromptIsNotReturned) {
+    FrameHarness h("ActiveNew=1\r\nNewSequence=0\r\n");
+    CChildFrame* a = h.Open("http://a.example/", true);
+    CChildFrame* p = h.OpenBlank();
+    ASSERT_EQ(h.Active(), p);
+    h.platform.ui.AnswerPassword(PasswordAnswer{"pw", false});
+    h.Command(IDM_PROTECT_TAB);
+    ASSERT_TRUE(p->Protected());
+    h.frame->ActivateChild(*a);
+    h.Pump();
+    ASSERT_EQ(h.Active(), a);
+    const ChildId gone = p->Id();
+    h.platform.loop.Post(gone, kWmClose, 0, 0);  // a page script closed it
+    h.platform.ui.AnswerPassword(PasswordAnswer{"pw", false});
+    EXPECT_EQ(h.frame->NewChild(NewChildRequest::Url("http://b.example/")), nullptr);
+    EXPECT_EQ(h.frame->Windows().Find(gone), nullptr);
+    EXPECT_EQ(h.Active(), a);
+}
+
 TEST(PromptsRunTheLoop, ShowingTheFrameStopsWhenTheAskedWindowClosedMeanwhile) {
     ProtectedWindow h;
     h.platform.ui.AnswerPassword(PasswordAnswer{"secret", false});

@@ -113,7 +113,11 @@ public:
     void SetThrobber(int frame) override { throbber = frame; }
     std::vector<BandLayout> Bands() override { return bands; }
     bool StatusBarVisible() override { return statusBarVisible; }
-    void RebuildMenus() override { ++menuRebuilds; }
+    // As on Windows: the menu bar is built again from its data, without the closed windows.
+    void RebuildMenus() override {
+        ++menuRebuilds;
+        undoItems.clear();
+    }
     void SetUndoCloseItems(const std::vector<MenuEntry>& items) override { undoItems = items; }
     void FitTabBand() override { ++tabBandFits; }
     void ShowTrayMenu() override { ++trayMenus; }

@@ -1,5 +1,7 @@
 #include "support/ScriptedUi.h"
 
+#include <utility>
+
 namespace lumbrel::test {
 
 std::vector<std::string> ScriptedUi::MessagesShown() const {
@@ -25,6 +27,8 @@ void ScriptedUi::Clear() {
 void ScriptedUi::RunLoop() {
     if (loop_)
         loop_->Pump();
+    if (auto action = std::exchange(whileUp_, nullptr))
+        action();
 }
 
 MsgResult ScriptedUi::MessageBox(const std::string& text, MsgButtons buttons, MsgIcon) {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,9 @@ public:
 
     // The loop the boxes run while they are up; none: they answer at once.
     void RunLoopInsideBoxes(FakeEventLoop* loop) { loop_ = loop; }
+    // Something the system does while the next box is up (as the end of the session, which
+    // is sent, not posted); runs once, after the loop's posted messages.
+    void WhileNextBoxIsUp(std::function<void()> action) { whileUp_ = std::move(action); }
 
     void AnswerMessage(MsgResult result) { messages_.push_back(result); }
     void AnswerInput(std::optional<std::string> text) { inputs_.push_back(std::move(text)); }
@@ -55,6 +59,7 @@ private:
     void RunLoop();
 
     FakeEventLoop* loop_ = nullptr;
+    std::function<void()> whileUp_;
     std::deque<MsgResult> messages_;
     std::deque<std::optional<std::string>> inputs_;
     std::deque<std::optional<PasswordAnswer>> passwords_;

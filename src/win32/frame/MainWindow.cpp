@@ -270,13 +270,13 @@ LRESULT MainWindow::OnNotify(const NMHDR& header) {
 void MainWindow::OnTabContextMenu() {
     POINT cursor{};
     GetCursorPos(&cursor);
-    const int tab = tabs_.HitTest(cursor);
-    if (tab < 0)
+    const ChildId subject = frame_.TabMenuSubject(tabs_.HitTest(cursor));
+    if (subject == kNoChild)
         return;
     const int id = TrackContextMenu(BuiltinTabMenu(), "MenuTab", app_.Lang(), hwnd_, cursor,
                                     [this](int command) { return StateOf(command); });
     if (id > 0)
-        frame_.OnTabMenuCommand(id, tab);
+        frame_.OnTabMenuCommand(id, subject);
 }
 
 void MainWindow::OnTrayIcon(LPARAM event) {

@@ -70,18 +70,24 @@ LRESULT CALLBACK Window::Thunk(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
         return DefWindowProcA(hwnd, message, wParam, lParam);
 
     LRESULT result = 0;
+    ++self->handling_;
     try {
         result = self->HandleMessage(message, wParam, lParam);
     } catch (const std::exception& error) {
         LogHandlerFailure(message, error.what());
-        result = self->DefaultProc(hwnd, message, wParam, lParam);
+        result = self->hwnd_ ? self->DefaultProc(hwnd, message, wParam, lParam) : 0;
     } catch (...) {
         LogHandlerFailure(message, "unknown exception");
-        result = self->DefaultProc(hwnd, message, wParam, lParam);
+        result = self->hwnd_ ? self->DefaultProc(hwnd, message, wParam, lParam) : 0;
     }
+    --self->handling_;
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
         self->hwnd_ = nullptr;
+        self->destroyed_ = true;
+    }
+    if (self->destroyed_ && self->handling_ == 0) {
+        self->destroyed_ = false;
         try {
             self->OnDestroyed();  // may delete the object
         } catch (...) {

@@ -3,7 +3,10 @@
 // inside MDICREATESTRUCT) and is cleared when the window is destroyed, or earlier when its
 // owner tears it down (Unbind): messages that arrive late then reach DefWindowProc instead of
 // a half-dead object. No exception leaves a handler: the thunk catches it, logs it and
-// answers with the default procedure.
+// answers with the default procedure. A window destroyed while one of its own messages is
+// being handled (a prompt inside a handler runs a message loop, and the window's close arrives
+// there) hears OnDestroyed only when that outermost handler has returned, so that no handler
+// goes on inside a deleted object.
 #pragma once
 
 #include "win32/platform/WinApi.h"
@@ -27,10 +30,12 @@ protected:
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
     // The default procedure of this kind of window (DefWindowProc, DefFrameProc, …).
     virtual LRESULT DefaultProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    // After the window was destroyed inside the handler, there is nothing to default to.
     LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam) {
-        return DefaultProc(hwnd_, message, wParam, lParam);
+        return hwnd_ ? DefaultProc(hwnd_, message, wParam, lParam) : 0;
     }
-    // Called after WM_NCDESTROY; the handle is already cleared.
+    // Called once the window is destroyed and no message of it is being handled any more;
+    // the handle is already cleared. May delete the object.
     virtual void OnDestroyed() {}
     // Detaches the object from its window before a teardown; returns the window, which
     // from now on is served by DefWindowProc.
@@ -39,6 +44,10 @@ protected:
     static LRESULT CALLBACK Thunk(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
 
     HWND hwnd_ = nullptr;
+
+private:
+    int handling_ = 0;        // messages of this window being handled, nested
+    bool destroyed_ = false;  // WM_NCDESTROY came; OnDestroyed is still owed
 };
 
 }  // namespace lumbrel::win32
