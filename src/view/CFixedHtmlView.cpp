@@ -38,7 +38,7 @@ bool CFixedHtmlView::KeepsOwnHistory() {
     return travelLog_ != true;
 }
 
-void CFixedHtmlView::RecordHistory(const std::string& url) {
+void CFixedHtmlView::RecordHistory(const std::string& url, const std::string& title) {
     if (!browser_)
         return;
     if (!travelLog_ && !url.empty() && url != "about:blank")
@@ -50,7 +50,8 @@ void CFixedHtmlView::RecordHistory(const std::string& url) {
     if (!length)
         return;
     history_.Record(
-        HistoryObservation{*length, nav_.title, url, backEnabled_, forwardEnabled_, pendingSteps_});
+        HistoryObservation{*length, title, url, backEnabled_, forwardEnabled_, pendingSteps_});
+    history_.NameCurrent(url, title);
     pendingSteps_ = 0;
 }
 

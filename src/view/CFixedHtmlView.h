@@ -42,9 +42,10 @@ public:
     void OnCommandStateChange(int32_t command, bool enabled) override;
 
 protected:
-    // Records `url` (and the title known now) in the own back/forward list when the engine
-    // keeps no travel log of its own; a failing history read changes nothing.
-    void RecordHistory(const std::string& url);
+    // Records `url` with `title` (empty while the page has told none) in the own back/forward
+    // list when the engine keeps no travel log of its own; a failing history read changes
+    // nothing.
+    void RecordHistory(const std::string& url, const std::string& title);
     bool KeepsOwnHistory();
 
     BrowserControl* browser_ = nullptr;
