@@ -99,12 +99,16 @@ TEST(Frames, AStoppedLoadDoesNotBlockTheNextPage) {
     CChildFrame* page = LoadedWindow(h, "http://a.example/", "A");
     test::FakeBrowser& engine = h.BrowserOf(page);
     engine.RaiseBeforeNavigate("http://slow.example/");
-    engine.location = "http://slow.example/";
-    page->View().OnNavigateComplete2("http://slow.example/", engine.TopFrame(), true);
-    engine.Stop();  // no DocumentComplete for it
+    // The first NavigateComplete2 of the load is a frame's, and the load is stopped before
+    // any DocumentComplete.
+    int frameToken = 0;
+    page->View().OnNavigateComplete2("http://slow.example/menu.htm", &frameToken, false);
+    engine.Stop();
     engine.RaiseBeforeNavigate("http://b.example/");
+    engine.RaiseProgress(50, 100);
     engine.Load(test::FakePage{"http://b.example/", "B", {"http://b.example/f1.htm"}});
     EXPECT_EQ(page->View().Progress(), kProgressIdle);
+    EXPECT_EQ(page->View().Nav().topFrameDisp, nullptr);
     EXPECT_EQ(h.address.text, "http://b.example/");
     EXPECT_EQ(page->View().Location(), "http://b.example/");
 }
