@@ -16,15 +16,17 @@ std::string CFixedHtmlView::GetLocation() {
 }
 
 void CFixedHtmlView::GoBack(int steps) {
-    for (int i = 0; i < steps && browser_ && browser_->GoBack(); ++i) {
-    }
-    pendingSteps_ = steps;
+    int taken = 0;
+    while (taken < steps && browser_ && browser_->GoBack())
+        ++taken;
+    pendingSteps_ = taken;
 }
 
 void CFixedHtmlView::GoForward(int steps) {
-    for (int i = 0; i < steps && browser_ && browser_->GoForward(); ++i) {
-    }
-    pendingSteps_ = -steps;
+    int taken = 0;
+    while (taken < steps && browser_ && browser_->GoForward())
+        ++taken;
+    pendingSteps_ = -taken;
 }
 
 void CFixedHtmlView::OnCommandStateChange(int32_t command, bool enabled) {

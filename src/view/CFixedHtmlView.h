@@ -26,7 +26,8 @@ public:
     NavigationState& Nav() { return nav_; }
 
     // --- Back and forward
-    // The engine's GoBack (GoForward) `steps` times, stopping at the first that fails.
+    // The engine's GoBack (GoForward) `steps` times, stopping at the first that fails; the
+    // steps taken are expected at the next recorded address.
     void GoBack(int steps);
     void GoForward(int steps);
     bool BackEnabled() const { return backEnabled_; }

@@ -126,6 +126,8 @@ TEST(BackForward, FollowTheEngineAndKeepTheirOwnListWithoutATravelLog) {
     CChildFrame* page = LoadedWindow(h, "http://a.example/", "A");
     test::FakeBrowser& engine = h.BrowserOf(page);
     EXPECT_FALSE(h.frame->QueryCommand(IDM_BACK).enabled);
+    page->View().GoBack(2);
+    EXPECT_EQ(page->View().PendingSteps(), 0) << "no step could be taken";
     for (const char* name : {"B", "C"}) {
         engine.RaiseBeforeNavigate(std::string("http://") + name + ".example/");
         engine.FinishLoad(name);
