@@ -65,6 +65,19 @@ TEST(Spoofing, AWindowClosedWhileTheQuestionIsUpIsLeftAlone) {
     EXPECT_EQ(h.frame->Windows().Count(), 1);
 }
 
+TEST(Spoofing, AnAddressTypedIntoAWindowThatClosesDuringTheQuestionLeavesItAlone) {
+    FrameHarness h;
+    LoadedWindow(h, "http://one.example/");
+    CChildFrame* page = LoadedWindow(h, "http://start.example/");
+    const ChildId id = page->Id();
+    h.platform.loop.Post(id, kWmClose, 0, 0);
+    h.platform.ui.AnswerMessage(MsgResult::Yes);
+    h.frame->OnAddressEntered(kSpoof, false);
+    h.Pump();
+    EXPECT_EQ(h.frame->Windows().Find(id), nullptr);
+    EXPECT_EQ(h.window.Children().size(), 1u);
+}
+
 TEST(Spoofing, AFrameOfThePageAsksNothing) {
     FrameHarness h;
     CChildFrame* page = LoadedWindow(h, "http://start.example/");
@@ -108,6 +121,37 @@ TEST(Popups, AListedWindowOpenedByScriptClosesWithoutATab) {
     ASSERT_NE(h.BrowserOf(page).OpenWindowFromScript("http://news.example/"), nullptr);
     h.Pump();
     EXPECT_EQ(h.frame->Windows().Count(), 2) << "an address off the list opens";
+    h.frame->SetPopupChecks(nullptr);
+}
+
+// A popup rule that asks before a page may open a window.
+class AskingPopupChecks : public AllowAllPopups {
+public:
+    explicit AskingPopupChecks(Ui& ui) : ui_(ui) {}
+    NewWindowVerdict OnNewWindow(CQuorralView&) override {
+        ui_.MessageBox("Open it?", MsgButtons::YesNo, MsgIcon::Question);
+        return {};
+    }
+
+private:
+    Ui& ui_;
+};
+
+TEST(Popups, APageWhoseWindowClosesWhileItsRequestIsAskedAboutOpensNothing) {
+    FrameHarness h;
+    AskingPopupChecks popups(h.platform.ui);
+    h.frame->SetPopupChecks(&popups);
+    LoadedWindow(h, "http://one.example/");
+    CChildFrame* page = LoadedWindow(h, "http://a.example/", "A");
+    const ChildId id = page->Id();
+    test::FakeBrowser& engine = h.BrowserOf(page);
+    h.platform.loop.Post(id, kWmClose, 0, 0);
+    bool cancel = false;
+    EXPECT_EQ(engine.RaiseNewWindow(cancel), nullptr);
+    EXPECT_TRUE(cancel);
+    h.Pump();
+    EXPECT_EQ(h.frame->Windows().Find(id), nullptr);
+    EXPECT_EQ(h.window.Children().size(), 1u) << "no hidden window left behind";
     h.frame->SetPopupChecks(nullptr);
 }
 
