@@ -37,11 +37,19 @@ CQuorralView* NavigationPolicy::Alive() {
 }
 
 void NavigationPolicy::BeforeNavigate2(const BeforeNavigateArgs& args, bool& cancel) {
-    CQuorralView& view = *view_;
-    if (view.IsClosing()) {
+    if (view_->IsClosing()) {
         cancel = true;
         return;
     }
+    RunSteps(args, cancel);
+    // However the steps ended, the navigation the program started is over: what follows is
+    // the page's own doing (a navigation handed elsewhere must not vouch for the next one).
+    if (CChildFrame* child = frame_.Windows().Find(id_))
+        child->View().Opening().programmaticNav = false;
+}
+
+void NavigationPolicy::RunSteps(const BeforeNavigateArgs& args, bool& cancel) {
+    CQuorralView& view = *view_;
     const std::string& url = args.url;
     view.Nav().currentUrl = url;
     // A new page load begins: whatever the last one marked is over, finished or not.
