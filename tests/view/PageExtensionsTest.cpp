@@ -20,8 +20,11 @@ public:
     std::vector<std::string> calls;
     std::string downloadSuffix;  // addresses ending so are taken
     std::function<void()> whileToolsRun;
+    std::function<void()> whileDownloadAsked;
 
     bool TakeDownload(CChildFrame&, const std::string& url) override {
+        if (whileDownloadAsked)
+            whileDownloadAsked();
         const bool taken = !downloadSuffix.empty() && url.ends_with(downloadSuffix);
         if (taken)
             calls.push_back("download " + url);
@@ -60,6 +63,16 @@ TEST(PageExtensions, TheDownloadManagerTakesItsFilesAndThePageStays) {
     EXPECT_FALSE(engine.RaiseBeforeNavigate("http://a.example/next.htm"));
     EXPECT_EQ(x.extensions.calls, std::vector<std::string>{"download http://a.example/setup.zip"});
     EXPECT_EQ(page->View().Location(), "http://a.example/");
+
+    // The download manager asks, and the window goes meanwhile: its navigation is dropped.
+    const ChildId id = page->Id();
+    LoadedWindow(x.h, "http://one.example/", "One");
+    x.extensions.whileDownloadAsked = [&x, id] {
+        x.h.platform.loop.Post(id, kWmClose, 0, 0);
+        x.h.platform.ui.MessageBox("Download it?", MsgButtons::YesNo, MsgIcon::Question);
+    };
+    EXPECT_TRUE(engine.RaiseBeforeNavigate("http://a.example/page.htm"));
+    EXPECT_EQ(x.h.frame->Windows().Find(id), nullptr);
 }
 
 TEST(PageExtensions, ToolsRunOncePerPageAndImagesReloadAfterThePageNotItsFrames) {
