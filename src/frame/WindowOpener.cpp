@@ -134,13 +134,14 @@ CChildFrame* WindowOpener::Create(const NewChildRequest& request) {
 
     // A window a page opens starts with its opener's download-control flags.
     const CChildFrame* source = windows.Find(request.source);
-    const int flags = source ? source->View().Inherited().dlFlags : prefs.defaultProperty;
-    ChildWindow* created =
-        window.CreateChild(id, ChildCreateOptions{maximized, flags}, *owned, owned->View(), *owned);
+    CQuorralView& view = owned->View();
+    view.MutableFlags().Inherit(source ? source->View().Flags().dlFlags : prefs.defaultProperty);
+    ChildWindow* created = window.CreateChild(
+        id, ChildCreateOptions{maximized, view.EngineDownloadFlags()}, *owned, view, *owned);
     if (!created)
         return nullptr;
     owned->Attach(created);
-    owned->View().AttachBrowser(&created->Browser());
+    view.AttachBrowser(&created->Browser());
     return &windows.Adopt(std::move(owned));
 }
 
@@ -184,8 +185,9 @@ void WindowOpener::OnAddressEntered(const std::string& text, bool altHeld) {
         frame_.NewChild(NewChildRequest::Url(url, frame_.Options().activeNewAddress != 0));
         return;
     }
+    const ChildId id = active->Id();
     active->View().OpenUrl(url);
-    app.Ports().loop.Post(active->Id(), UM_FOCUS_PAGE, 0, 0);
+    app.Ports().loop.Post(id, UM_FOCUS_PAGE, 0, 0);
 }
 
 void WindowOpener::OnDroppedFiles(const std::vector<std::string>& files, bool shiftHeld) {

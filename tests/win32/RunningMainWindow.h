@@ -19,6 +19,7 @@
 #include "win32/platform/Win32Environment.h"
 #include "win32/platform/Win32EventLoop.h"
 #include "win32/platform/Win32FileSystem.h"
+#include "win32/platform/Win32Network.h"
 #include "win32/platform/Win32Registry.h"
 #include "win32/platform/Win32Shell.h"
 
@@ -63,6 +64,7 @@ public:
         messages.push_back(text);
         return buttons == MsgButtons::Ok ? MsgResult::Ok : MsgResult::No;
     }
+    bool CtrlHeld() override { return false; }
     std::optional<std::string> InputBox(const std::string&, const std::string&) override {
         return std::nullopt;
     }
@@ -107,6 +109,7 @@ private:
     AnsweringUi ui_;
     win32::Win32Shell shell_;
     win32::ThreadTasks tasks_;
+    win32::Win32Network network_;
     CBrowserApp app_;
     CMainFrame frame_;
     win32::MainWindow window_;

@@ -1,0 +1,60 @@
+#include "view/CFixedHtmlView.h"
+
+namespace lumbrel {
+namespace {
+
+// CommandStateChange commands.
+constexpr int32_t kCscNavigateForward = 1;
+constexpr int32_t kCscNavigateBack = 2;
+
+}  // namespace
+
+std::string CFixedHtmlView::GetLocation() {
+    if (nav_.locationOverride)
+        return nav_.lastUrl;
+    return browser_ ? browser_->LocationUrl() : std::string();
+}
+
+void CFixedHtmlView::GoBack(int steps) {
+    int taken = 0;
+    while (taken < steps && browser_ && browser_->GoBack())
+        ++taken;
+    backForward_.pendingSteps = taken;
+}
+
+void CFixedHtmlView::GoForward(int steps) {
+    int taken = 0;
+    while (taken < steps && browser_ && browser_->GoForward())
+        ++taken;
+    backForward_.pendingSteps = -taken;
+}
+
+void CFixedHtmlView::OnCommandStateChange(int32_t command, bool enabled) {
+    if (command == kCscNavigateBack)
+        backForward_.backEnabled = enabled;
+    else if (command == kCscNavigateForward)
+        backForward_.forwardEnabled = enabled;
+}
+
+bool CFixedHtmlView::KeepsOwnHistory() {
+    return backForward_.travelLog != true;
+}
+
+void CFixedHtmlView::RecordHistory(const std::string& url, const std::string& title) {
+    if (!browser_)
+        return;
+    if (!backForward_.travelLog && !url.empty() && url != "about:blank")
+        backForward_.travelLog = browser_->HasTravelLog();
+    if (!KeepsOwnHistory())
+        return;
+    const std::unique_ptr<PageDocument> document = browser_->Document();
+    const std::optional<int> length = document ? document->HistoryLength() : std::nullopt;
+    if (!length)
+        return;
+    history_.Record(HistoryObservation{*length, title, url, backForward_.backEnabled,
+                                       backForward_.forwardEnabled, backForward_.pendingSteps});
+    history_.NameCurrent(url, title);
+    backForward_.pendingSteps = 0;
+}
+
+}  // namespace lumbrel
