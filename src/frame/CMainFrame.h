@@ -78,20 +78,14 @@ public:
 
     // --- Commands ---
     void OnCommand(int id);
-<<<<<<< HEAD
     // The window of the tab a menu is being opened on (kNoChild when there is none): taken
     // before the menu, whose message loop may move the tabs.
     ChildId TabMenuSubject(int tabIndex) const;
     // A command of the tab menu opened on `subject`'s tab: it acts on that window, if it is
     // still there.
     void OnTabMenuCommand(int id, ChildId subject);
-    CommandState QueryCommand(int id) const;
-=======
-    // A command of the tab menu opened on the tab at `tabIndex`: it acts on that tab's window.
-    void OnTabMenuCommand(int id, int tabIndex);
     // Commands the frame does not know go to the active window's view.
     CommandState QueryCommand(int id);
->>>>>>> helper/view-core
     bool HandlesCommand(int id) const;
 
     // --- Events from the binding ---
