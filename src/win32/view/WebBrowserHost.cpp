@@ -30,22 +30,30 @@ WebBrowserHost::~WebBrowserHost() {
 }
 
 bool WebBrowserHost::Create(HWND parent, int width, int height) {
-    if (site_ || !parent)
+    if (site_ || view_.Handle() || !parent)
         return false;
     bool created = false;
     try {
-        created = CreateControl(parent, ControlRect(width, height)) && ConnectEvents();
+        created = view_.Create(parent, RECT{0, 0, width, height}) &&
+                  CreateControl(view_.Handle(), ControlRect(width, height)) && ConnectEvents();
     } catch (...) {
         created = false;
     }
-    if (!created)
+    if (!created) {
         Destroy();
-    return created;
+        return false;
+    }
+    BrowserViewWindow::Listener listener;
+    listener.notified = [this](const ParentNotification& n) { OnParentNotification(n); };
+    // The parent went first (its owner did not call Destroy): the control must be closed
+    // while its window still exists.
+    listener.destroying = [this] { ReleaseControl(); };
+    view_.SetListener(std::move(listener));
+    return true;
 }
 
-bool WebBrowserHost::CreateControl(HWND parent, const RECT& position) {
-    parent_ = parent;
-    site_ = BrowserSite::Create(parent);
+bool WebBrowserHost::CreateControl(HWND view, const RECT& position) {
+    site_ = BrowserSite::Create(view);
     site_->SetPosition(position);
     site_->SetDownloadControlFlags(downloadControlFlags_);
     site_->SetPolicy(policy_);
@@ -65,7 +73,7 @@ bool WebBrowserHost::CreateControl(HWND parent, const RECT& position) {
     site_->SetInPlaceObject(inPlaceObject_.Get());
 
     RECT rect = position;
-    if (FAILED(oleObject_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, AsClientSite(site_), 0, parent,
+    if (FAILED(oleObject_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, AsClientSite(site_), 0, view,
                                   &rect)))
         return false;
     if (FAILED(inPlaceObject_->GetWindow(&controlWindow_)) || !controlWindow_)
@@ -99,9 +107,18 @@ void WebBrowserHost::DisconnectEvents() {
 }
 
 void WebBrowserHost::Destroy() {
+    // Closing the control destroys its window, which the view would report.
+    view_.SetListener({});
+    ReleaseControl();
+    view_.Destroy();
+}
+
+// Each step runs whether or not the one before succeeded: a half-created control is torn
+// down the same way.
+void WebBrowserHost::ReleaseControl() {
     DisconnectEvents();
-    // Each step runs whether or not the one before succeeded: a half-created control is
-    // torn down the same way.
+    // Close deactivates an in-place object itself; asking first keeps engines that do not
+    // from closing with their windows still up.
     if (inPlaceObject_)
         inPlaceObject_->InPlaceDeactivate();
     if (oleObject_) {
@@ -117,21 +134,35 @@ void WebBrowserHost::Destroy() {
     oleObject_.Reset();
     site_.Reset();
     controlWindow_ = nullptr;
-    parent_ = nullptr;
+}
+
+void WebBrowserHost::OnParentNotification(const ParentNotification& notification) {
+    // FIXME: reported to the view once the core takes parent notifications.
+    (void)notification;
 }
 
 void WebBrowserHost::Resize(int width, int height) {
     if (!controlWindow_)
         return;
+    FitView(width, height);
     RECT wanted = ControlRect(width, height);
     RECT current{};
     if (GetWindowRect(controlWindow_, &current)) {
-        MapWindowPoints(HWND_DESKTOP, parent_, reinterpret_cast<POINT*>(&current), 2);
+        MapWindowPoints(HWND_DESKTOP, view_.Handle(), reinterpret_cast<POINT*>(&current), 2);
         if (current.left == wanted.left && current.top == wanted.top &&
             ResizeThroughProperties(current, width, height))
             return;
     }
     MoveControl(wanted);
+}
+
+// A zero dimension (a minimised parent) keeps the view's size in that direction, as the
+// control keeps its own.
+void WebBrowserHost::FitView(int width, int height) {
+    RECT client{};
+    GetClientRect(view_.Handle(), &client);
+    SetWindowPos(view_.Handle(), nullptr, 0, 0, width ? width : client.right,
+                 height ? height : client.bottom, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
 }
 
 // The engine's Width and Height, each written only when it changes and the area has that
@@ -287,7 +318,8 @@ void WebBrowserHost::FocusPage() {
     if (!oleObject_ || !site_)
         return;
     RECT position = site_->Position();
-    oleObject_->DoVerb(OLEIVERB_UIACTIVATE, nullptr, AsClientSite(site_), 0, parent_, &position);
+    oleObject_->DoVerb(OLEIVERB_UIACTIVATE, nullptr, AsClientSite(site_), 0, view_.Handle(),
+                       &position);
     HWND target = controlWindow_;
     ComPtr<IDispatch> document;
     if (SUCCEEDED(browser_->get_Document(document.Put())) && document) {

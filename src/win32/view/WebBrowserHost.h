@@ -1,11 +1,11 @@
 // Hosts one WebBrowser control (the system's HTML engine) inside a parent window, without a
-// framework: it creates the control in place behind its own site, connects the event sink
-// that feeds the core's BrowserEvents, and implements the BrowserControl port over
-// IWebBrowser2. The owner (the browser view window) creates it on a thread that called
-// OleInitialize, passes every resize on, and destroys it at the latest in the parent's
-// WM_DESTROY, before the control's window goes.
-// The control sits 2 pixels up and left of the area it is given and is 4 pixels larger, so
-// that its sunken border lies outside the parent.
+// framework: it creates the view window and, inside it, the control in place behind its own
+// site, connects the event sink that feeds the core's BrowserEvents, and implements the
+// BrowserControl port over IWebBrowser2. The owner (the browser window) creates it on a
+// thread that called OleInitialize and passes every resize on; the host goes with the
+// owner's call to Destroy or with its parent window, whichever comes first.
+// The view covers the area it is given; the control sits 2 pixels up and left of it and is
+// 4 pixels larger, so that its sunken border lies outside the view.
 #pragma once
 
 #include <cstdint>
@@ -14,6 +14,7 @@
 #include "platform/CodePage.h"
 #include "win32/platform/ComPtr.h"
 #include "win32/platform/WinApi.h"
+#include "win32/view/BrowserViewWindow.h"
 
 #include <exdisp.h>
 #include <mshtmdid.h>
@@ -40,12 +41,13 @@ public:
     WebBrowserHost& operator=(const WebBrowserHost&) = delete;
 
     // --- basic
-    // Creates the control as a visible child of `parent` for an area of width x height and
-    // connects its events. False (and nothing left behind) when any step fails, or when a
-    // control is already hosted.
+    // Creates the view as a visible child of `parent` for an area of width x height, the
+    // control inside it, and connects its events. False (and nothing left behind) when any
+    // step fails, or when a control is already hosted.
     bool Create(HWND parent, int width, int height);
-    // Tears the control down in a fixed order: event sink, in-place activation, close, client
-    // site, references. Events from here on are ignored. Safe to call twice.
+    // Tears the control down in a fixed order: events unadvised, the control closed, its
+    // client site unset, every reference released; then the view window goes. Events and
+    // notifications from here on are ignored. Safe to call twice.
     void Destroy();
     bool IsCreated() const { return static_cast<bool>(browser_); }
 
@@ -68,6 +70,8 @@ public:
     IWebBrowser2* Browser() const { return browser_.Get(); }
     // The control's own window ("Shell Embedding"), null before Create.
     HWND ControlWindow() const { return controlWindow_; }
+    // The window the control lives in, null before Create.
+    HWND ViewWindow() const { return view_.Handle(); }
 
     // --- BrowserControl
     bool Navigate2(const std::string& url, int32_t flags, const std::string& target,
@@ -88,6 +92,9 @@ private:
     bool CreateControl(HWND parent, const RECT& position);
     bool ConnectEvents();
     void DisconnectEvents();
+    void ReleaseControl();
+    void OnParentNotification(const ParentNotification& notification);
+    void FitView(int width, int height);
     void MoveControl(const RECT& position);
     bool ResizeThroughProperties(const RECT& current, int width, int height);
     void AnnounceAmbientChange(int32_t oldFlags);
@@ -108,7 +115,7 @@ private:
     ComPtr<IUnknown> identity_;
     ComPtr<IConnectionPoint> connectionPoint_;
     DWORD adviseCookie_ = 0;
-    HWND parent_ = nullptr;
+    BrowserViewWindow view_;
     HWND controlWindow_ = nullptr;
 };
 
