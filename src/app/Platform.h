@@ -7,6 +7,7 @@
 #include "platform/Environment.h"
 #include "platform/EventLoop.h"
 #include "platform/FileSystem.h"
+#include "platform/Network.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
 #include "platform/Tasks.h"
@@ -24,6 +25,7 @@ struct Platform {
     Ui& ui;
     Shell& shell;
     Tasks& tasks;
+    Network& network;
 };
 
 }  // namespace lumbrel

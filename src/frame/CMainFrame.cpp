@@ -25,7 +25,7 @@ CMainFrame::Parts::Parts(CMainFrame& frame, const FrameWidgets& frameWidgets)
       exit(frame),
       windows(widgets.tabs, frame.options_) {}
 
-CMainFrame::CMainFrame(CBrowserApp& app) : app_(app) {}
+CMainFrame::CMainFrame(CBrowserApp& app) : app_(app), homepage_(app.Ports().registry) {}
 
 CMainFrame::~CMainFrame() = default;
 
@@ -37,6 +37,7 @@ void CMainFrame::OnCreate(const FrameWidgets& widgets) {
     options_.Load(LoadStage::FrameCreation, app_.Settings());
     app_.Prefs().Load(LoadStage::FrameCreation, app_.Settings(), app_.Ports().registry);
     Visibility().RegisterHotKey(options_);
+    homepage_.Record();
     if (options_.menuLoadLastClose) {
         Sessions().LoadClosedList(Closer().Ring());
         Closer().RebuildUndoMenu();
@@ -59,6 +60,7 @@ void CMainFrame::DeferredInit() {
     app_.Prefs().Load(LoadStage::Deferred, app_.Settings(), app_.Ports().registry);
     loop.StartTimer(kFrameTarget, kIconTimer, kIconPeriodMs);
     options_.Load(LoadStage::Deferred, app_.Settings());
+    localNetwork_ = LanPrefixOf(app_.Ports().network.HostAddresses());
     if (options_.showTrayIcon)
         Visibility().ShowTrayIcon();
     Widgets().window.BringToFront();
@@ -128,6 +130,10 @@ void CMainFrame::OnCommand(int id) {
     if (!parts_)
         return;
     CChildFrame* active = ActiveChild();
+    if (!parts_->commands.Knows(id) && active && CQuorralView::HandlesCommand(id)) {
+        active->View().OnCommand(id);
+        return;
+    }
     parts_->commands.Run(CommandCall{id, active ? active->Id() : kNoChild});
 }
 
@@ -140,12 +146,21 @@ void CMainFrame::OnTabMenuCommand(int id, int tabIndex) {
         parts_->commands.Run(CommandCall{id, context->Id()});
 }
 
-CommandState CMainFrame::QueryCommand(int id) const {
-    return parts_ ? parts_->commands.State(id) : CommandState{false, false};
+CommandState CMainFrame::QueryCommand(int id) {
+    if (!parts_)
+        return CommandState{false, false};
+    if (!parts_->commands.Knows(id) && CQuorralView::HandlesCommand(id)) {
+        CChildFrame* active = ActiveChild();
+        if (!active)
+            return CommandState{false, false};
+        const CQuorralView::CommandUpdate update = active->View().QueryCommand(id);
+        return CommandState{update.enabled, update.checked};
+    }
+    return parts_->commands.State(id);
 }
 
 bool CMainFrame::HandlesCommand(int id) const {
-    return parts_ && parts_->commands.Knows(id);
+    return parts_ && (parts_->commands.Knows(id) || CQuorralView::HandlesCommand(id));
 }
 
 // --- Events from the binding --------------------------------------------------------------

@@ -29,6 +29,9 @@
 #include "frame/WindowOpener.h"
 #include "frame/WindowProtection.h"
 #include "platform/FrameWidgets.h"
+#include "view/HomepageLock.h"
+#include "view/PopupChecks.h"
+#include "view/UrlZone.h"
 
 namespace lumbrel {
 
@@ -74,7 +77,8 @@ public:
     void OnCommand(int id);
     // A command of the tab menu opened on the tab at `tabIndex`: it acts on that tab's window.
     void OnTabMenuCommand(int id, int tabIndex);
-    CommandState QueryCommand(int id) const;
+    // Commands the frame does not know go to the active window's view.
+    CommandState QueryCommand(int id);
     bool HandlesCommand(int id) const;
 
     // --- Events from the binding ---
@@ -123,6 +127,17 @@ public:
     // Set when the favorites were organised: the menus are rebuilt once the user is idle.
     int FavoritesChanged() const { return favoritesChanged_; }
     void SetFavoritesChanged(int flag) { favoritesChanged_ = flag; }
+    // The popup rules the views consult; `checks` is not owned and outlives the frame, or
+    // null for the rules that let every window open.
+    PopupChecks& Popups() { return popups_ ? *popups_ : allowAllPopups_; }
+    void SetPopupChecks(PopupChecks* checks) { popups_ = checks; }
+    // The engine's start page as it was at start-up (`LockHomepage`).
+    HomepageLock& Homepage() { return homepage_; }
+    // The first two numbers of the computer's own address: hosts under them are local.
+    const std::optional<LanPrefix>& LocalNetwork() const { return localNetwork_; }
+    // The address of the latest navigation of any window.
+    void RecordNavigation(const std::string& url) { lastNavigationUrl_ = url; }
+    const std::string& LastNavigationUrl() const { return lastNavigationUrl_; }
     // Posts a message to the frame itself.
     void Post(uint32_t message, uintptr_t wParam = 0, intptr_t lParam = 0);
     std::string Text(int stringId) const { return app_.LngLoadString(stringId); }
@@ -158,6 +173,11 @@ private:
     int tabRows_ = -1;
     int tickCounter_ = 0;
     int favoritesChanged_ = 0;
+    AllowAllPopups allowAllPopups_;
+    PopupChecks* popups_ = nullptr;
+    HomepageLock homepage_;
+    std::optional<LanPrefix> localNetwork_;
+    std::string lastNavigationUrl_;
 };
 
 }  // namespace lumbrel

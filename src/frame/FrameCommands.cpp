@@ -75,6 +75,8 @@ const F::Row F::kRows[] = {
     {IDM_CLOSE_ALIKE_URL, IDM_CLOSE_ALIKE_URL, &F::CloseAlike, nullptr},
     {IDM_CLOSE_ALIKE_TITLE, IDM_CLOSE_ALIKE_TITLE, &F::CloseAlike, nullptr},
     {IDM_CLOSE_UNMARKED, IDM_CLOSE_UNMARKED, &F::CloseUnmarked, nullptr},
+    {IDM_REFRESH_ALL, IDM_REFRESH_ALL, &F::RefreshAll, nullptr},
+    {IDM_STOP_ALL, IDM_STOP_ALL, &F::StopAll, nullptr},
     {IDM_PREVIOUS_WINDOW, IDM_PREVIOUS_WINDOW, &F::PreviousWindow, nullptr},
     {IDM_NEXT_WINDOW, IDM_NEXT_WINDOW, &F::NextWindow, nullptr},
     {IDM_ACTIVATE_TAB_FIRST, IDM_ACTIVATE_TAB_LAST, &F::ActivateTab, nullptr},
@@ -118,6 +120,20 @@ CommandState FrameCommands::State(int id) const {
     if (!row)
         return CommandState{false, false};
     return row->state ? (this->*row->state)(id) : CommandState{};
+}
+
+// --- Every window's page ------------------------------------------------------------------
+
+void FrameCommands::RefreshAll(const CommandCall&) {
+    for (ChildId id : frame_.Windows().InOrder())
+        if (CChildFrame* child = frame_.Windows().Find(id))
+            child->View().Refresh();
+}
+
+void FrameCommands::StopAll(const CommandCall&) {
+    for (ChildId id : frame_.Windows().InOrder())
+        if (CChildFrame* child = frame_.Windows().Find(id); child && child->View().Browser())
+            child->View().Browser()->Stop();
 }
 
 // --- New windows --------------------------------------------------------------------------

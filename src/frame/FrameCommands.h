@@ -53,6 +53,9 @@ private:
     void CloseRight(const CommandCall& call);
     void CloseAlike(const CommandCall& call);
     void CloseUnmarked(const CommandCall& call);
+    // Every window's page.
+    void RefreshAll(const CommandCall& call);
+    void StopAll(const CommandCall& call);
     // Moving between windows.
     void PreviousWindow(const CommandCall& call);
     void NextWindow(const CommandCall& call);

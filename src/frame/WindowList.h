@@ -63,6 +63,8 @@ public:
 
     // Set on every insertion and removal; cleared when the session file was written.
     bool Changed() const { return changed_; }
+    // A page finished navigating: the session record is due for a rewrite as well.
+    void MarkChanged() { changed_ = true; }
     void ClearChanged() { changed_ = false; }
 
 private:

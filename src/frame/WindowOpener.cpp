@@ -126,13 +126,14 @@ CChildFrame* WindowOpener::Create(const NewChildRequest& request) {
 
     // A window a page opens starts with its opener's download-control flags.
     const CChildFrame* source = windows.Find(request.source);
-    const int flags = source ? source->View().Inherited().dlFlags : prefs.defaultProperty;
-    ChildWindow* created =
-        window.CreateChild(id, ChildCreateOptions{maximized, flags}, *owned, owned->View(), *owned);
+    CQuorralView& view = owned->View();
+    view.MutableFlags().Inherit(source ? source->View().Flags().dlFlags : prefs.defaultProperty);
+    ChildWindow* created = window.CreateChild(
+        id, ChildCreateOptions{maximized, view.EngineDownloadFlags()}, *owned, view, *owned);
     if (!created)
         return nullptr;
     owned->Attach(created);
-    owned->View().AttachBrowser(&created->Browser());
+    view.AttachBrowser(&created->Browser());
     return &windows.Adopt(std::move(owned));
 }
 

@@ -1,36 +1,89 @@
-// One hosted HTML engine (the WebBrowser control) as the core drives it, and the events it
-// raises. Texts are ANSI; the binding converts at the COM edge. Every call is guarded: a
-// failing engine call returns false or an empty value and the caller goes on.
+// One hosted HTML engine (the WebBrowser control) as the core drives it, the document it
+// shows, and the events it and the view's window raise. Texts are ANSI; the binding converts at
+// the COM edge. Every call is guarded: a failing engine call returns false or an empty value
+// and the caller goes on. Nothing here throws.
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace lumbrel {
 
+// What kind of element has the keyboard focus in a page, as far as the keyboard rules care.
+enum class FocusedElementKind { None, TextInput, TextArea, Other };
+
+// The document a control shows, for the rules that read or change it. Obtained for one step
+// from BrowserControl::Document and released when dropped; it does not outlive the control.
+class PageDocument {
+public:
+    virtual ~PageDocument() = default;
+    // The document's protocol text (IHTMLDocument2::get_protocol), for example "HyperText
+    // Transfer Protocol with Privacy"; empty when the document does not say.
+    virtual std::string Protocol() = 0;
+    // Sets the body element's scroll attribute ("yes", "no", "auto"); false when the document
+    // has no body or refuses.
+    virtual bool SetBodyScroll(const std::string& value) = 0;
+    // Sets the document's background colour ("#FFFFFF" or a colour name); false when refused.
+    virtual bool SetBackgroundColor(const std::string& color) = 0;
+    // The kind of the element with the keyboard focus; None when nothing has it.
+    virtual FocusedElementKind FocusedElement() = 0;
+    // history.length of the document's window; nothing when it cannot be read.
+    virtual std::optional<int> HistoryLength() = 0;
+    // IOleCommandTarget::Exec on the document without a command group, for OLECMDID_PAGESETUP
+    // (8) and OLECMDID_PROPERTIES (10); the engine shows its dialog. False when refused.
+    virtual bool ExecCommand(int commandId) = 0;
+};
+
 class BrowserControl {
 public:
     virtual ~BrowserControl() = default;
 
-    // Navigate2: the URL, the flags as a 4-byte integer, target and headers (empty: none) and
-    // the post data as a byte array (empty: none).
+    // --- Navigation
+    // Navigate2 with the URL, the flags as a 4-byte integer, target and headers (empty: none)
+    // and the post data as a byte array. `postData` is bytes, not text: its length is its own
+    // size, NULs included, and an empty one means a navigation without post data.
     virtual bool Navigate2(const std::string& url, int32_t flags, const std::string& target,
                            const std::string& headers, const std::string& postData) = 0;
     virtual bool GoHome() = 0;
+    // One step back or forward; false when the engine has no such step or refuses.
     virtual bool GoBack() = 0;
     virtual bool GoForward() = 0;
     // Refresh2 with REFRESH_NORMAL (0), REFRESH_IFEXPIRED (1) or REFRESH_COMPLETELY (3).
     virtual bool Refresh2(int level) = 0;
     virtual bool Stop() = 0;
+
+    // --- What the control shows
+    // LocationURL: the address of the page the engine has committed to (it changes when the
+    // page's NavigateComplete2 is raised, not when a navigation starts).
     virtual std::string LocationUrl() = 0;
     virtual std::string LocationName() = 0;
     virtual bool Busy() = 0;
-    // Gives the keyboard focus to the page.
-    virtual void FocusPage() = 0;
+    // The document shown now; nothing while the control has none (a blank control, a
+    // download in progress).
+    virtual std::unique_ptr<PageDocument> Document() = 0;
     // The text selected in the page, and the addresses of the links inside the selection.
     virtual std::string SelectedText() = 0;
     virtual std::vector<std::string> SelectedLinks() = 0;
+    // Whether the engine keeps a travel log of its own (asked through the control's service
+    // provider). Without one the view keeps its own back/forward list.
+    virtual bool HasTravelLog() = 0;
+
+    // --- Commands and settings
+    // Gives the keyboard focus to the page.
+    virtual void FocusPage() = 0;
+    // IWebBrowser2::ExecWB with an OLECMDID_* command and an OLECMDEXECOPT_* option; the
+    // argument is passed as a 4-byte integer when given. False when refused.
+    virtual bool ExecWB(int command, int option, std::optional<int32_t> argument) = 0;
+    // The download-control flags (DLCTL_* bits) the host answers the ambient property
+    // DISPID_AMBIENT_DLCONTROL with from now on; the control and its document are told that
+    // the property changed.
+    virtual void SetDownloadControlFlags(int32_t flags) = 0;
+    // Sends WM_COMMAND `commandId` to the control's "Shell DocObject View" window (a direct
+    // child first, else any descendant); false when there is none.
+    virtual bool CommandDocumentView(int commandId) = 0;
 };
 
 // Identifies the frame an event is about: the top-level page or one of its frames. Stable
@@ -41,13 +94,49 @@ struct BeforeNavigateArgs {
     std::string url;
     int32_t flags = 0;
     std::string targetFrame;
+    // Bytes with their own length (NULs included); empty: no post data.
     std::string postData;
     std::string headers;
     FrameToken frame = nullptr;
+    // The event is about the control's own document, not one of its frames.
     bool topLevel = false;
 };
 
-// The engine's events, delivered on the UI thread to the view of the window they concern.
+// A keyboard message for a page, offered to the view before the engine sees it.
+enum class KeyPhase { Down, Up, Char };
+struct PageKey {
+    KeyPhase phase = KeyPhase::Down;
+    uint16_t virtualKey = 0;  // for Char: the character code
+    bool ctrlHeld = false;
+};
+// What the binding does with a key message after the view saw it.
+enum class KeyVerdict {
+    Deliver,        // as it came
+    DeliverAsChar,  // as a WM_CHAR with the same code instead
+    Eat,            // not at all
+};
+
+// A mouse message for a page, offered to the view before the engine sees it. Positions are
+// in the view's client coordinates.
+enum class PageMouseKind { LeftDown, LeftUp, RightDown, RightUp, MiddleDown, DoubleClick, Wheel };
+struct PageMouse {
+    PageMouseKind kind = PageMouseKind::LeftDown;
+    int x = 0, y = 0;
+};
+
+// WM_PARENTNOTIFY: a window inside the view was created or destroyed, or a button was pressed
+// over one. `controlId` is the id of the window created or destroyed (the WebBrowser control
+// is 100); positions are in the view's client coordinates.
+enum class ChildNoticeKind { Created, Destroyed, LeftPress, RightPress, MiddlePress };
+struct ChildNotice {
+    ChildNoticeKind kind = ChildNoticeKind::Created;
+    int controlId = 0;
+    int x = 0, y = 0;
+};
+
+// The engine's events and the messages of the view's window, delivered on the UI thread to
+// the view of the window they concern. An event may arrive after the call that caused it has
+// returned, and the view's window may be gone once a handler that shows a box returns.
 class BrowserEvents {
 public:
     virtual ~BrowserEvents() = default;
@@ -64,8 +153,15 @@ public:
     virtual void OnDownloadBegin() = 0;
     virtual void OnDownloadComplete() = 0;
     // A page asks for a new window. Return the control of the window that takes the page (its
-    // first navigation comes from the engine), or nothing and set `cancel`.
+    // first navigation comes from the engine), or nothing and set `cancel`. The control must
+    // exist when this returns: the engine navigates it right away.
     virtual BrowserControl* OnNewWindow2(bool& cancel) = 0;
+
+    // --- The view's window
+    virtual KeyVerdict OnPageKey(const PageKey& key) = 0;
+    // True when the view used the message and the engine must not see it.
+    virtual bool OnPageMouse(const PageMouse& mouse) = 0;
+    virtual void OnParentNotify(const ChildNotice& notice) = 0;
 };
 
 }  // namespace lumbrel

@@ -27,6 +27,9 @@ class Ui {
 public:
     virtual ~Ui() = default;
     virtual MsgResult MessageBox(const std::string& text, MsgButtons buttons, MsgIcon icon) = 0;
+    // Whether the Ctrl key was down when the message being handled was sent (a command from
+    // a menu or a key, an engine event).
+    virtual bool CtrlHeld() = 0;
     // One line of text; nothing when cancelled.
     virtual std::optional<std::string> InputBox(const std::string& prompt,
                                                 const std::string& initial) = 0;

@@ -1,256 +1,342 @@
 #include "view/CQuorralView.h"
 
-#include <algorithm>
-
+#include "commands/CommandIds.h"
+#include "commands/VirtualKeys.h"
 #include "frame/CChildFrame.h"
 #include "frame/CMainFrame.h"
 #include "frame/FrameMessages.h"
 #include "frame/WindowListRules.h"
+#include "language/StringIds.h"
+#include "view/NavigationPolicy.h"
+#include "view/PageLoadEvents.h"
+#include "view/PageRules.h"
+#include "view/PopupChecks.h"
+#include "view/ViewCommands.h"
 
 namespace lumbrel {
 namespace {
 
 // The tab style whose tabs are buttons: a changed image or text may change the rows.
 constexpr int kButtonTabStyle = 2;
-// Loading images 1, 2 and 3 split the progress into thirds.
-constexpr int kProgressPerLoadingImage = 34;
-
-// ProgressChange(0, 0): the engine's signal that the load is over.
-bool IsEndSignal(int32_t now, int32_t max) {
-    return now == 0 && max == 0;
-}
+// The WebBrowser control's own window inside the view.
+constexpr int kBrowserControlId = 100;
+constexpr uint16_t kEnterKey = 13;
 
 }  // namespace
 
 CQuorralView::CQuorralView(CMainFrame& frame, CChildFrame& child, int defaultProperty,
                            std::string defaultWebProxy)
-    : frame_(frame), child_(child), defaultWebProxy_(std::move(defaultWebProxy)) {
-    inherited_.dlFlags = defaultProperty;
+    : frame_(frame),
+      child_(child),
+      defaultWebProxy_(std::move(defaultWebProxy)),
+      flags_(defaultProperty) {
+    page_.fontSize = frame.Prefs().defFontSize;
 }
 
 // --- Navigation ---------------------------------------------------------------------------
 
 void CQuorralView::InitialNavigate(int kind, const std::string& url) {
+    opening_.programmaticNav = true;
     if (kind == static_cast<int>(NavKind::Home)) {
         if (browser_)
             browser_->GoHome();
     } else if (kind == static_cast<int>(NavKind::Url) && !url.empty()) {
-        lastUrl_ = url;
-        Navigate(url);
+        nav_.lastUrl = url;
+        Navigate2(NavigateRequest::To(url));
     } else {
-        lastUrl_ = kAboutBlank;
-        Navigate(kAboutBlank);
+        nav_.lastUrl = kAboutBlank;
+        Navigate2(NavigateRequest::To(kAboutBlank));
     }
-    inherited_.webProxyTemplate = defaultWebProxy_;
+    proxy_.webProxyTemplate = defaultWebProxy_;
 }
 
-void CQuorralView::OpenUrl(const std::string& url) {
-    lastUrl_ = url;
-    Navigate(url);
-    progress_ = kProgressStarted;
+void CQuorralView::OpenUrl(const std::string& url, bool onlyIfProxied) {
+    OpenUrl(NavigateRequest::To(url), onlyIfProxied);
 }
 
-void CQuorralView::Navigate(const std::string& url) {
-    if (activeView_ && frame_.ActiveChild() == &child_)
-        frame_.Widgets().address.SetText(url);
+void CQuorralView::OpenUrl(const NavigateRequest& request, bool onlyIfProxied) {
+    const std::optional<std::string> target =
+        proxy_.Rewrite(request.url, onlyIfProxied, frame_.Prefs().defaultWebProxy);
+    if (!target)
+        return;
+    nav_.lastUrl = request.url;
+    opening_.programmaticNav = true;
+    NavigateRequest navigation = request;
+    navigation.url = *target;
+    Navigate2(navigation);
+    nav_.progress = kProgressStarted;
+}
+
+void CQuorralView::Navigate2(const NavigateRequest& request) {
+    if (opening_.activeView && frame_.ActiveChild() == &child_)
+        frame_.Widgets().address.SetText(request.url);
     if (browser_)
-        browser_->Navigate2(url, 0, "", "", "");
+        browser_->Navigate2(request.url, request.flags, request.target, request.headers,
+                            request.postData);
+}
+
+void CQuorralView::Refresh() {
+    if (nav_.lastUrl == kAboutBlank)
+        return;
+    if (page_.tabImage == kTabNoImage && frame_.Options().tabStyle == kButtonTabStyle)
+        frame_.Post(UM_TAB_LAYOUT);
+    ShowTabImage(LoadingImage(0));
+    if (!nav_.lastUrl.starts_with("res://")) {
+        opening_.forbidNavigate = false;
+        if (browser_)
+            browser_->Refresh2(0);
+        return;
+    }
+    // An engine error page: the window's own failed address, whichever window is active.
+    const std::string target = ErrorPageTarget(nav_.lastUrl);
+    if (opening_.activeView)
+        frame_.Widgets().address.SetText(target);
+    Navigate2(NavigateRequest::To(target));
+}
+
+void CQuorralView::RefreshCompletely() {
+    opening_.forbidNavigate = false;
+    if (browser_)
+        browser_->Refresh2(3);
+}
+
+// --- Window state -------------------------------------------------------------------------
+
+void CQuorralView::CloseWindow() {
+    opening_.closing = true;
+    frame_.App().Ports().loop.Post(child_.Id(), kWmClose, 0, 0);
 }
 
 void CQuorralView::ReuseIdleBlank() {
-    progress_ = kProgressStarted;
-    activatePending_ = true;
+    nav_.progress = kProgressStarted;
+    opening_.activatePending = true;
+}
+
+InheritedPageSettings CQuorralView::Inherited() const {
+    return InheritedPageSettings{flags_.dlFlags,          proxy_.webProxyOn,
+                                 proxy_.webProxyTemplate, page_.autoScrollSpeed,
+                                 page_.autoScrollAfterDL, page_.autoScroll};
 }
 
 void CQuorralView::Inherit(const InheritedPageSettings& settings) {
-    inherited_ = settings;
-    progress_ = kProgressStarted;
+    flags_.Inherit(settings.dlFlags);
+    proxy_.webProxyOn = settings.webProxyOn;
+    proxy_.webProxyTemplate = settings.webProxyTemplate;
+    page_.autoScrollSpeed = settings.autoScrollSpeed;
+    page_.autoScrollAfterDL = settings.autoScrollAfterDL;
+    page_.autoScroll = settings.autoScroll;
+    nav_.progress = kProgressStarted;
 }
 
-// --- Tab image ----------------------------------------------------------------------------
+void CQuorralView::KillAsPopup(const std::string& killedUrl, int progress, bool closeNow) {
+    opening_.popupKilled = true;
+    opening_.killedUrl = killedUrl;
+    nav_.progress = progress;
+    if (closeNow)
+        CloseWindow();
+}
 
-bool CQuorralView::HasTab() const {
+bool CQuorralView::HasTab() {
     return frame_.Windows().IndexOf(child_.Id()) >= 0;
 }
 
 void CQuorralView::ShowTabImage(int image) {
-    tabImage_ = frame_.Windows().ShowImage(child_.Id(), image);
+    if (HasTab())
+        page_.tabImage = frame_.Windows().ShowImage(child_.Id(), image);
 }
 
-void CQuorralView::PostTabLayout(bool onlyForButtonTabs) {
-    if (!onlyForButtonTabs || frame_.Options().tabStyle == kButtonTabStyle)
-        frame_.Post(UM_TAB_LAYOUT);
+double CQuorralView::SecondsSinceLeftClick() {
+    if (clicks_.leftClickTime == 0)
+        return -1.0;
+    Clock& clock = frame_.App().Ports().clock;
+    return static_cast<double>(clock.PerformanceCounter() - clicks_.leftClickTime) /
+           static_cast<double>(clock.PerformanceFrequency());
+}
+
+// --- Page settings ------------------------------------------------------------------------
+
+int32_t CQuorralView::EngineDownloadFlags() const {
+    return flags_.EngineFlags(frame_.Prefs().disDownActivex != 0);
+}
+
+void CQuorralView::ApplyDownloadFlags() {
+    if (browser_)
+        browser_->SetDownloadControlFlags(EngineDownloadFlags());
+}
+
+void CQuorralView::ApplyDownloadFlagsIfChanged(int before) {
+    if (flags_.dlFlags != before)
+        ApplyDownloadFlags();
+}
+
+void CQuorralView::SetFixedDownloadFlags(int flags) {
+    flags_.SetFixed(flags);
+    ApplyDownloadFlags();
+}
+
+void CQuorralView::ToggleWebProxy() {
+    if (proxy_.webProxyOn) {
+        proxy_.webProxyOn = false;
+        return;
+    }
+    if (proxy_.webProxyTemplate.empty())
+        proxy_.webProxyTemplate = frame_.Prefs().defaultWebProxy;
+    if (proxy_.webProxyTemplate.empty()) {
+        // The box runs the message loop: this view may be gone when it returns, and with the
+        // switch off there is nothing left to do.
+        frame_.Tell(IDS_SELECT_PROXY_FIRST);
+        return;
+    }
+    proxy_.webProxyOn = true;
+    if (!nav_.lastUrl.empty() && nav_.lastUrl != kAboutBlank)
+        OpenUrl(nav_.lastUrl, true);
+}
+
+// --- Commands -----------------------------------------------------------------------------
+
+bool CQuorralView::HandlesCommand(int id) {
+    return ViewCommands::Knows(id);
+}
+
+void CQuorralView::OnCommand(int id) {
+    ViewCommands(*this).Run(id);
+}
+
+CQuorralView::CommandUpdate CQuorralView::QueryCommand(int id) {
+    return ViewCommands(*this).State(id);
 }
 
 // --- Engine events ------------------------------------------------------------------------
 
-void CQuorralView::OnBeforeNavigate2(const BeforeNavigateArgs& args, bool&) {
-    if (closing_)
-        return;
-    if (!args.url.starts_with("https")) {
-        secure_ = false;
-        if (activeView_)
-            frame_.Indicators().SetSecure(false);
-    }
-    ActivateIfPending();
-    if (firstNavPending_)
-        ShowFirstTime(args.url);
+void CQuorralView::OnBeforeNavigate2(const BeforeNavigateArgs& args, bool& cancel) {
+    NavigationPolicy(*this).BeforeNavigate2(args, cancel);
 }
 
-bool CQuorralView::ShouldActivate() const {
-    const bool background = (child_.OpenFlags() & kOpenBackground) != 0;
-    return !background && (frame_.Prefs().activeNew || child_.ActivationRequested());
+void CQuorralView::OnNavigateComplete2(const std::string& url, FrameToken frame, bool topLevel) {
+    PageLoadEvents(*this).NavigateComplete2(url, frame, topLevel);
 }
 
-void CQuorralView::ActivateIfPending() {
-    if (!activatePending_)
-        return;
-    activatePending_ = false;
-    if (ShouldActivate())
-        frame_.ActivateChild(child_);
-    child_.ActivationDone();
-}
-
-void CQuorralView::ShowFirstTime(const std::string& url) {
-    if (ChildWindow* window = child_.Window())
-        window->Show();
-    firstNavPending_ = false;
-    // Until the page tells its title the tab shows where it goes.
-    frame_.AddTab(child_, -1, title_.empty() ? url : title_);
-    // The first window of all is shown active whatever the settings say.
-    if (ShouldActivate() || frame_.Windows().Count() == 1)
-        frame_.ActivateChild(child_);
-    child_.FirstShown();
-    ShowTabImage(kTabNew);
-    PostTabLayout(true);
-    // FIXME: UM_TAB_TIPS is posted here once the tab bar shows tooltips.
-}
-
-void CQuorralView::OnNavigateComplete2(const std::string&, FrameToken frame, bool) {
-    if (!topFrame_)
-        topFrame_ = frame;
-}
-
-void CQuorralView::OnDocumentComplete(const std::string& url, FrameToken frame, bool) {
-    std::string location = browser_ ? browser_->LocationUrl() : std::string();
-    if (location.empty())
-        location = url;
-    if (!location.empty())
-        lastUrl_ = location;
-    if (frame == topFrame_)
-        topFrame_ = nullptr;
-    if (topFrame_)
-        return;
-    progress_ = kProgressIdle;
-    if (activeView_ && !location.empty()) {
-        frame_.Widgets().address.SetText(location);
-        frame_.Indicators().SetGlobalProgress(kProgressStarted);
-    }
-    SetFinalTabImage(true);
-}
-
-void CQuorralView::SetFinalTabImage(bool endSignal) {
-    if (!HasTab())
-        return;
-    if (activeView_) {
-        if (child_.Locked())
-            ShowTabImage(kTabLocked);
-        else if (child_.Protected())
-            ShowTabImage(kTabProtected);
-        else if (tabImage_ != kTabNew && tabImage_ != kTabRead)
-            ShowTabImage(kTabRead);
-    } else if (lastUrl_ != kAboutBlank && endSignal) {
-        ShowTabImage(kTabUnread);
-    }
+void CQuorralView::OnDocumentComplete(const std::string& url, FrameToken frame, bool topLevel) {
+    PageLoadEvents(*this).DocumentComplete(url, frame, topLevel);
 }
 
 void CQuorralView::OnNavigateError(const std::string&, FrameToken, int32_t, bool&) {}
 
 void CQuorralView::OnTitleChange(const std::string& text) {
-    child_.SetTitle(text);
-    if (!frame_.App().Settings().Get(keys::ForbidMainTitle) && child_.Window())
-        child_.Window()->SetText(child_.DisplayTitle());
-
-    const std::string location = browser_ ? browser_->LocationUrl() : std::string();
-    const bool changed = !location.empty() && location != lastUrl_;
-    if (changed)
-        lastUrl_ = location;
-    if (!text.empty())
-        title_ = text;
-
-    frame_.Windows().ShowTitle(child_.Id(), text);
-    if (changed && activeView_)
-        frame_.Widgets().address.SetText(location);
-    if (!frame_.Prefs().autoTab)
-        PostTabLayout(false);
+    PageLoadEvents(*this).TitleChange(text);
 }
 
 void CQuorralView::OnProgressChange(int32_t progressNow, int32_t progressMax) {
-    const int old = progress_;
-    if (progressMax <= 0 || progressNow < 0 || progressMax / 100 <= 0)
-        progress_ = kProgressIdle;
-    else
-        progress_ = std::min(100, static_cast<int>(progressNow / (progressMax / 100)));
-    if (activeView_)
-        frame_.Indicators().SetGlobalProgress(progress_);
-
-    const bool endSignal = IsEndSignal(progressNow, progressMax);
-    const int oldImage = tabImage_;
-    if (HasTab()) {
-        if (progress_ >= 0) {
-            const int loading = progress_ / kProgressPerLoadingImage + 1;
-            if (loading != tabImage_)
-                ShowTabImage(loading);
-        } else {
-            SetFinalTabImage(endSignal);
-        }
-        // Between no image and an image the tab's width changes, and with it the rows.
-        if (old * progress_ <= 0 && oldImage * tabImage_ <= 0 && oldImage != tabImage_)
-            PostTabLayout(true);
-    }
-    if (endSignal)
-        MoveFocusAfterLoad();
-}
-
-void CQuorralView::MoveFocusAfterLoad() {
-    if (!frame_.IsActive())
-        return;
-    CChildFrame* active = frame_.ActiveChild();
-    if (!active)
-        return;
-    if (active == &child_ && active->View().Location() == kAboutBlank) {
-        frame_.Widgets().address.Focus();
-    } else if (!frame_.Widgets().address.HasFocus()) {
-        frame_.App().Ports().loop.Post(active->Id(), UM_FOCUS_PAGE, 0, 0);
-    }
+    PageLoadEvents(*this).ProgressChange(progressNow, progressMax);
 }
 
 void CQuorralView::OnStatusTextChange(const std::string& text) {
-    if (activeView_)
-        frame_.Indicators().SetStatusText(text);
-}
-
-void CQuorralView::OnCommandStateChange(int32_t, bool) {
-    // FIXME: the Back and Forward commands take their states from here once they exist.
+    PageLoadEvents(*this).StatusTextChange(text);
 }
 
 BrowserControl* CQuorralView::OnNewWindow2(bool& cancel) {
+    cancel = true;
+    const NewWindowVerdict verdict = frame_.Popups().OnNewWindow(*this);
+    if (!verdict.allow)
+        return nullptr;
+    clicks_.leftClickArmed = false;
     NewChildRequest request;
     request.mode = ChildMode::NoNavigation;
     request.kind = NavKind::Blank;
     request.source = child_.Id();
+    request.activate = (opening_.pendingOpenMode & kOpenForeground) != 0;
     CChildFrame* opened = frame_.NewChild(request);
-    if (!opened || !opened->View().Browser()) {
-        cancel = true;
+    if (!opened || !opened->View().Browser())
         return nullptr;
-    }
     CQuorralView& view = opened->View();
-    view.inherited_.dlFlags = inherited_.dlFlags;
-    view.closing_ = false;
-    view.progress_ = 0;
-    view.opener_ = child_.Id();
+    view.opening_.openedByPage = true;
+    view.opening_.opener = child_.Id();
+    view.opening_.popupKilled = false;
+    view.opening_.closing = false;
+    view.opening_.dupCheckBudget = 1;
+    view.opening_.checkPopupAfterNav = verdict.checkFirstNavigation;
+    view.nav_.progress = 0;
+    view.flags_.Inherit(flags_.dlFlags);
+    if (opening_.pendingOpenMode != 0) {
+        opened->SetOpenFlags(opening_.pendingOpenMode);
+        opening_.pendingOpenMode = 0;
+    }
     child_.RememberOpened(opened->Id(), frame_.App().Ports().clock.PerformanceCounter());
+    cancel = false;
     return view.Browser();
+}
+
+// --- The view's window --------------------------------------------------------------------
+
+void CQuorralView::StampLeftClick() {
+    clicks_.leftClickTime = frame_.App().Ports().clock.PerformanceCounter();
+}
+
+KeyVerdict CQuorralView::OnPageKey(const PageKey& key) {
+    const LastKey previous = lastKey_;
+    lastKey_ = LastKey::Other;
+    if (key.phase == KeyPhase::Char) {
+        lastKey_ = LastKey::Char;
+        return KeyVerdict::Deliver;
+    }
+    if (key.virtualKey == kEnterKey) {
+        if (key.phase == KeyPhase::Down) {
+            // A link followed with Enter counts as a click.
+            lastKey_ = key.ctrlHeld ? LastKey::EnterDownWithCtrl : LastKey::EnterDown;
+            StampLeftClick();
+            return KeyVerdict::Deliver;
+        }
+        return previous == LastKey::EnterDown ? KeyVerdict::DeliverAsChar : KeyVerdict::Deliver;
+    }
+    const bool previousWindow = key.virtualKey == vk::kLeft;
+    if (key.phase != KeyPhase::Down || !key.ctrlHeld ||
+        (!previousWindow && key.virtualKey != vk::kRight))
+        return KeyVerdict::Deliver;
+    // Text fields keep Ctrl+arrows for moving by words.
+    const std::unique_ptr<PageDocument> document = browser_ ? browser_->Document() : nullptr;
+    const FocusedElementKind focused =
+        document ? document->FocusedElement() : FocusedElementKind::None;
+    if (focused == FocusedElementKind::TextInput || focused == FocusedElementKind::TextArea)
+        return KeyVerdict::Deliver;
+    frame_.Post(kWmCommand, previousWindow ? IDM_PREVIOUS_WINDOW : IDM_NEXT_WINDOW);
+    return KeyVerdict::Eat;
+}
+
+bool CQuorralView::OnPageMouse(const PageMouse& mouse) {
+    if (mouse.kind == PageMouseKind::LeftUp) {
+        StampLeftClick();
+        opening_.justOpenedUrl.clear();
+    }
+    // FIXME: mouse gestures — button actions, rocker clicks and the wheel with the right
+    // button are answered here once the gesture rules exist.
+    return false;
+}
+
+void CQuorralView::OnParentNotify(const ChildNotice& notice) {
+    switch (notice.kind) {
+        case ChildNoticeKind::Destroyed:
+            // Windows inside the control (plugins, a document view swapped during a
+            // navigation) come and go; only the control's own end ends the window.
+            if (notice.controlId == kBrowserControlId && !opening_.closing)
+                CloseWindow();
+            break;
+        case ChildNoticeKind::LeftPress:
+            if (frame_.Prefs().linkInNewWindow || child_.Locked() || frame_.Prefs().killAutoWin) {
+                StampLeftClick();
+                clicks_.lastButton = LastButton::LeftOrOther;
+                clicks_.leftClickPoint = PagePoint{notice.x, notice.y};
+                clicks_.leftClickArmed = true;
+            }
+            break;
+        case ChildNoticeKind::RightPress:
+            clicks_.rightClickTime = frame_.App().Ports().clock.PerformanceCounter();
+            clicks_.lastButton = LastButton::Right;
+            clicks_.leftClickArmed = false;
+            break;
+        case ChildNoticeKind::Created:
+        case ChildNoticeKind::MiddlePress:
+            break;
+    }
 }
 
 }  // namespace lumbrel

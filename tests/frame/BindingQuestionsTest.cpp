@@ -82,13 +82,18 @@ TEST(Bands, OnlyTheTabBandsKeyIsReadAtStart) {
 }
 
 TEST(DownloadControl, ANewHostGetsTheDefaultOrItsOpenersFlags) {
-    FrameHarness h("DefaultProperty=48\r\n");
+    FrameHarness h("DefaultProperty=48\r\nDisDownActivex=0\r\n");
     CChildFrame* page = h.Open("http://a.example/");
     EXPECT_EQ(h.window.createdWith[page->Id()].downloadControlFlags, 48);
     bool cancel = false;
     h.BrowserOf(page).RaiseNewWindow(cancel);
     const ChildId opened = page->LastOpened();
     EXPECT_EQ(h.window.createdWith[opened].downloadControlFlags, page->View().Inherited().dlFlags);
+
+    FrameHarness noActiveXDownload("DefaultProperty=48\r\nDisDownActivex=1\r\n");
+    CChildFrame* guarded = noActiveXDownload.Open("http://a.example/");
+    EXPECT_EQ(noActiveXDownload.window.createdWith[guarded->Id()].downloadControlFlags, 48 | 0x400)
+        << "the engine is told not to download ActiveX controls";
 }
 
 TEST(FrameMessages, OnlyForwardedMessagesReachTheFrame) {

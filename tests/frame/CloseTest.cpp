@@ -16,7 +16,7 @@ struct ThreeWindows : FrameHarness {
         : FrameHarness(settings + "NewSequence=0\r\n") {
         for (const char* name : {"a", "b", "c"}) {
             CChildFrame* child = Open(std::string("http://") + name + ".example/");
-            BrowserOf(child).RaiseTitle(std::string("Title ") + name);
+            BrowserOf(child).FinishLoad(std::string("Title ") + name);
             windows.push_back(child);
         }
     }

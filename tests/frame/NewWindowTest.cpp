@@ -54,18 +54,24 @@ TEST(NewWindow, TypedSiteNamesGetWww) {
 
 TEST(NewWindow, LocalFoldersOpenInTheShell) {
     FrameHarness h;
+    h.platform.fs.AddFolder("C:\\Windows");
+    h.platform.fs.AddFolder("C:\\Lumbrel\\Resource");
     EXPECT_EQ(h.Open("C:\\Windows"), nullptr);
     ASSERT_EQ(h.platform.shell.executed.size(), 1u);
     EXPECT_EQ(h.platform.shell.executed[0].file, "C:\\Windows");
     EXPECT_NE(h.Open("C:\\pages\\index.htm"), nullptr) << "a file is a page";
     EXPECT_EQ(h.Open(".\\Resource"), nullptr);
     EXPECT_EQ(h.platform.shell.executed.back().file, "C:\\Lumbrel\\Resource");
+    const size_t started = h.platform.shell.executed.size();
+    EXPECT_NE(h.Open("C:\\Tools\\setup"), nullptr)
+        << "a name without an extension that is no folder is left to the engine";
+    EXPECT_EQ(h.platform.shell.executed.size(), started);
 }
 
 TEST(NewWindow, FtpAddressesGoToTheFtpProgram) {
     FrameHarness h;
     EXPECT_EQ(h.Open("ftp://files.example/"), nullptr);
-    EXPECT_EQ(h.platform.shell.executed.back().parameters, "ftp://files.example/");
+    EXPECT_EQ(h.platform.shell.executed.back().parameters, "\"ftp://files.example/\"");
     FrameHarness off("");
     off.app->Settings().WriteProfileInt("FtpOpen", "FtpOpenType", 0);
     EXPECT_NE(off.Open("ftp://files.example/"), nullptr);

@@ -10,6 +10,7 @@
 #include "support/FakeEnvironment.h"
 #include "support/FakeEventLoop.h"
 #include "support/FakeFileSystem.h"
+#include "support/FakeNetwork.h"
 #include "support/FakeRegistry.h"
 #include "support/FakeShell.h"
 #include "support/ImmediateTasks.h"
@@ -32,9 +33,11 @@ struct FakePlatform {
     ScriptedUi ui;
     FakeShell shell;
     ImmediateTasks tasks;
+    FakeNetwork network;
 
     Platform Ports() {
-        return Platform{fs, registry, clock, codePage, environment, loop, ui, shell, tasks};
+        return Platform{fs,   registry, clock, codePage, environment,
+                        loop, ui,       shell, tasks,    network};
     }
 };
 

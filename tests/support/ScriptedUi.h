@@ -34,6 +34,9 @@ public:
     void Clear();
 
     MsgResult MessageBox(const std::string& text, MsgButtons buttons, MsgIcon icon) override;
+    // Whether Ctrl is down for what the test does next.
+    bool ctrlHeld = false;
+    bool CtrlHeld() override { return ctrlHeld; }
     std::optional<std::string> InputBox(const std::string& prompt,
                                         const std::string& initial) override;
     std::optional<PasswordAnswer> PasswordBox(const std::string& prompt,

@@ -276,6 +276,11 @@ public:
     void FocusPage() override {}
     std::string SelectedText() override { return {}; }
     std::vector<std::string> SelectedLinks() override { return {}; }
+    std::unique_ptr<PageDocument> Document() override { return nullptr; }
+    bool HasTravelLog() override { return false; }
+    bool ExecWB(int, int, std::optional<int32_t>) override { return false; }
+    void SetDownloadControlFlags(int32_t) override {}
+    bool CommandDocumentView(int) override { return false; }
 };
 
 class NewWindowTest : public test::OleWindowTest {

@@ -93,6 +93,18 @@ public:
         return newWindow;
     }
 
+    KeyVerdict OnPageKey(const PageKey& key) override {
+        Record("key " + std::to_string(key.virtualKey));
+        return KeyVerdict::Deliver;
+    }
+    bool OnPageMouse(const PageMouse&) override {
+        Record("mouse");
+        return false;
+    }
+    void OnParentNotify(const ChildNotice& notice) override {
+        Record("parent notify " + std::to_string(notice.controlId));
+    }
+
     std::string Joined() const {
         std::string text;
         for (const std::string& line : log)

@@ -8,6 +8,7 @@
 #include "win32/platform/Win32Environment.h"
 #include "win32/platform/Win32EventLoop.h"
 #include "win32/platform/Win32FileSystem.h"
+#include "win32/platform/Win32Network.h"
 #include "win32/platform/Win32Registry.h"
 #include "win32/platform/Win32Shell.h"
 #include "win32/platform/Win32Ui.h"
@@ -26,9 +27,11 @@ struct ProgramPorts {
     Win32Ui ui;
     Win32Shell shell;
     ThreadTasks tasks;
+    Win32Network network;
 
     Platform Ports() {
-        return Platform{fs, registry, clock, codePage, environment, loop, ui, shell, tasks};
+        return Platform{fs,   registry, clock, codePage, environment,
+                        loop, ui,       shell, tasks,    network};
     }
 };
 

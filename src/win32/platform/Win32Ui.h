@@ -20,6 +20,7 @@ public:
     void SetLanguage(const Language* language) { language_ = language; }
 
     MsgResult MessageBox(const std::string& text, MsgButtons buttons, MsgIcon icon) override;
+    bool CtrlHeld() override { return GetKeyState(VK_CONTROL) < 0; }
     std::optional<std::string> InputBox(const std::string& prompt,
                                         const std::string& initial) override;
     std::optional<PasswordAnswer> PasswordBox(const std::string& prompt,

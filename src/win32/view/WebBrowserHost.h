@@ -55,7 +55,7 @@ public:
     // owner takes the size from).
     void Resize(int width, int height);
     // The DISPID_AMBIENT_DLCONTROL answer (DLCTL_* bits); the engine is told at once.
-    void SetDownloadControlFlags(int32_t flags);
+    void SetDownloadControlFlags(int32_t flags) override;
     int32_t DownloadControlFlags() const { return downloadControlFlags_; }
     // Customises the document host (context menu, external object); not owned, null for
     // the engine's defaults. Outlives the host or is reset before it goes.
@@ -87,6 +87,13 @@ public:
     void FocusPage() override;
     std::string SelectedText() override;
     std::vector<std::string> SelectedLinks() override;
+    // FIXME: the document, the travel log probe, ExecWB and the document view window are
+    // reached through the control once the binding of the view's rules lands; until then
+    // they answer "none" and "refused".
+    std::unique_ptr<PageDocument> Document() override { return nullptr; }
+    bool HasTravelLog() override { return false; }
+    bool ExecWB(int, int, std::optional<int32_t>) override { return false; }
+    bool CommandDocumentView(int) override { return false; }
 
 private:
     bool CreateControl(HWND parent, const RECT& position);

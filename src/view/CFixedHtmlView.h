@@ -1,0 +1,61 @@
+// The engine layer of a browser view: it holds the window's engine, wraps the engine calls the
+// program makes (navigation, back and forward, refresh, the location, engine commands) and
+// keeps the back/forward state — the engine's Back and Forward availability, the steps the
+// program asked for, and the view's own back/forward list when the engine keeps no travel log.
+// CQuorralView derives from it and answers the engine's events with the program's rules.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "platform/BrowserControl.h"
+#include "view/HistoryList.h"
+#include "view/ViewState.h"
+
+namespace lumbrel {
+
+class CFixedHtmlView : public BrowserEvents {
+public:
+    void AttachBrowser(BrowserControl* browser) { browser_ = browser; }
+    BrowserControl* Browser() { return browser_; }
+
+    // --- Location
+    // `lastUrl` while the user accepted a spoofing address, else the engine's LocationURL.
+    std::string GetLocation();
+    const NavigationState& Nav() const { return nav_; }
+    NavigationState& Nav() { return nav_; }
+
+    // --- Back and forward
+    // The engine's GoBack (GoForward) `steps` times, stopping at the first that fails.
+    void GoBack(int steps);
+    void GoForward(int steps);
+    bool BackEnabled() const { return backEnabled_; }
+    bool ForwardEnabled() const { return forwardEnabled_; }
+    int PendingSteps() const { return pendingSteps_; }
+    // The own back/forward list (only kept while the engine has no travel log).
+    const HistoryList& History() const { return history_; }
+    // Whether the engine keeps a travel log; asked once, when the first page other than
+    // "about:blank" is recorded. Unknown until then.
+    std::optional<bool> TravelLog() const { return travelLog_; }
+
+    // BrowserEvents: CSC_NAVIGATEBACK and CSC_NAVIGATEFORWARD set the Back and Forward states.
+    void OnCommandStateChange(int32_t command, bool enabled) override;
+
+protected:
+    // Records `url` (and the title known now) in the own back/forward list when the engine
+    // keeps no travel log of its own; a failing history read changes nothing.
+    void RecordHistory(const std::string& url);
+    bool KeepsOwnHistory();
+
+    BrowserControl* browser_ = nullptr;
+    NavigationState nav_;
+
+private:
+    bool backEnabled_ = false;
+    bool forwardEnabled_ = false;
+    int pendingSteps_ = 0;
+    std::optional<bool> travelLog_;
+    HistoryList history_;
+};
+
+}  // namespace lumbrel
