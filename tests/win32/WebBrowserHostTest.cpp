@@ -11,6 +11,7 @@
 #include <olectl.h>
 
 #include <string>
+#include <vector>
 
 #include "win32/OleWindowTest.h"
 #include "win32/RecordingBrowserEvents.h"
@@ -327,6 +328,47 @@ TEST_F(WebBrowserHostTest, ScriptErrorsGoToThePolicyThroughTheDocumentHostComman
     EXPECT_EQ(target->QueryStatus(&kDocHostCommandGroup, 1, &command, nullptr), S_OK);
     EXPECT_EQ(command.cmdf, 0u);
     host_.SetDocHostPolicy(nullptr);
+}
+
+// What Wine's engine, without a renderer, answers for the page: no document, no travel log of
+// its own (the view keeps its list), commands refused. The core hears "none" and "refused".
+TEST_F(WebBrowserHostTest, WithoutADocumentThePageCallsAnswerNoneOrRefused) {
+    ASSERT_TRUE(host_.Create(window_, 400, 300));
+    ASSERT_TRUE(NavigateAndWaitForError("about:blank")) << events_.Joined();
+    EXPECT_EQ(host_.Document(), nullptr);
+    EXPECT_FALSE(host_.HasTravelLog());
+    EXPECT_FALSE(host_.ExecWB(OLECMDID_ZOOM, OLECMDEXECOPT_DONTPROMPTUSER, 2));
+    EXPECT_FALSE(host_.ExecWB(OLECMDID_COPY, OLECMDEXECOPT_DONTPROMPTUSER, std::nullopt));
+    host_.Destroy();
+    EXPECT_EQ(host_.Document(), nullptr);
+    EXPECT_FALSE(host_.HasTravelLog());
+    EXPECT_FALSE(host_.ExecWB(OLECMDID_COPY, OLECMDEXECOPT_DONTPROMPTUSER, std::nullopt));
+}
+
+// A window procedure in front of the document view's own, recording its commands.
+std::vector<WPARAM> g_documentViewCommands;
+WNDPROC g_documentViewProc = nullptr;
+LRESULT CALLBACK RecordCommands(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COMMAND)
+        g_documentViewCommands.push_back(wParam);
+    return CallWindowProcA(g_documentViewProc, window, message, wParam, lParam);
+}
+
+// Import/Export and the like are the document view window's own commands.
+TEST_F(WebBrowserHostTest, DocumentViewCommandsReachTheDocumentViewWindow) {
+    ASSERT_TRUE(host_.Create(window_, 400, 300));
+    // The engine makes its document view with the first navigation.
+    EXPECT_FALSE(host_.CommandDocumentView(374)) << "no document view yet";
+    ASSERT_TRUE(NavigateAndWaitForError("about:blank")) << events_.Joined();
+    HWND documentView =
+        FindWindowExA(host_.ControlWindow(), nullptr, "Shell DocObject View", nullptr);
+    ASSERT_NE(documentView, nullptr);
+    g_documentViewCommands.clear();
+    g_documentViewProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(documentView, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordCommands)));
+    EXPECT_TRUE(host_.CommandDocumentView(374));
+    SetWindowLongPtrA(documentView, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_documentViewProc));
+    EXPECT_EQ(g_documentViewCommands, std::vector<WPARAM>{374});
 }
 
 TEST_F(WebBrowserHostTest, FocusPageGivesTheControlTheKeyboardFocus) {

@@ -97,7 +97,7 @@ bool MainWindow::TranslateFrameMessage(MSG& msg) {
         return true;
     if (ChildWindow* active =
             ChildOf(reinterpret_cast<HWND>(SendMessageA(mdiClient_, WM_MDIGETACTIVE, 0, 0))))
-        return active->Host().TranslateKeyboardMessage(msg);
+        return active->Host().PreTranslateMessage(msg);
     return false;
 }
 

@@ -5,19 +5,32 @@
 #include <utility>
 
 namespace lumbrel::win32 {
-namespace {
 
-ParentNotification Decode(WPARAM wParam, LPARAM lParam) {
-    ParentNotification notification;
-    notification.event = LOWORD(wParam);
-    if (notification.event == WM_CREATE || notification.event == WM_DESTROY)
-        notification.childId = static_cast<int>(static_cast<short>(HIWORD(wParam)));
-    else
-        notification.point = POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    return notification;
+std::optional<ChildNotice> ChildNoticeOf(WPARAM wParam, LPARAM lParam) {
+    ChildNotice notice;
+    switch (LOWORD(wParam)) {
+        case WM_CREATE:
+        case WM_DESTROY:
+            notice.kind =
+                LOWORD(wParam) == WM_CREATE ? ChildNoticeKind::Created : ChildNoticeKind::Destroyed;
+            notice.controlId = static_cast<short>(HIWORD(wParam));
+            return notice;
+        case WM_LBUTTONDOWN:
+            notice.kind = ChildNoticeKind::LeftPress;
+            break;
+        case WM_RBUTTONDOWN:
+            notice.kind = ChildNoticeKind::RightPress;
+            break;
+        case WM_MBUTTONDOWN:
+            notice.kind = ChildNoticeKind::MiddlePress;
+            break;
+        default:
+            return std::nullopt;
+    }
+    notice.x = GET_X_LPARAM(lParam);
+    notice.y = GET_Y_LPARAM(lParam);
+    return notice;
 }
-
-}  // namespace
 
 BrowserViewWindow::~BrowserViewWindow() {
     Destroy();
@@ -43,13 +56,16 @@ void BrowserViewWindow::Destroy() {
 LRESULT BrowserViewWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_PARENTNOTIFY:
-            if (listener_.notified)
-                listener_.notified(Decode(wParam, lParam));
+            if (auto notice = ChildNoticeOf(wParam, lParam); notice && listener_.notified)
+                listener_.notified(*notice);
             return 0;
-        case WM_DESTROY:
-            if (auto destroying = std::exchange(listener_.destroying, nullptr))
-                destroying();
+        case WM_DESTROY: {
+            // The windows inside go with the view: their ends are not news to anyone.
+            Listener listener = std::exchange(listener_, Listener{});
+            if (listener.destroying)
+                listener.destroying();
             return Default(message, wParam, lParam);
+        }
         default:
             return Default(message, wParam, lParam);
     }

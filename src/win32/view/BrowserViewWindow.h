@@ -4,27 +4,22 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 
+#include "platform/BrowserControl.h"
 #include "win32/ui/Window.h"
 
 namespace lumbrel::win32 {
 
-// One WM_PARENTNOTIFY as the view received it.
-struct ParentNotification {
-    // WM_CREATE, WM_DESTROY or the button message (WM_LBUTTONDOWN, WM_RBUTTONDOWN, …).
-    UINT event = 0;
-    // The id of the window created or destroyed; 0 for a button.
-    int childId = 0;
-    // Where a button was pressed, in the view's client coordinates.
-    POINT point{};
-};
+// What one WM_PARENTNOTIFY tells; nothing for the kinds nobody asks about (X buttons, pens).
+std::optional<ChildNotice> ChildNoticeOf(WPARAM wParam, LPARAM lParam);
 
 class BrowserViewWindow : public Window {
 public:
     static constexpr const char* kClassName = "LumbrelBrowserView";
 
     struct Listener {
-        std::function<void(const ParentNotification&)> notified;
+        std::function<void(const ChildNotice&)> notified;
         // The window is being destroyed (by its owner or with its parent); its children
         // still exist.
         std::function<void()> destroying;

@@ -1,12 +1,16 @@
 #include "win32/view/WebBrowserHost.h"
 
-#include "win32/view/PageSelection.h"
-
 #include <idispids.h>
+#include <tlogstg.h>
+
+#include <cstring>
 
 #include "win32/platform/ComValues.h"
 #include "win32/view/BrowserEventSink.h"
 #include "win32/view/BrowserSite.h"
+#include "win32/view/PageMessages.h"
+#include "win32/view/PageSelection.h"
+#include "win32/view/Win32PageDocument.h"
 
 namespace lumbrel::win32 {
 namespace {
@@ -15,6 +19,11 @@ RECT ControlRect(int width, int height) {
     constexpr int b = WebBrowserHost::kBorder;
     return RECT{-b, -b, width + b, height + b};
 }
+
+// IID_ITravelLogStg, also the service id of the engine's travel log (SID_STravelLogCursor):
+// declared by <tlogstg.h>, defined by no MinGW import library.
+constexpr GUID kTravelLogService = {
+    0x7ebfdd80, 0xad18, 0x11d3, {0xa4, 0xc5, 0x00, 0xc0, 0x4f, 0x72, 0xd6, 0xb8}};
 
 IOleClientSite* AsClientSite(const ComPtr<BrowserSite>& site) {
     return static_cast<IOleClientSite*>(site.Get());
@@ -44,7 +53,7 @@ bool WebBrowserHost::Create(HWND parent, int width, int height) {
         return false;
     }
     BrowserViewWindow::Listener listener;
-    listener.notified = [this](const ParentNotification& n) { OnParentNotification(n); };
+    listener.notified = [this](const ChildNotice& notice) { events_.OnParentNotify(notice); };
     // The parent went first (its owner did not call Destroy): the control must be closed
     // while its window still exists.
     listener.destroying = [this] { ReleaseControl(); };
@@ -136,11 +145,6 @@ void WebBrowserHost::ReleaseControl() {
     controlWindow_ = nullptr;
 }
 
-void WebBrowserHost::OnParentNotification(const ParentNotification& notification) {
-    // FIXME: reported to the view once the core takes parent notifications.
-    (void)notification;
-}
-
 void WebBrowserHost::Resize(int width, int height) {
     if (!controlWindow_)
         return;
@@ -226,10 +230,34 @@ void WebBrowserHost::SetDocHostPolicy(DocHostPolicy* policy) {
         site_->SetPolicy(policy);
 }
 
-bool WebBrowserHost::TranslateKeyboardMessage(MSG& message) {
-    if (!controlWindow_ || message.message < WM_KEYFIRST || message.message > WM_KEYLAST)
+bool WebBrowserHost::IsInView(HWND window) const {
+    HWND view = view_.Handle();
+    return view && window && (window == view || IsChild(view, window));
+}
+
+bool WebBrowserHost::PreTranslateMessage(MSG& message) {
+    if (!controlWindow_ || !IsInView(message.hwnd))
         return false;
-    if (message.hwnd != controlWindow_ && !IsChild(controlWindow_, message.hwnd))
+    const std::weak_ptr<int> alive = lifetime_;
+    if (std::optional<PageKey> key = PageKeyOf(message)) {
+        const KeyVerdict verdict = events_.OnPageKey(*key);
+        if (alive.expired() || verdict == KeyVerdict::Eat)
+            return true;
+        if (verdict == KeyVerdict::DeliverAsChar) {
+            message.message = WM_CHAR;
+            return false;
+        }
+        return TranslateKey(message);
+    }
+    if (std::optional<PageMouse> mouse = PageMouseOf(message, view_.Handle()))
+        return events_.OnPageMouse(*mouse) || alive.expired();
+    return TranslateKey(message);
+}
+
+// The engine's own keys (Tab through the page, Ctrl+C, …); characters are none of them.
+bool WebBrowserHost::TranslateKey(MSG& message) {
+    if (!controlWindow_ || message.message < WM_KEYFIRST || message.message > WM_KEYLAST ||
+        message.message == WM_CHAR)
         return false;
     ComPtr<IOleInPlaceActiveObject> active = site_->ActiveObject();
     if (!active)
@@ -330,6 +358,58 @@ void WebBrowserHost::FocusPage() {
     }
     if (target)
         SetFocus(target);
+}
+
+std::unique_ptr<PageDocument> WebBrowserHost::Document() {
+    ComPtr<IDispatch> document;
+    if (!Guarded([&](IWebBrowser2& browser) { return browser.get_Document(document.Put()); }) ||
+        !document)
+        return nullptr;
+    return std::make_unique<Win32PageDocument>(std::move(document), codePage_);
+}
+
+bool WebBrowserHost::HasTravelLog() {
+    auto services = browser_.As<IServiceProvider>();
+    if (!services)
+        return false;
+    ComPtr<ITravelLogStg> travelLog;
+    return SUCCEEDED(
+               services->QueryService(kTravelLogService, kTravelLogService, travelLog.PutVoid())) &&
+           travelLog;
+}
+
+bool WebBrowserHost::ExecWB(int command, int option, std::optional<int32_t> argument) {
+    return Guarded([&](IWebBrowser2& browser) {
+        Variant in = argument ? Variant::Int32(*argument) : Variant();
+        return browser.ExecWB(static_cast<OLECMDID>(command), static_cast<OLECMDEXECOPT>(option),
+                              argument ? in.Ptr() : nullptr, nullptr);
+    });
+}
+
+// The document view is a direct child of the control's window in every engine version seen;
+// a deeper one is looked for only when it is not.
+bool WebBrowserHost::CommandDocumentView(int commandId) {
+    static constexpr const char* kDocumentViewClass = "Shell DocObject View";
+    if (!controlWindow_)
+        return false;
+    HWND target = FindWindowExA(controlWindow_, nullptr, kDocumentViewClass, nullptr);
+    if (!target) {
+        EnumChildWindows(
+            controlWindow_,
+            [](HWND window, LPARAM found) -> BOOL {
+                char name[64] = {};
+                GetClassNameA(window, name, sizeof(name));
+                if (std::strcmp(name, kDocumentViewClass) != 0)
+                    return TRUE;
+                *reinterpret_cast<HWND*>(found) = window;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&target));
+    }
+    if (!target)
+        return false;
+    SendMessageA(target, WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
+    return true;
 }
 
 std::string WebBrowserHost::SelectedText() {

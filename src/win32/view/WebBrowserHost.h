@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "platform/BrowserControl.h"
 #include "platform/CodePage.h"
@@ -60,9 +61,11 @@ public:
     // Customises the document host (context menu, external object); not owned, null for
     // the engine's defaults. Outlives the host or is reset before it goes.
     void SetDocHostPolicy(DocHostPolicy* policy);
-    // Lets the engine translate a keyboard message first (Tab, Ctrl+C, …); true when it did
-    // and the message loop must not dispatch it.
-    bool TranslateKeyboardMessage(MSG& message);
+    // A queued message for the view or a window inside it, before it is dispatched: keys and
+    // mouse buttons go to the core's view first, then keys to the engine (Tab, Ctrl+C, …).
+    // True when the message was used up and the loop must not dispatch it; the message may
+    // come back changed (Enter released as a character).
+    bool PreTranslateMessage(MSG& message);
 
     // --- the engine
     // The control's automation object: what NewWindow2 hands to the engine. Not AddRef'ed.
@@ -87,20 +90,18 @@ public:
     void FocusPage() override;
     std::string SelectedText() override;
     std::vector<std::string> SelectedLinks() override;
-    // FIXME: the document, the travel log probe, ExecWB and the document view window are
-    // reached through the control once the binding of the view's rules lands; until then
-    // they answer "none" and "refused".
-    std::unique_ptr<PageDocument> Document() override { return nullptr; }
-    bool HasTravelLog() override { return false; }
-    bool ExecWB(int, int, std::optional<int32_t>) override { return false; }
-    bool CommandDocumentView(int) override { return false; }
+    std::unique_ptr<PageDocument> Document() override;
+    bool HasTravelLog() override;
+    bool ExecWB(int command, int option, std::optional<int32_t> argument) override;
+    bool CommandDocumentView(int commandId) override;
 
 private:
     bool CreateControl(HWND parent, const RECT& position);
     bool ConnectEvents();
     void DisconnectEvents();
     void ReleaseControl();
-    void OnParentNotification(const ParentNotification& notification);
+    bool IsInView(HWND window) const;
+    bool TranslateKey(MSG& message);
     void FitView(int width, int height);
     void MoveControl(const RECT& position);
     bool ResizeThroughProperties(const RECT& current, int width, int height);
@@ -124,6 +125,8 @@ private:
     DWORD adviseCookie_ = 0;
     BrowserViewWindow view_;
     HWND controlWindow_ = nullptr;
+    // Expires with the host: a call into the core may end the window and this object.
+    std::shared_ptr<int> lifetime_ = std::make_shared<int>(0);
 };
 
 }  // namespace lumbrel::win32
