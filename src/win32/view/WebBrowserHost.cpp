@@ -238,6 +238,14 @@ bool WebBrowserHost::IsInView(HWND window) const {
 bool WebBrowserHost::PreTranslateMessage(MSG& message) {
     if (!controlWindow_ || !IsInView(message.hwnd))
         return false;
+    try {
+        return OfferToView(message);
+    } catch (...) {
+        return false;  // the message goes on as it came
+    }
+}
+
+bool WebBrowserHost::OfferToView(MSG& message) {
     const std::weak_ptr<int> alive = lifetime_;
     if (std::optional<PageKey> key = PageKeyOf(message)) {
         const KeyVerdict verdict = events_.OnPageKey(*key);

@@ -101,6 +101,7 @@ private:
     void DisconnectEvents();
     void ReleaseControl();
     bool IsInView(HWND window) const;
+    bool OfferToView(MSG& message);
     bool TranslateKey(MSG& message);
     void FitView(int width, int height);
     void MoveControl(const RECT& position);
