@@ -2,6 +2,9 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+#include <iterator>
+
 namespace lumbrel::win32 {
 
 std::optional<PageKey> PageKeyOf(const MSG& message) {
@@ -26,34 +29,27 @@ std::optional<PageKey> PageKeyOf(const MSG& message) {
 }
 
 std::optional<PageMouse> PageMouseOf(const MSG& message, HWND view) {
+    struct Row {
+        UINT message;
+        PageMouseKind kind;
+    };
+    static constexpr Row kRows[] = {
+        {WM_LBUTTONDOWN, PageMouseKind::LeftDown},
+        {WM_LBUTTONUP, PageMouseKind::LeftUp},
+        {WM_LBUTTONDBLCLK, PageMouseKind::DoubleClick},
+        {WM_RBUTTONDOWN, PageMouseKind::RightDown},
+        {WM_RBUTTONDBLCLK, PageMouseKind::RightDown},
+        {WM_RBUTTONUP, PageMouseKind::RightUp},
+        {WM_MBUTTONDOWN, PageMouseKind::MiddleDown},
+        {WM_MBUTTONDBLCLK, PageMouseKind::MiddleDown},
+        {WM_MOUSEWHEEL, PageMouseKind::Wheel},
+    };
+    const Row* row = std::find_if(std::begin(kRows), std::end(kRows),
+                                  [&](const Row& r) { return r.message == message.message; });
+    if (row == std::end(kRows))
+        return std::nullopt;
     PageMouse mouse;
-    switch (message.message) {
-        case WM_LBUTTONDOWN:
-            mouse.kind = PageMouseKind::LeftDown;
-            break;
-        case WM_LBUTTONUP:
-            mouse.kind = PageMouseKind::LeftUp;
-            break;
-        case WM_LBUTTONDBLCLK:
-            mouse.kind = PageMouseKind::DoubleClick;
-            break;
-        case WM_RBUTTONDOWN:
-        case WM_RBUTTONDBLCLK:
-            mouse.kind = PageMouseKind::RightDown;
-            break;
-        case WM_RBUTTONUP:
-            mouse.kind = PageMouseKind::RightUp;
-            break;
-        case WM_MBUTTONDOWN:
-        case WM_MBUTTONDBLCLK:
-            mouse.kind = PageMouseKind::MiddleDown;
-            break;
-        case WM_MOUSEWHEEL:
-            mouse.kind = PageMouseKind::Wheel;
-            break;
-        default:
-            return std::nullopt;
-    }
+    mouse.kind = row->kind;
     POINT at{GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)};
     // The wheel comes in screen coordinates, the buttons in those of the window under them.
     MapWindowPoints(message.message == WM_MOUSEWHEEL ? HWND_DESKTOP : message.hwnd, view, &at, 1);
