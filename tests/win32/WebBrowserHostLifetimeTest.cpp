@@ -182,17 +182,16 @@ TEST_F(WebBrowserHostLifetimeTest, FiftyWindowsInARowLeaveNoGrowth) {
 
     const long long heapGrowth =
         static_cast<long long>(after.heapInUse) - static_cast<long long>(before.heapInUse);
+    const long long privateKiB = KiB(after.privateBytes, before.privateBytes);
     std::printf(
         "after %d windows: heap in use %+lld bytes, working set %+lld KiB, private "
-        "%+lld KiB (%zu -> %zu KiB), handles %+ld, user objects %+ld, GDI objects "
-        "%+ld\n",
-        kWindows, heapGrowth, KiB(after.workingSet, before.workingSet),
-        KiB(after.privateBytes, before.privateBytes), before.privateBytes / 1024,
-        after.privateBytes / 1024, static_cast<long>(after.handles - before.handles),
+        "%+lld KiB (of %lld KiB), handles %+ld, user objects %+ld, GDI objects %+ld\n",
+        kWindows, heapGrowth, KiB(after.workingSet, before.workingSet), privateKiB,
+        KiB(after.privateBytes, 0), static_cast<long>(after.handles - before.handles),
         static_cast<long>(after.userObjects - before.userObjects),
         static_cast<long>(after.gdiObjects - before.gdiObjects));
     EXPECT_LT(heapGrowth, kHeapBound);
-    EXPECT_LT(KiB(after.privateBytes, before.privateBytes), kPrivateBoundKiB);
+    EXPECT_LT(privateKiB, kPrivateBoundKiB);
     EXPECT_LE(after.userObjects, before.userObjects + 2);
     EXPECT_LE(after.gdiObjects, before.gdiObjects + 2);
     EXPECT_LE(after.handles, before.handles + 5);

@@ -25,6 +25,18 @@ RECT ControlRect(int width, int height) {
 constexpr GUID kTravelLogService = {
     0x7ebfdd80, 0xad18, 0x11d3, {0xa4, 0xc5, 0x00, 0xc0, 0x4f, 0x72, 0xd6, 0xb8}};
 
+constexpr const char* kDocumentViewClass = "Shell DocObject View";
+
+// EnumChildWindows: stops at the first document view and stores it at `found`.
+BOOL CALLBACK FindDocumentView(HWND window, LPARAM found) {
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof(name));
+    if (std::strcmp(name, kDocumentViewClass) != 0)
+        return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
 IOleClientSite* AsClientSite(const ComPtr<BrowserSite>& site) {
     return static_cast<IOleClientSite*>(site.Get());
 }
@@ -397,23 +409,11 @@ bool WebBrowserHost::ExecWB(int command, int option, std::optional<int32_t> argu
 // The document view is a direct child of the control's window in every engine version seen;
 // a deeper one is looked for only when it is not.
 bool WebBrowserHost::CommandDocumentView(int commandId) {
-    static constexpr const char* kDocumentViewClass = "Shell DocObject View";
     if (!controlWindow_)
         return false;
     HWND target = FindWindowExA(controlWindow_, nullptr, kDocumentViewClass, nullptr);
-    if (!target) {
-        EnumChildWindows(
-            controlWindow_,
-            [](HWND window, LPARAM found) -> BOOL {
-                char name[64] = {};
-                GetClassNameA(window, name, sizeof(name));
-                if (std::strcmp(name, kDocumentViewClass) != 0)
-                    return TRUE;
-                *reinterpret_cast<HWND*>(found) = window;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&target));
-    }
+    if (!target)
+        EnumChildWindows(controlWindow_, FindDocumentView, reinterpret_cast<LPARAM>(&target));
     if (!target)
         return false;
     SendMessageA(target, WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
