@@ -1,9 +1,11 @@
 // Hosts one WebBrowser control (the system's HTML engine) inside a parent window, without a
 // framework: it creates the view window and, inside it, the control in place behind its own
 // site, connects the event sink that feeds the core's BrowserEvents, and implements the
-// BrowserControl port over IWebBrowser2. The owner (the browser window) creates it on a
-// thread that called OleInitialize and passes every resize on; the host goes with the
-// owner's call to Destroy or with its parent window, whichever comes first.
+// BrowserControl port over IWebBrowser2. The core also hears what the view window sees: its
+// children's ends and presses, and (through PreTranslateMessage) the page's keys and mouse
+// buttons before the engine. The owner (the browser window) creates it on a thread that
+// called OleInitialize and passes every resize on; the host goes with the owner's call to
+// Destroy or with its parent window, whichever comes first.
 // The view covers the area it is given; the control sits 2 pixels up and left of it and is
 // 4 pixels larger, so that its sunken border lies outside the view.
 #pragma once
