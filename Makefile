@@ -1,5 +1,5 @@
 # The two commands: `make run` and `make test`. See README.md.
-.PHONY: all run test bench native windows clean
+.PHONY: all run test bench fuzz native windows clean
 
 all: native windows
 
@@ -11,6 +11,12 @@ test:
 
 bench:
 	@bash scripts/bench.sh
+
+# Every fuzz target (or those in FUZZ_TARGETS) for FUZZ_SECONDS each.
+FUZZ_SECONDS ?= 60
+fuzz:
+	@bash scripts/deps.sh fuzz
+	@bash scripts/fuzz.sh $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
 # The portable core, its tests and benchmarks: needs no Wine, MinGW or X.
 native:

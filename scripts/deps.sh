@@ -5,6 +5,7 @@
 #   deps.sh native   the native build, its tests and benchmarks only (no Wine, MinGW or X)
 #   deps.sh run      what `make run` needs
 #   deps.sh bench    the native benchmarks and the Windows one under Wine
+#   deps.sh fuzz     the native build and clang with libFuzzer
 #
 # Package mirrors are sometimes caught half-synced: `apt-get update` then fails for one index
 # only, and the i386 libraries can no longer match their newer amd64 twins ("held broken
@@ -22,8 +23,9 @@ test) want=("${native[@]}" "${fuzz[@]}" "${windows[@]}" imagemagick) ;;
 native) want=("${native[@]}") ;;
 run) want=(cmake make "${windows[@]}") ;;
 bench) want=("${native[@]}" "${windows[@]}") ;;
+fuzz) want=("${native[@]}" "${fuzz[@]}") ;;
 *)
-    echo "usage: deps.sh [test|native|run|bench]" >&2
+    echo "usage: deps.sh [test|native|run|bench|fuzz]" >&2
     exit 2
     ;;
 esac

@@ -68,6 +68,16 @@ step cmake --build --preset native-asan -j "$jobs"
 echo "== native tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 run_ctest native-asan native-asan
 
+echo "== fuzz targets, 15 s each"
+if bash scripts/fuzz.sh --build; then
+    for t in $(bash scripts/fuzz.sh --list); do
+        check bash scripts/fuzz.sh --no-build 15 "$t"
+    done
+else
+    echo "FAILED: building the fuzz targets"
+    failed=$((failed + 1))
+fi
+
 echo "== script tests"
 for t in tests/scripts/*_test.sh; do
     [ -f "$t" ] && check bash "$t"

@@ -158,4 +158,15 @@ std::string_view TrimBlanks(const CodePage& cp, std::string_view text) {
     return text.substr(begin, end - begin);
 }
 
+std::string ReplaceChar(const CodePage& cp, std::string_view text, char from, char to) {
+    std::string result(text);
+    for (size_t i = 0; i < result.size();) {
+        const size_t length = std::max<size_t>(CharLength(cp, text, i), 1);
+        if (length == 1 && result[i] == from)
+            result[i] = to;
+        i += length;
+    }
+    return result;
+}
+
 }  // namespace lumbrel

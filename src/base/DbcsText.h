@@ -43,6 +43,10 @@ size_t RFindChar(const CodePage& cp, std::string_view text, char c,
 size_t RFindSubstring(const CodePage& cp, std::string_view text, std::string_view needle,
                       size_t atOrBefore = std::string_view::npos);
 
+// `text` with every one-byte character `from` made `to`; a trail byte that equals `from` stays
+// (the "\" inside a double-byte character is no separator).
+std::string ReplaceChar(const CodePage& cp, std::string_view text, char from, char to);
+
 // --- case and blanks ---
 // Only the ASCII letters A-Z and a-z fold; bytes >= 0x80 and every trail byte stay as they are.
 

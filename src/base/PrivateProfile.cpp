@@ -36,11 +36,13 @@ bool IsWritableSection(std::string_view name) {
 }
 
 // A key holding '=' would be read back as a shorter key, and "[a" with a value holding ']'
-// would be read back as a section header.
+// would be read back as a section header. A line break is refused wherever it stands, also
+// at an end where trimming would drop it: such a name is a caller's mistake, as in a section.
 bool IsWritableKey(std::string_view name) {
+    if (name.find_first_of(kLineBreakOrNul) != std::string_view::npos)
+        return false;
     name = TrimProfileBlanks(name);
-    return !name.starts_with('[') && name.find('=') == std::string_view::npos &&
-           name.find_first_of(kLineBreakOrNul) == std::string_view::npos;
+    return !name.starts_with('[') && name.find('=') == std::string_view::npos;
 }
 
 // A line break in a value would let the caller inject lines into the file; a read stops at

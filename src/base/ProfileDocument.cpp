@@ -25,6 +25,9 @@ bool IsBlankLine(std::string_view text) {
     return TrimProfileBlanks(Visible(text)).empty();
 }
 
+// Notepad's UTF-8 mark. Only the first bytes of a file can be one.
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
 }  // namespace
 
 size_t NoCaseHash::operator()(std::string_view text) const noexcept {
@@ -75,8 +78,7 @@ ProfileDocument::ProfileDocument() : sections_(1) {
 
 ProfileDocument ProfileDocument::Parse(std::string_view text) {
     ProfileDocument doc;
-    // Notepad's UTF-8 mark would otherwise glue itself to the first header.
-    constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+    // The mark would otherwise glue itself to the first header.
     if (text.substr(0, kUtf8Mark.size()) == kUtf8Mark) {
         doc.byteOrderMark_ = kUtf8Mark;
         text.remove_prefix(kUtf8Mark.size());
@@ -182,6 +184,10 @@ std::string ProfileDocument::Serialize() const {
             out += "\r\n";
         }
     }
+    // Once the lines above it are gone, a line that begins with the mark's bytes would start
+    // the file and be read as a mark: a blank line first keeps it text.
+    if (byteOrderMark_.empty() && out.starts_with(kUtf8Mark))
+        out.insert(0, "\r\n");
     return out;
 }
 

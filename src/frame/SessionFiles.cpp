@@ -88,7 +88,9 @@ void SessionFiles::LoadClosedList(UndoCloseRing& ring) {
         const std::string name = profile.GetString(file, kClosedSection, Numbered("name", n), "");
         const std::string url =
             profile.GetString(file, kClosedSection, Numbered("url", n), "", kAddressCapacity);
-        if (name.empty() || url.empty())
+        // Only the address ends the list: a window closed before its page had a title is
+        // written with an empty name, and the windows closed after it must come back too.
+        if (url.empty())
             break;
         ring.Push(url, name);
     }

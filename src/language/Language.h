@@ -4,8 +4,10 @@
 // Owned by CBrowserApp for the life of the process; start-up and the language selection set
 // the mode and call LngLoad. Everything that shows built-in text asks it: LngLoadString for
 // strings, and the menu and dialog translators (MenuTranslator, DialogTranslator) through
-// Find. A language file is searched with an exact byte search, never parsed as INI: keys
-// must begin a line and be followed directly by "=", without blanks.
+// Find. A language file is searched with exact byte comparisons, never parsed as INI: a
+// section is opened by the first line that begins, after blanks, with "[name]" and runs to
+// the next line that begins with '['; keys must begin a line and be followed directly by "=",
+// without blanks.
 #pragma once
 
 #include <cstddef>
@@ -29,7 +31,8 @@ public:
     // Longest text taken from a language file, terminator included (511 characters).
     static constexpr size_t kTextCapacity = 512;
 
-    // `codePage` lets escapes skip double-byte characters; null treats every byte alone.
+    // `codePage` lets escapes and cuts keep double-byte characters whole; null treats every
+    // byte alone.
     explicit Language(const CodePage* codePage = nullptr);
 
     // --- State ---
@@ -50,8 +53,9 @@ public:
     void LngLoad(FileSystem& fs, const std::string& path);
 
     // --- Lookups ---
-    // The value of `key` in `section` cut to `capacity` - 1 characters into `dest`; when
-    // missing, `def` (cut alike) or "". Returns the number of characters copied.
+    // The value of `key` in `section` cut to `capacity` - 1 bytes into `dest`, without
+    // splitting a double-byte character; when missing, `def` (cut alike) or "". Returns the
+    // number of bytes copied.
     size_t LngGetString(std::string_view section, std::string_view key,
                         std::optional<std::string_view> def, std::string& dest,
                         size_t capacity) const;

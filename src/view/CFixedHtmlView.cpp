@@ -16,15 +16,17 @@ std::string CFixedHtmlView::GetLocation() {
 }
 
 void CFixedHtmlView::GoBack(int steps) {
-    for (int i = 0; i < steps && browser_ && browser_->GoBack(); ++i) {
-    }
-    pendingSteps_ = steps;
+    int taken = 0;
+    while (taken < steps && browser_ && browser_->GoBack())
+        ++taken;
+    pendingSteps_ = taken;
 }
 
 void CFixedHtmlView::GoForward(int steps) {
-    for (int i = 0; i < steps && browser_ && browser_->GoForward(); ++i) {
-    }
-    pendingSteps_ = -steps;
+    int taken = 0;
+    while (taken < steps && browser_ && browser_->GoForward())
+        ++taken;
+    pendingSteps_ = -taken;
 }
 
 void CFixedHtmlView::OnCommandStateChange(int32_t command, bool enabled) {
@@ -38,7 +40,7 @@ bool CFixedHtmlView::KeepsOwnHistory() {
     return travelLog_ != true;
 }
 
-void CFixedHtmlView::RecordHistory(const std::string& url) {
+void CFixedHtmlView::RecordHistory(const std::string& url, const std::string& title) {
     if (!browser_)
         return;
     if (!travelLog_ && !url.empty() && url != "about:blank")
@@ -50,7 +52,8 @@ void CFixedHtmlView::RecordHistory(const std::string& url) {
     if (!length)
         return;
     history_.Record(
-        HistoryObservation{*length, nav_.title, url, backEnabled_, forwardEnabled_, pendingSteps_});
+        HistoryObservation{*length, title, url, backEnabled_, forwardEnabled_, pendingSteps_});
+    history_.NameCurrent(url, title);
     pendingSteps_ = 0;
 }
 

@@ -26,7 +26,8 @@ public:
     NavigationState& Nav() { return nav_; }
 
     // --- Back and forward
-    // The engine's GoBack (GoForward) `steps` times, stopping at the first that fails.
+    // The engine's GoBack (GoForward) `steps` times, stopping at the first that fails; the
+    // steps taken are expected at the next recorded address.
     void GoBack(int steps);
     void GoForward(int steps);
     bool BackEnabled() const { return backEnabled_; }
@@ -42,9 +43,10 @@ public:
     void OnCommandStateChange(int32_t command, bool enabled) override;
 
 protected:
-    // Records `url` (and the title known now) in the own back/forward list when the engine
-    // keeps no travel log of its own; a failing history read changes nothing.
-    void RecordHistory(const std::string& url);
+    // Records `url` with `title` (empty while the page has told none) in the own back/forward
+    // list when the engine keeps no travel log of its own; a failing history read changes
+    // nothing.
+    void RecordHistory(const std::string& url, const std::string& title);
     bool KeepsOwnHistory();
 
     BrowserControl* browser_ = nullptr;

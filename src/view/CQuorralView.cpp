@@ -244,7 +244,6 @@ BrowserControl* CQuorralView::OnNewWindow2(bool& cancel) {
     request.mode = ChildMode::NoNavigation;
     request.kind = NavKind::Blank;
     request.source = child_.Id();
-    request.activate = (opening_.pendingOpenMode & kOpenForeground) != 0;
     CChildFrame* opened = frame_.NewChild(request);
     if (!opened || !opened->View().Browser())
         return nullptr;
@@ -257,8 +256,9 @@ BrowserControl* CQuorralView::OnNewWindow2(bool& cancel) {
     view.opening_.checkPopupAfterNav = verdict.checkFirstNavigation;
     view.nav_.progress = 0;
     view.flags_.Inherit(flags_.dlFlags);
-    if (opening_.pendingOpenMode != 0) {
-        opened->SetOpenFlags(opening_.pendingOpenMode);
+    if (const int mode = opening_.pendingOpenMode; mode != 0) {
+        opened->SetOpenFlags(mode);
+        opened->Reopen(ChildOpening{(mode & kOpenForeground) != 0, opened->Placement()});
         opening_.pendingOpenMode = 0;
     }
     child_.RememberOpened(opened->Id(), frame_.App().Ports().clock.PerformanceCounter());

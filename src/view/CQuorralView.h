@@ -146,8 +146,9 @@ public:
     // Tells the engine the flags when the zone rule or a command changed them.
     void ApplyDownloadFlagsIfChanged(int before);
     // Records a title or address in the own back/forward list (no travel log).
-    void RecordHistoryEntry(const std::string& url) { RecordHistory(url); }
-    bool OwnHistory() { return KeepsOwnHistory(); }
+    void RecordHistoryEntry(const std::string& url, const std::string& title) {
+        RecordHistory(url, title);
+    }
 
     // --- BrowserEvents ---
     void OnBeforeNavigate2(const BeforeNavigateArgs& args, bool& cancel) override;

@@ -37,20 +37,6 @@ std::string PercentDecode(std::string_view text) {
     return decoded;
 }
 
-// Forward slashes become backslashes, keeping double-byte characters whole.
-std::string WithBackslashes(const CodePage& cp, std::string_view path) {
-    std::string result;
-    for (size_t i = 0; i < path.size();) {
-        const size_t length = std::max<size_t>(CharLength(cp, path, i), 1);
-        if (length == 1 && path[i] == '/')
-            result += '\\';
-        else
-            result.append(path.substr(i, length));
-        i += length;
-    }
-    return result;
-}
-
 bool IsDrivePath(std::string_view path) {
     return path.size() >= 2 && path[1] == ':' &&
            (path.size() == 2 || path[2] == '/' || path[2] == '\\');
@@ -77,7 +63,7 @@ std::optional<std::string> LocalPathOf(const CodePage& cp, std::string_view url)
         const bool hasHost = rest.starts_with("//") && !rest.starts_with("///");
         while (rest.starts_with("/"))
             rest.remove_prefix(1);
-        std::string path = WithBackslashes(cp, PercentDecode(rest));
+        std::string path = ReplaceChar(cp, PercentDecode(rest), '/', '\\');
         if (hasHost)
             return "\\\\" + path;
         if (!IsDrivePath(path))
@@ -85,7 +71,7 @@ std::optional<std::string> LocalPathOf(const CodePage& cp, std::string_view url)
         return path;
     }
     if (url.starts_with("\\\\") || IsDrivePath(url))
-        return WithBackslashes(cp, url);
+        return ReplaceChar(cp, url, '/', '\\');
     return std::nullopt;
 }
 

@@ -68,4 +68,10 @@ void HistoryList::Record(const HistoryObservation& seen) {
     historyPos = std::clamp(historyPos, 0, std::max(historyLength - 1, 0));
 }
 
+void HistoryList::NameCurrent(const std::string& url, const std::string& title) {
+    const auto at = static_cast<size_t>(historyPos);
+    if (!title.empty() && at < historyUrls.size() && historyUrls[at] == url)
+        historyTitles[at] = title;
+}
+
 }  // namespace lumbrel

@@ -23,6 +23,8 @@ public:
     // Takes one recorded address. `historyPos` always ends inside 0..historyLength − 1 (0 for
     // an empty list).
     void Record(const HistoryObservation& seen);
+    // The page at `url` told its title: the entry the window stands on takes it.
+    void NameCurrent(const std::string& url, const std::string& title);
 
     std::vector<std::string> historyTitles;
     std::vector<std::string> historyUrls;

@@ -66,9 +66,10 @@ void NavigationPolicy::BeforeNavigate2(const BeforeNavigateArgs& args, bool& can
     if (CheckPopups(url, normalized, cancel) == Step::Stop)
         return;
     UpdateSecurity(url);
-    ActivateIfPending();
-    if (!view_->Opening().popupKilled && view_->Opening().firstNavPending)
-        ShowFirstTime(url);
+    // Activating a protected window asks for its password, and the window may go meanwhile.
+    if (!ActivateIfPending() ||
+        (!view_->Opening().popupKilled && view_->Opening().firstNavPending && !ShowFirstTime(url)))
+        cancel = true;
 }
 
 // --- Before anything else -----------------------------------------------------------------
@@ -239,7 +240,6 @@ bool NavigationPolicy::OpenWindowFor(const std::string& url) {
     request.mode = ChildMode::NoNavigation;
     request.kind = NavKind::Blank;
     request.source = id_;
-    request.activate = (mode & kOpenForeground) != 0;
     view_->Opening().pendingOpenMode = 0;
     CChildFrame* opened = frame_.NewChild(request);
     // Making a window may have run the message loop.
@@ -251,6 +251,8 @@ bool NavigationPolicy::OpenWindowFor(const std::string& url) {
     view.Opening().programmaticNav = true;
     view.SetActiveView(!background && (frame_.Prefs().activeNew || (mode & kOpenForeground)));
     opened->SetOpenFlags(mode);
+    // Asked for after creation: a window asked to activate would show before its navigation.
+    opened->Reopen(ChildOpening{(mode & kOpenForeground) != 0, opened->Placement()});
     view.Nav().progress = 0;
     view.OpenUrl(url);
     return true;
@@ -310,19 +312,23 @@ bool NavigationPolicy::ShouldActivate() {
     return !background && (frame_.Prefs().activeNew || child.ActivationRequested());
 }
 
-void NavigationPolicy::ActivateIfPending() {
+bool NavigationPolicy::ActivateIfPending() {
     WindowOpeningState& opening = view_->Opening();
     if (!opening.activatePending)
-        return;
+        return true;
     opening.activatePending = false;
     if (opening.popupKilled)
-        return;
-    if (ShouldActivate())
+        return true;
+    if (ShouldActivate()) {
         frame_.ActivateChild(view_->Child());
+        if (!Alive())
+            return false;
+    }
     view_->Child().ActivationDone();
+    return true;
 }
 
-void NavigationPolicy::ShowFirstTime(const std::string& url) {
+bool NavigationPolicy::ShowFirstTime(const std::string& url) {
     CChildFrame& child = view_->Child();
     if (ChildWindow* window = child.Window())
         window->Show();
@@ -331,13 +337,17 @@ void NavigationPolicy::ShowFirstTime(const std::string& url) {
     const std::string& title = view_->Nav().title;
     frame_.AddTab(child, -1, title.empty() ? url : title);
     // The first window of all is shown active whatever the settings say.
-    if (ShouldActivate() || frame_.Windows().Count() == 1)
+    if (ShouldActivate() || frame_.Windows().Count() == 1) {
         frame_.ActivateChild(child);
-    child.FirstShown();
+        if (!Alive())
+            return false;
+    }
+    view_->Child().FirstShown();
     view_->ShowTabImage(kTabNew);
     if (frame_.Options().tabStyle == kButtonTabStyle)
         frame_.Post(UM_TAB_LAYOUT);
     // FIXME: UM_TAB_TIPS is posted here once the tab bar shows tooltips.
+    return true;
 }
 
 }  // namespace lumbrel

@@ -42,8 +42,9 @@ private:
     Step CheckPopups(const std::string& url, const std::string& normalized, bool& cancel);
     void ShowLoading(const std::string& url);
     void UpdateSecurity(const std::string& url);
-    void ActivateIfPending();
-    void ShowFirstTime(const std::string& url);
+    // Both false when the window went during an activation.
+    bool ActivateIfPending();
+    bool ShowFirstTime(const std::string& url);
     bool ShouldActivate();
 
     CQuorralView* view_;

@@ -38,7 +38,7 @@ void PageLoadEvents::NavigateComplete2(const std::string& url, FrameToken frame,
         // Each top-level load marks its own document; a stopped or failed one never blocks
         // the next.
         view_.Nav().topFrameDisp = frame;
-        view_.RecordHistoryEntry(url);
+        view_.RecordHistoryEntry(url, "");
     }
     const std::string location = view_.GetLocation();
     if (CloseIfRefused(location) || view_.IsClosing())
@@ -164,8 +164,7 @@ void PageLoadEvents::TitleChange(const std::string& text) {
         view_.Nav().lastUrl = location;
     if (!text.empty())
         view_.Nav().title = text;
-    if (view_.OwnHistory())
-        view_.RecordHistoryEntry(view_.Location());
+    view_.RecordHistoryEntry(view_.Location(), view_.Nav().title);
 
     frame_.Windows().ShowTitle(child.Id(), text);
     if (changed && view_.IsActiveView())

@@ -52,16 +52,7 @@ size_t AddressMarker(std::string_view text) {
 std::string NormalizeLocalUrl(const CodePage& cp, std::string_view url) {
     if (url.size() < 2 || url[1] != ':')
         return std::string(url);
-    std::string normalized = "file:///";
-    for (size_t i = 0; i < url.size();) {
-        const size_t length = std::max<size_t>(CharLength(cp, url, i), 1);
-        if (length == 1 && url[i] == '\\')
-            normalized += '/';
-        else
-            normalized.append(url.substr(i, length));
-        i += length;
-    }
-    return normalized;
+    return "file:///" + ReplaceChar(cp, url, '\\', '/');
 }
 
 bool IsJumpWithinPage(std::string_view url, std::string_view lastUrl) {

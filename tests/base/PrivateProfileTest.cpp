@@ -161,6 +161,38 @@ TEST_F(PrivateProfileTest, Utf8MarkDoesNotHideTheFirstHeader) {
     EXPECT_EQ(File(), "\xEF\xBB\xBF[S]\r\nk=v\r\nn=1\r\n");
 }
 
+// Only the first three bytes of a file can be a byte-order mark: the same bytes at the start of
+// a later line are text, also once an edit has removed every line above them.
+TEST_F(PrivateProfileTest, MarkBytesOnALaterLineStayTextAfterTheLinesAboveAreGone) {
+    const std::string mark = "\xEF\xBB\xBF";
+    Given("a=1\r\n" + mark + "[T]\r\nt=1\r\n");
+    ASSERT_TRUE(ini.DeleteKey(path, "", "a"));
+    const std::string afterHeaderFreed = File();
+    Given("a=1\r\n" + mark + "b=2\r\n");
+    ASSERT_TRUE(ini.DeleteKey(path, "", "a"));
+    const std::string afterKeyDeleted = File();
+    Given("[S]\r\ns=1\r\n");
+    ASSERT_TRUE(ini.WriteString(path, "", mark + "k", "3"));
+    const std::string afterKeyWritten = File();
+
+    PrivateProfile fresh(fs);
+    Given(afterHeaderFreed);
+    EXPECT_EQ(fresh.GetString(path, "T", "t", "<def>"), "<def>");
+    EXPECT_EQ(fresh.GetString(path, "", "t", "<def>"), "1");
+    EXPECT_TRUE(fresh.GetSectionNames(path).empty());
+    Given(afterKeyDeleted);
+    EXPECT_EQ(fresh.GetString(path, "", mark + "b", "<def>"), "2");
+    EXPECT_EQ(fresh.GetString(path, "", "b", "<def>"), "<def>");
+    Given(afterKeyWritten);
+    EXPECT_EQ(fresh.GetString(path, "", mark + "k", "<def>"), "3");
+    EXPECT_EQ(fresh.GetString(path, "S", "s", "<def>"), "1");
+    // A real mark stays the file's own and is not doubled.
+    Given(mark + "a=1\r\n" + mark + "[T]\r\nt=1\r\n");
+    ASSERT_TRUE(ini.DeleteKey(path, "", "a"));
+    EXPECT_EQ(File(), mark + mark + "[T]\r\nt=1\r\n");
+    EXPECT_EQ(fresh.GetString(path, "T", "t", "<def>"), "<def>");
+}
+
 struct IntCase {
     const char* value;
     int expected;
@@ -316,6 +348,12 @@ TEST_F(PrivateProfileTest, NamesThatWouldChangeTheFileStructureAreRefused) {
     EXPECT_FALSE(ini.WriteString(path, "S", "k\r\nx", "1"));
     EXPECT_FALSE(ini.WriteString(path, "S", " [a", "b]"));
     EXPECT_FALSE(ini.WriteString(path, "S", std::string_view("a\0b", 3), "1"));
+    // A line break at either end of a name is refused like one inside it, not trimmed away.
+    EXPECT_FALSE(ini.WriteString(path, "S", "\nk", "2"));
+    EXPECT_FALSE(ini.WriteString(path, "S", "k\r\n", "2"));
+    EXPECT_FALSE(ini.WriteString(path, "S", "\r", "2"));
+    EXPECT_FALSE(ini.WriteString(path, "\r\nS", "k", "2"));
+    EXPECT_FALSE(ini.WriteString(path, "S", std::string_view("k\0", 2), "2"));
     EXPECT_EQ(File(), "[S]\r\nk=v\r\n");
     EXPECT_TRUE(ini.WriteString(path, "S", "a]", "1"));
     EXPECT_TRUE(ini.WriteString(path, "S[", ";k", "1"));

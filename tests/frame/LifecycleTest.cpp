@@ -3,6 +3,8 @@
 
 #include "commands/CommandIds.h"
 #include "frame/FrameMessages.h"
+#include "frame/SessionFiles.h"
+#include "frame/UndoCloseRing.h"
 #include "support/FrameHarness.h"
 
 namespace lumbrel {
@@ -201,6 +203,35 @@ TEST(Restore, StartModes) {
     EXPECT_EQ(none.frame->Windows().Count(), 0);
     none.frame->RestoreAtStart(3, false);
     EXPECT_EQ(none.frame->Windows().Count(), 1);
+}
+
+// A window closed before its page had a title is written with an empty name; the windows
+// closed after it must not be lost at the next start.
+TEST(Restore, ClosedWindowsComeBackAlsoAfterOneWithoutATitle) {
+    FrameHarness h;
+    SessionFiles& sessions = h.frame->Sessions();
+    UndoCloseRing written;
+    written.Push("http://a.example/", "A");
+    written.Push("http://loading.example/", "");
+    written.Push("http://c.example/", "C");
+    sessions.SaveClosedList(written);
+    UndoCloseRing ring;
+    sessions.LoadClosedList(ring);
+    const std::vector<ClosedPage> back = ring.OldestFirst();
+    ASSERT_EQ(back.size(), 3u);
+    EXPECT_EQ(back[1].url, "http://loading.example/");
+    EXPECT_EQ(back[1].title, "");
+    EXPECT_EQ(back[2].url, "http://c.example/");
+    EXPECT_EQ(back[2].title, "C");
+
+    // The list still ends at the first entry without an address.
+    h.platform.fs.AddFile(sessions.UserFile("LastClose.ini"),
+                          "[LastClose]\r\nname0=A\r\nurl0=http://a.example/\r\nname1=B\r\nurl1=\r\n"
+                          "name2=C\r\nurl2=http://c.example/\r\n");
+    ring.Clear();
+    sessions.LoadClosedList(ring);
+    ASSERT_EQ(ring.Size(), 1);
+    EXPECT_EQ(ring.Newest().title, "A");
 }
 
 TEST(Language, ChoosingAFileTranslatesAndRebuildsTheMenus) {

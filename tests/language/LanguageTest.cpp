@@ -135,6 +135,47 @@ TEST_F(LanguageTest, TextEndsAtTheFirstNulByte) {
     EXPECT_EQ(Get("S", "b"), "<default>");
 }
 
+// A section runs from its header line to the next line that begins with '[': a value that
+// ends in ']' or holds a header's text, and a header line with more after its ']', are read
+// as the lines they are.
+TEST_F(LanguageTest, SectionsAreWholeLines) {
+    Use("[Menu]\nopen=Open [Ctrl+O]\nclose=Close\n"
+        "[Info]\nnote=see [Other]\n"
+        "[Other]\nkey=real\n"
+        "  [Indented] ; a comment\nlate=indented\n"
+        "[Last]\nonly=last\n");
+    EXPECT_EQ(Get("Menu", "open"), "Open [Ctrl+O]");
+    EXPECT_EQ(Get("Menu", "close"), "Close");
+    EXPECT_EQ(Get("Other", "key"), "real");
+    EXPECT_EQ(Get("Info", "key"), "<default>");
+    EXPECT_EQ(Get("Indented", "late"), "indented");
+    EXPECT_EQ(Get("Other", "late"), "<default>");
+    EXPECT_EQ(Get("Indented", "only"), "<default>");
+}
+
+// GBK characters whose second byte is ']' (0x87 0x5D) or '[' (0x87 0x5B).
+TEST_F(LanguageTest, DoubleByteCharactersNeverLookLikeBrackets) {
+    Use("[T]\nname=\x87\x5B"
+        "S]\n[S]\nfirst=\x87\x5D\nsecond=2\n");
+    EXPECT_EQ(Get("T", "name"), "\x87[S]");
+    EXPECT_EQ(Get("S", "first"), "\x87]");
+    EXPECT_EQ(Get("S", "second"), "2");
+}
+
+TEST_F(LanguageTest, CutsKeepDoubleByteCharactersWhole) {
+    LeadBytesOnly gbk;
+    Language dbcs(&gbk);
+    test::UseLanguageFile(dbcs, fs_, Crlf("[S]\nkey=a\xD6\xD0\xCE\xC4\n"));
+    std::string value;
+    EXPECT_EQ(dbcs.LngGetString("S", "key", std::nullopt, value, 5), 3u);
+    EXPECT_EQ(value, "a\xD6\xD0");
+    EXPECT_EQ(dbcs.LngGetString("S", "none", "\xD6\xD0\xCE\xC4", value, 4), 2u);
+    EXPECT_EQ(value, "\xD6\xD0");
+    // Without a code page every byte is a character of its own.
+    Use("[S]\nkey=a\xD6\xD0\xCE\xC4\n");
+    EXPECT_EQ(Get("S", "key", 5), "a\xD6\xD0\xCE");
+}
+
 TEST_F(LanguageTest, FilePathIsBelowTheLanguageFolder) {
     EXPECT_EQ(Language::FilePath("C:\\Lumbrel\\", "Deutsch.ini"),
               "C:\\Lumbrel\\Language\\Deutsch.ini");

@@ -25,7 +25,21 @@ tree=$work/tree
 mkdir -p "$tree/scripts" "$tree/tests/scripts" "$tree/tests/smoke/cross" "$work/bin" "$work/loaders"
 cp "$root/scripts/test.sh" "$root/scripts/wine-env.sh" "$root/scripts/wine-probe.c" "$tree/scripts/"
 printf '#!/usr/bin/env bash\nexit 0\n' >"$tree/scripts/deps.sh"
-printf '#!/usr/bin/env bash\necho "fuzz stand-in: 1 executions in 0 s, clean"\nexit 0\n' >"$tree/scripts/fuzz.sh"
+cat >"$tree/scripts/fuzz.sh" <<'STUB'
+#!/usr/bin/env bash
+echo "fuzz $*" >>"$STEPS"
+case $1 in
+--list) printf 'first\nsecond\n' ;;
+--no-build)
+    if [ "$3" = "${FAIL_FUZZ:-}" ]; then
+        echo "fuzz $3: FAILED (exit 1) after 1 executions"
+        exit 1
+    fi
+    echo "fuzz $3: 1 executions in 0 s, clean"
+    ;;
+esac
+exit 0
+STUB
 printf '#!/usr/bin/env bash\necho "cross $*" >>"$STEPS"\nexit 0\n' >"$tree/tests/smoke/cross/handover_cross.sh"
 printf '#!/usr/bin/env bash\nexit 0\n' >"$tree/tests/scripts/sample_test.sh"
 
@@ -85,14 +99,17 @@ expect "the native tests run before any Windows build" \
     test "$(line_of 'ctest --preset native ')" -lt "$(line_of 'cmake --preset windows')"
 expect "and the sanitizer tests too" \
     test "$(line_of 'ctest --preset native-asan')" -lt "$(line_of 'cmake --preset windows')"
+expect "the fuzz targets run after the sanitizer tests" \
+    test "$(line_of 'ctest --preset native-asan')" -lt "$(line_of 'fuzz --build')"
+expect "each for 15 s" test -n "$(line_of 'fuzz --no-build 15 first')" -a -n "$(line_of 'fuzz --no-build 15 second')"
 expect "both architectures are built" \
     test -n "$(line_of 'cmake --build --preset windows ')" -a -n "$(line_of 'cmake --build --preset windows64')"
 expect "the 64-bit tests run" test -n "$(line_of 'ctest --preset windows64')"
 expect "the 32-bit tests do not" test -z "$(grep -E 'ctest --preset windows( |$)' "$STEPS")"
 expect "one line says why i686 was skipped" grep -q "32-bit programs cannot start on this machine.*skipping the i686 runs" "$work/out"
 expect "the cross-architecture run is skipped" test -z "$(line_of cross)"
-# native 3 + asan 3 + the script test + the fuzz stand-in's targets (if counted) + windows64 3
-expect "the closing line counts every result" grep -q -E '^[0-9]+ passed, 0 failed$' <<<"$(last_line)"
+# native 3 + asan 3 + two fuzz targets + the script test + windows64 3
+expect "the closing line counts every result" grep -q -E '^12 passed, 0 failed$' <<<"$(last_line)"
 expect "skipped tests are not counted as passed" test "$(last_line | cut -d' ' -f1)" -lt 20
 
 # Both run: both test runs and the cross-architecture hand-over.
@@ -109,6 +126,13 @@ expect "a failed build fails the run" test "$rc" -ne 0
 expect "after the native tests ran" test -n "$(line_of 'ctest --preset native ')"
 expect "with a closing line" grep -q -E '^[0-9]+ passed, [1-9][0-9]* failed$' <<<"$(last_line)"
 unset FAIL_BUILD
+
+# A fuzz target that finds something is one failed test; the rest of the run goes on.
+loader wine noexec
+FAIL_FUZZ=first run_test_sh
+expect "a failing fuzz target fails the run" test "$rc" -ne 0
+expect "as one failure among the other results" grep -q -E '^11 passed, 1 failed$' <<<"$(last_line)"
+unset FAIL_FUZZ
 
 # Neither architecture can start: that is a failure, not a pass.
 loader wine64 noexec

@@ -1,0 +1,227 @@
+// What a navigation must pass before it goes on: the spoofing question, the popup checks, the
+// target-name reuse, forbidden navigation and the hand-offs to other programs. Questions run
+// the message loop, and the window may close while one is up.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "commands/CommandIds.h"
+#include "frame/FrameMessages.h"
+#include "view/PopupChecks.h"
+#include "view/ViewScenario.h"
+
+namespace lumbrel {
+namespace {
+
+using test::ClickInPage;
+using test::FrameHarness;
+using test::LoadedWindow;
+
+const std::string kSpoof = "http://www.bank.example\x01@evil.example/";
+
+TEST(Spoofing, AfterYesTheWindowShowsTheRealAddress) {
+    FrameHarness h;
+    CChildFrame* page = LoadedWindow(h, "http://start.example/", "Start");
+    h.platform.ui.AnswerMessage(MsgResult::Yes);
+    EXPECT_FALSE(h.BrowserOf(page).RaiseBeforeNavigate(kSpoof));
+    ASSERT_EQ(h.platform.ui.MessagesShown().size(), 1u);
+    EXPECT_EQ(h.platform.ui.MessagesShown()[0],
+              kSpoof +
+                  "\r\n\r\nThis maybe is a \"Spoofing Vulnerability\" URL. "
+                  "Do you really want to browse ?");
+    // The engine shows the address without what follows the \x01.
+    h.BrowserOf(page).Load(test::FakePage{"http://www.bank.example/", "Bank", {}});
+    EXPECT_EQ(page->View().Location(), kSpoof);
+    EXPECT_EQ(h.address.text, kSpoof);
+
+    EXPECT_FALSE(h.BrowserOf(page).RaiseBeforeNavigate("http://next.example/"));
+    h.BrowserOf(page).FinishLoad("Next");
+    EXPECT_EQ(page->View().Location(), "http://next.example/") << "the override ends";
+}
+
+TEST(Spoofing, NoClosesTheWindow) {
+    FrameHarness h;
+    LoadedWindow(h, "http://one.example/");
+    CChildFrame* page = LoadedWindow(h, "http://start.example/");
+    const ChildId id = page->Id();
+    h.platform.ui.AnswerMessage(MsgResult::No);
+    EXPECT_TRUE(h.BrowserOf(page).RaiseBeforeNavigate(kSpoof));
+    h.Pump();
+    EXPECT_EQ(h.frame->Windows().Find(id), nullptr);
+    EXPECT_EQ(h.frame->Windows().Count(), 1);
+}
+
+TEST(Spoofing, AWindowClosedWhileTheQuestionIsUpIsLeftAlone) {
+    FrameHarness h;
+    LoadedWindow(h, "http://one.example/");
+    CChildFrame* page = LoadedWindow(h, "http://start.example/");
+    const ChildId id = page->Id();
+    test::FakeBrowser& engine = h.BrowserOf(page);
+    // A close request already queued runs inside the question's message loop.
+    h.platform.loop.Post(id, kWmClose, 0, 0);
+    h.platform.ui.AnswerMessage(MsgResult::Yes);
+    EXPECT_TRUE(engine.RaiseBeforeNavigate(kSpoof));
+    EXPECT_EQ(h.frame->Windows().Find(id), nullptr);
+    EXPECT_EQ(h.frame->Windows().Count(), 1);
+}
+
+TEST(Spoofing, AFrameOfThePageAsksNothing) {
+    FrameHarness h;
+    CChildFrame* page = LoadedWindow(h, "http://start.example/");
+    h.BrowserOf(page).Load(test::FakePage{"http://start.example/f.htm", "", {kSpoof}});
+    EXPECT_TRUE(h.platform.ui.MessagesShown().empty());
+    EXPECT_EQ(page->View().Location(), "http://start.example/f.htm");
+}
+
+// The popup list until the popup filter exists: an automatic window whose first navigation
+// goes to a listed address is closed.
+class StandInPopupList : public PopupChecks {
+public:
+    std::vector<std::string> list;
+    NewWindowVerdict OnNewWindow(CQuorralView&) override { return {true, true}; }
+    bool CheckNavigation(CQuorralView& view, const std::string&,
+                         const std::string& normalizedUrl) override {
+        if (!view.Opening().checkPopupAfterNav ||
+            std::find(list.begin(), list.end(), normalizedUrl) == list.end())
+            return false;
+        view.KillAsPopup(normalizedUrl, kProgressStarted, true);
+        return true;
+    }
+    bool CheckCompleted(CQuorralView&, const std::string&) override { return false; }
+};
+
+TEST(Popups, AListedWindowOpenedByScriptClosesWithoutATab) {
+    FrameHarness h;
+    StandInPopupList popups;
+    popups.list = {"http://ads.example/pop.htm"};
+    h.frame->SetPopupChecks(&popups);
+    CChildFrame* page = LoadedWindow(h, "http://a.example/", "A");
+    test::FakeBrowser* popup = h.BrowserOf(page).OpenWindowFromScript("http://ads.example/pop.htm");
+    ASSERT_NE(popup, nullptr);
+    EXPECT_TRUE(popup->lastNavigationCancelled);
+    const ChildId id = page->LastOpened();
+    EXPECT_FALSE(h.window.ChildWindowOf(id)->visible);
+    h.Pump();
+    EXPECT_EQ(h.frame->Windows().Find(id), nullptr);
+    EXPECT_EQ(h.Tabs(), "0*:0") << "never a tab for it";
+
+    ASSERT_NE(h.BrowserOf(page).OpenWindowFromScript("http://news.example/"), nullptr);
+    h.Pump();
+    EXPECT_EQ(h.frame->Windows().Count(), 2) << "an address off the list opens";
+    h.frame->SetPopupChecks(nullptr);
+}
+
+TEST(Popups, EveryWindowOpensUntilThePopupFilterExists) {
+    FrameHarness h;
+    CChildFrame* page = LoadedWindow(h, "http://a.example/", "A");
+    ASSERT_NE(h.BrowserOf(page).OpenWindowFromScript("http://ads.example/pop.htm"), nullptr);
+    h.Pump();
+    EXPECT_EQ(h.frame->Windows().Count(), 2);
+}
+
+TEST(TargetName, AWindowNamedByItsOpenerTakesLaterNavigationsToThatName) {
+    FrameHarness h("LinkInNewWindow=0\r\n");
+    CChildFrame* page = LoadedWindow(h, "http://a.example/", "A");
+    test::FakeBrowser* named = h.BrowserOf(page).OpenWindowFromScript("http://b.example/");
+    ASSERT_NE(named, nullptr);
+    CChildFrame* results = h.frame->Windows().Find(page->LastOpened());
+    // The engine names the window at its first navigation.
+    named->RaiseBeforeNavigate("http://b.example/list", "", "results");
+    named->FinishLoad("Results");
+    EXPECT_EQ(results->View().Nav().targetName, "results");
+
+    bool cancel = false;
+    auto* fresh = dynamic_cast<test::FakeBrowser*>(h.BrowserOf(page).RaiseNewWindow(cancel));
+    ASSERT_NE(fresh, nullptr);
+    const ChildId freshId = page->LastOpened();
+    EXPECT_TRUE(
+        fresh->RaiseBeforeNavigate("http://b.example/search", std::string("q=1\0x", 5), "results"));
+    h.Pump();
+    EXPECT_EQ(h.frame->Windows().Find(freshId), nullptr) << "the new window goes";
+    const test::FakeBrowser::Request& sent = named->requests.back();
+    EXPECT_EQ(sent.url, "http://b.example/search");
+    EXPECT_EQ(sent.postData, std::string("q=1\0x", 5)) << "the form data goes along";
+}
+
+TEST(TargetName, FrameNamesAndClosingWindowsAreNotReused) {
+    FrameHarness h;
+    CChildFrame* page = LoadedWindow(h, "http://a.example/", "A");
+    BeforeNavigateArgs frameNavigation;
+    frameNavigation.url = "http://a.example/menu.htm";
+    frameNavigation.targetFrame = "main";
+    frameNavigation.frame = &frameNavigation;
+    h.BrowserOf(page).RaiseBeforeNavigateArgs(frameNavigation);
+    EXPECT_EQ(page->View().Nav().targetName, "") << "a frame's name is no window's";
+
+    test::FakeBrowser* named = h.BrowserOf(page).OpenWindowFromScript("http://b.example/");
+    named->RaiseBeforeNavigate("http://b.example/", "", "results");
+    h.frame->Windows().Find(page->LastOpened())->View().MarkClosing();
+    bool cancel = false;
+    auto* fresh = dynamic_cast<test::FakeBrowser*>(h.BrowserOf(page).RaiseNewWindow(cancel));
+    ASSERT_NE(fresh, nullptr);
+    EXPECT_FALSE(fresh->RaiseBeforeNavigate("http://b.example/2", "", "results"))
+        << "the named window is closing: the new one keeps the page";
+}
+
+TEST(ForbidNavigate, CancelsEveryNavigationUntilRefresh) {
+    FrameHarness h;
+    CChildFrame* page = LoadedWindow(h, "http://a.example/", "A");
+    h.Command(IDM_FORBID_AUTO_NAVIGATE);
+    EXPECT_TRUE(h.frame->QueryCommand(IDM_FORBID_AUTO_NAVIGATE).checked);
+    EXPECT_TRUE(h.BrowserOf(page).RaiseBeforeNavigate("http://redirect.example/"));
+    h.Command(IDM_REFRESH);
+    EXPECT_FALSE(h.BrowserOf(page).RaiseBeforeNavigate("http://redirect.example/"));
+}
+
+TEST(HandOff, FtpAddressesGoQuotedToTheFtpProgramAndUnsafeOnesNowhere) {
+    FrameHarness h;
+    CChildFrame* page = LoadedWindow(h, "http://a.example/", "A");
+    test::FakeBrowser& engine = h.BrowserOf(page);
+    EXPECT_TRUE(engine.RaiseBeforeNavigate("ftp://files.example/a b.zip"));
+    ASSERT_EQ(h.platform.shell.executed.size(), 1u);
+    EXPECT_EQ(h.platform.shell.executed[0].file, "IEXPLORE.EXE");
+    EXPECT_EQ(h.platform.shell.executed[0].parameters, "\"ftp://files.example/a b.zip\"");
+    EXPECT_TRUE(engine.RaiseBeforeNavigate("ftp://x/\" -evil \"C:\\x"));
+    EXPECT_EQ(h.platform.shell.executed.size(), 1u) << "refused, and not loaded either";
+    h.platform.ui.ctrlHeld = true;
+    EXPECT_FALSE(engine.RaiseBeforeNavigate("ftp://files.example/"))
+        << "with Ctrl the engine opens it";
+}
+
+TEST(HandOff, AFailingFtpProgramIsReportedAndTheWindowMayCloseMeanwhile) {
+    FrameHarness h;
+    h.app->Settings().WriteProfileInt("FtpOpen", "FtpOpenType", 2);
+    h.app->Settings().WriteProfileString("FtpOpen", "FtpExePath", "C:\\Ftp\\ftp.exe");
+    LoadedWindow(h, "http://one.example/");
+    CChildFrame* page = LoadedWindow(h, "http://a.example/", "A");
+    const ChildId id = page->Id();
+    h.platform.shell.failExecute = true;
+    // The failure box runs the message loop, and a queued close request with it.
+    h.platform.loop.Post(id, kWmClose, 0, 0);
+    EXPECT_TRUE(h.BrowserOf(page).RaiseBeforeNavigate("ftp.example.com/pub"));
+    EXPECT_EQ(h.platform.shell.executed.back().parameters, "\"ftp://ftp.example.com/pub\"");
+    EXPECT_EQ(h.platform.shell.executed.back().directory, "C:\\Ftp");
+    EXPECT_EQ(h.platform.ui.MessagesShown().back(), "Open Ftp URL error !");
+    EXPECT_EQ(h.frame->Windows().Find(id), nullptr);
+}
+
+TEST(HandOff, OnlyExistingFoldersTheUserAskedForOpenInTheShell) {
+    FrameHarness h;
+    h.platform.fs.AddFolder("C:\\Windows");
+    h.platform.fs.AddFile("C:\\Tools\\setup", "MZ");
+    CChildFrame* page = LoadedWindow(h, "http://a.example/", "A");
+    test::FakeBrowser& engine = h.BrowserOf(page);
+    EXPECT_FALSE(engine.RaiseBeforeNavigate("file:///C:/Windows"))
+        << "a page's own navigation is left to the engine";
+    ClickInPage(h, page);
+    EXPECT_FALSE(engine.RaiseBeforeNavigate("C:\\Tools\\setup")) << "a file without extension";
+    EXPECT_FALSE(engine.RaiseBeforeNavigate("shell:startup"));
+    EXPECT_FALSE(engine.RaiseBeforeNavigate("x.exe."));
+    EXPECT_TRUE(h.platform.shell.executed.empty());
+    EXPECT_TRUE(engine.RaiseBeforeNavigate("file:///C:/Windows"));
+    ASSERT_EQ(h.platform.shell.executed.size(), 1u);
+    EXPECT_EQ(h.platform.shell.executed[0].file, "C:\\Windows");
+}
+
+}  // namespace
+}  // namespace lumbrel
