@@ -403,6 +403,9 @@ lumbrel::ChildWindow* MainWindow::CreateChild(ChildId id, const ChildCreateOptio
         std::make_unique<ChildWindow>(id, events, browserEvents, target, app_.Ports().codePage);
     ChildWindow* raw = child.get();
     children_[id] = std::move(child);
+    // Before the control exists: it reads the flags as soon as it has its site, and the
+    // first page may load before anyone tells it of a change.
+    raw->Host().SetDownloadControlFlags(options.downloadControlFlags);
     if (!raw->Create(mdiClient_, options.maximized, [this](ChildId gone) {
             loop_.UnregisterTarget(gone);
             children_.erase(gone);
@@ -410,7 +413,6 @@ lumbrel::ChildWindow* MainWindow::CreateChild(ChildId id, const ChildCreateOptio
         children_.erase(id);
         return nullptr;
     }
-    raw->Host().SetDownloadControlFlags(options.downloadControlFlags);
     loop_.RegisterTarget(id, raw->Handle());
     return raw;
 }
