@@ -30,6 +30,7 @@
 #include "frame/WindowProtection.h"
 #include "platform/FrameWidgets.h"
 #include "view/HomepageLock.h"
+#include "view/PageExtensions.h"
 #include "view/PopupChecks.h"
 #include "view/UrlZone.h"
 
@@ -131,6 +132,10 @@ public:
     // null for the rules that let every window open.
     PopupChecks& Popups() { return popups_ ? *popups_ : allowAllPopups_; }
     void SetPopupChecks(PopupChecks* checks) { popups_ = checks; }
+    // The download manager, external tools and content filters as the views use them;
+    // `extensions` is not owned and outlives the frame, or null for none.
+    PageExtensions& Extensions() { return extensions_ ? *extensions_ : noExtensions_; }
+    void SetPageExtensions(PageExtensions* extensions) { extensions_ = extensions; }
     // The engine's start page as it was at start-up (`LockHomepage`).
     HomepageLock& Homepage() { return homepage_; }
     // The first two numbers of the computer's own address: hosts under them are local.
@@ -175,6 +180,8 @@ private:
     int favoritesChanged_ = 0;
     AllowAllPopups allowAllPopups_;
     PopupChecks* popups_ = nullptr;
+    NoPageExtensions noExtensions_;
+    PageExtensions* extensions_ = nullptr;
     HomepageLock homepage_;
     std::optional<LanPrefix> localNetwork_;
     std::string lastNavigationUrl_;

@@ -44,9 +44,12 @@ CChildFrame* WindowOpener::NewChild(const NewChildRequest& request) {
         view.SetActiveView(true);
         frame_.ActivateChild(*child);
     }
-    if (request.mode != ChildMode::NoNavigation)
-        view.InitialNavigate(static_cast<int>(request.kind), url);
-    return child;
+    if (request.mode == ChildMode::NoNavigation)
+        return child;
+    // The first navigation may ask a question, during which the window may close.
+    const ChildId id = child->Id();
+    view.InitialNavigate(static_cast<int>(request.kind), url);
+    return frame_.Windows().Find(id);
 }
 
 int WindowOpener::AddTab(CChildFrame& child, int index, const std::string& title) {
@@ -177,8 +180,9 @@ void WindowOpener::OnAddressEntered(const std::string& text, bool altHeld) {
         frame_.NewChild(NewChildRequest::Url(url, frame_.Options().activeNewAddress != 0));
         return;
     }
+    const ChildId id = active->Id();
     active->View().OpenUrl(url);
-    app.Ports().loop.Post(active->Id(), UM_FOCUS_PAGE, 0, 0);
+    app.Ports().loop.Post(id, UM_FOCUS_PAGE, 0, 0);
 }
 
 void WindowOpener::OnDroppedFiles(const std::vector<std::string>& files, bool shiftHeld) {

@@ -37,6 +37,8 @@ CQuorralView::CQuorralView(CMainFrame& frame, CChildFrame& child, int defaultPro
 
 void CQuorralView::InitialNavigate(int kind, const std::string& url) {
     opening_.programmaticNav = true;
+    // Set first: the navigation may end this window before it returns.
+    proxy_.webProxyTemplate = defaultWebProxy_;
     if (kind == static_cast<int>(NavKind::Home)) {
         if (browser_)
             browser_->GoHome();
@@ -47,7 +49,6 @@ void CQuorralView::InitialNavigate(int kind, const std::string& url) {
         nav_.lastUrl = kAboutBlank;
         Navigate2(NavigateRequest::To(kAboutBlank));
     }
-    proxy_.webProxyTemplate = defaultWebProxy_;
 }
 
 void CQuorralView::OpenUrl(const std::string& url, bool onlyIfProxied) {
@@ -63,8 +64,13 @@ void CQuorralView::OpenUrl(const NavigateRequest& request, bool onlyIfProxied) {
     opening_.programmaticNav = true;
     NavigateRequest navigation = request;
     navigation.url = *target;
+    // The engine asks about the navigation before Navigate2 returns, and a question asked
+    // then may end this window: it is looked up again afterwards.
+    CMainFrame& frame = frame_;
+    const ChildId id = child_.Id();
     Navigate2(navigation);
-    nav_.progress = kProgressStarted;
+    if (CChildFrame* child = frame.Windows().Find(id))
+        child->View().nav_.progress = kProgressStarted;
 }
 
 void CQuorralView::Navigate2(const NavigateRequest& request) {
@@ -236,20 +242,39 @@ void CQuorralView::OnStatusTextChange(const std::string& text) {
 
 BrowserControl* CQuorralView::OnNewWindow2(bool& cancel) {
     cancel = true;
-    const NewWindowVerdict verdict = frame_.Popups().OnNewWindow(*this);
-    if (!verdict.allow)
+    // The popup rules may ask the user, and making a window may run the message loop: this
+    // window may be gone after either, and is looked up again.
+    CMainFrame& frame = frame_;
+    const ChildId id = child_.Id();
+    const NewWindowVerdict verdict = frame.Popups().OnNewWindow(*this);
+    CChildFrame* self = frame.Windows().Find(id);
+    if (!verdict.allow || !self || self->View().IsClosing())
         return nullptr;
+    return self->View().OpenPageWindow(verdict, cancel);
+}
+
+BrowserControl* CQuorralView::OpenPageWindow(const NewWindowVerdict& verdict, bool& cancel) {
     clicks_.leftClickArmed = false;
     NewChildRequest request;
     request.mode = ChildMode::NoNavigation;
     request.kind = NavKind::Blank;
     request.source = child_.Id();
-    CChildFrame* opened = frame_.NewChild(request);
-    if (!opened || !opened->View().Browser())
+    CMainFrame& frame = frame_;
+    const ChildId id = child_.Id();
+    CChildFrame* opened = frame.NewChild(request);
+    if (!opened)
         return nullptr;
+    const ChildId openedId = opened->Id();
+    CChildFrame* self = frame.Windows().Find(id);
+    if (!self || self->View().IsClosing() || !opened->View().Browser()) {
+        // No page is left to fill the window, which would stay hidden for good.
+        if (CChildFrame* orphan = frame.Windows().Find(openedId))
+            orphan->View().CloseWindow();
+        return nullptr;
+    }
     CQuorralView& view = opened->View();
     view.opening_.openedByPage = true;
-    view.opening_.opener = child_.Id();
+    view.opening_.opener = id;
     view.opening_.popupKilled = false;
     view.opening_.closing = false;
     view.opening_.dupCheckBudget = 1;

@@ -21,6 +21,7 @@ namespace lumbrel {
 
 class CMainFrame;
 class CChildFrame;
+struct NewWindowVerdict;
 
 // What a new view takes over from the view whose page opened it, or from the settings when
 // no page did.
@@ -168,6 +169,8 @@ public:
 
 private:
     void StampLeftClick();
+    // Makes the window a page asked for, as this window's; its control, or null when none.
+    BrowserControl* OpenPageWindow(const NewWindowVerdict& verdict, bool& cancel);
 
     CMainFrame& frame_;
     CChildFrame& child_;

@@ -37,13 +37,24 @@ CQuorralView* NavigationPolicy::Alive() {
 }
 
 void NavigationPolicy::BeforeNavigate2(const BeforeNavigateArgs& args, bool& cancel) {
-    CQuorralView& view = *view_;
-    if (view.IsClosing()) {
+    if (view_->IsClosing()) {
         cancel = true;
         return;
     }
+    RunSteps(args, cancel);
+    // However the steps ended, the navigation the program started is over: what follows is
+    // the page's own doing (a navigation handed elsewhere must not vouch for the next one).
+    if (CChildFrame* child = frame_.Windows().Find(id_))
+        child->View().Opening().programmaticNav = false;
+}
+
+void NavigationPolicy::RunSteps(const BeforeNavigateArgs& args, bool& cancel) {
+    CQuorralView& view = *view_;
     const std::string& url = args.url;
     view.Nav().currentUrl = url;
+    // A new page load begins: whatever the last one marked is over, finished or not.
+    if (args.topLevel)
+        view.Nav().topFrameDisp = nullptr;
     if (ConfirmSpoofing(args, cancel) == Step::Stop ||
         ReuseTargetWindow(args, cancel) == Step::Stop)
         return;
@@ -132,10 +143,16 @@ NavigationPolicy::Step NavigationPolicy::ReuseTargetWindow(const BeforeNavigateA
 }
 
 NavigationPolicy::Step NavigationPolicy::HandOff(const BeforeNavigateArgs& args, bool& cancel) {
-    // FIXME: download manager — monitored file types are handed to it here.
+    const std::string& url = args.url;
+    // The download manager may ask something, and the window may go meanwhile.
+    const bool downloaded = frame_.Extensions().TakeDownload(view_->Child(), url);
+    if (downloaded || !Alive()) {
+        cancel = true;
+        return Step::Stop;
+    }
+    // Other programs are started only for the window's own page, never for a frame's.
     if (!args.topLevel)
         return Step::Continue;
-    const std::string& url = args.url;
     ExternalHandOff handOff(frame_.App());
     if (IsFtpAddress(url) && !frame_.App().Ports().ui.CtrlHeld()) {
         // Cancelled first: a failure box may run the message loop, and nothing of this view is

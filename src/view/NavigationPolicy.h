@@ -28,6 +28,8 @@ public:
 private:
     enum class Step { Continue, Stop };
 
+    void RunSteps(const BeforeNavigateArgs& args, bool& cancel);
+
     // The view of this window if it still exists and is not closing; null otherwise.
     CQuorralView* Alive();
     Step ConfirmSpoofing(const BeforeNavigateArgs& args, bool& cancel);

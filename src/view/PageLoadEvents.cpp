@@ -125,12 +125,13 @@ void PageLoadEvents::FinishedPageSettings() {
         document->SetBodyScroll("yes");
     if (document && prefs.autoSetBG)
         document->SetBackgroundColor(prefs.bgColor);
+    PageExtensions& extensions = frame_.Extensions();
     if (prefs.autoRunExternal && !view_.Opening().externalRunDone) {
-        // FIXME: auto-run of external tools — the tools marked to run on every page run here.
         view_.Opening().externalRunDone = true;
+        extensions.RunAutoTools(view_.Child());
     }
-    // FIXME: image reload — with `ReloadUnShownImage` the images that did not show are
-    // loaded again here (not for "about:blank").
+    if (prefs.reloadUnShownImage && view_.Location() != kAboutBlank)
+        extensions.ReloadUnshownImages(view_.Child());
 }
 
 void PageLoadEvents::ShowFinalImage(bool unread) {
@@ -201,9 +202,11 @@ void PageLoadEvents::ProgressChange(int32_t progressNow, int32_t progressMax) {
     if (!endSignal)
         return;
     MoveFocusAfterLoad();
-    // FIXME: content filters — the floating-advertisement filter (`UseFlyingFilter`) and the
-    // page clean-up (`KillBlank` with `UseUrlFilter`) run here for pages other than
-    // "about:blank".
+    const Preferences& prefs = frame_.Prefs();
+    const bool floatingAds = prefs.useFlyingFilter != 0;
+    const bool cleanUp = prefs.killBlank && prefs.useUrlFilter;
+    if (view_.Location() != kAboutBlank && (floatingAds || cleanUp))
+        frame_.Extensions().FilterLoadedPage(view_.Child(), floatingAds, cleanUp);
 }
 
 void PageLoadEvents::MoveFocusAfterLoad() {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <charconv>
 #include <string>
 
@@ -35,6 +36,20 @@ bool HasScriptOrMailScheme(std::string_view url) {
 
 char LowerAscii(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// "about:home", "data:…", "mk:@…": a scheme without "//" names no host. A digit after the
+// colon is a port ("localhost:8080/x").
+bool HasSchemeWithoutHost(std::string_view url) {
+    const size_t colon = url.find(':');
+    if (colon == 0 || colon == std::string_view::npos)
+        return false;
+    for (char c : url.substr(0, colon))
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '+' && c != '-' && c != '.')
+            return false;
+    const std::string_view rest = url.substr(colon + 1);
+    return !rest.starts_with("//") &&
+           !(!rest.empty() && std::isdigit(static_cast<unsigned char>(rest.front())));
 }
 
 // The host of an address with or without a scheme: after "scheme://" and any "user@", up to
@@ -97,7 +112,7 @@ UrlZone ZoneOfUrl(std::string_view url, const std::optional<LanPrefix>& lan) {
         return Blank;
     if (url.starts_with("file:") || (url.size() >= 2 && url[1] == ':'))
         return MyComputer;
-    const std::string host = HostOf(url);
+    const std::string host = HasSchemeWithoutHost(url) ? std::string() : HostOf(url);
     if (host.empty())
         return Internet;
     return IsIntranetHost(host, lan) ? Intranet : Internet;

@@ -65,6 +65,19 @@ TEST(Spoofing, AWindowClosedWhileTheQuestionIsUpIsLeftAlone) {
     EXPECT_EQ(h.frame->Windows().Count(), 1);
 }
 
+TEST(Spoofing, AnAddressTypedIntoAWindowThatClosesDuringTheQuestionLeavesItAlone) {
+    FrameHarness h;
+    LoadedWindow(h, "http://one.example/");
+    CChildFrame* page = LoadedWindow(h, "http://start.example/");
+    const ChildId id = page->Id();
+    h.platform.loop.Post(id, kWmClose, 0, 0);
+    h.platform.ui.AnswerMessage(MsgResult::Yes);
+    h.frame->OnAddressEntered(kSpoof, false);
+    h.Pump();
+    EXPECT_EQ(h.frame->Windows().Find(id), nullptr);
+    EXPECT_EQ(h.window.Children().size(), 1u);
+}
+
 TEST(Spoofing, AFrameOfThePageAsksNothing) {
     FrameHarness h;
     CChildFrame* page = LoadedWindow(h, "http://start.example/");
@@ -108,6 +121,69 @@ TEST(Popups, AListedWindowOpenedByScriptClosesWithoutATab) {
     ASSERT_NE(h.BrowserOf(page).OpenWindowFromScript("http://news.example/"), nullptr);
     h.Pump();
     EXPECT_EQ(h.frame->Windows().Count(), 2) << "an address off the list opens";
+    h.frame->SetPopupChecks(nullptr);
+}
+
+// A popup rule that asks before a page may open a window.
+class AskingPopupChecks : public AllowAllPopups {
+public:
+    explicit AskingPopupChecks(Ui& ui) : ui_(ui) {}
+    NewWindowVerdict OnNewWindow(CQuorralView&) override {
+        ui_.MessageBox("Open it?", MsgButtons::YesNo, MsgIcon::Question);
+        return {};
+    }
+
+private:
+    Ui& ui_;
+};
+
+TEST(Popups, APageWhoseWindowClosesWhileItsRequestIsAskedAboutOpensNothing) {
+    FrameHarness h;
+    AskingPopupChecks popups(h.platform.ui);
+    h.frame->SetPopupChecks(&popups);
+    LoadedWindow(h, "http://one.example/");
+    CChildFrame* page = LoadedWindow(h, "http://a.example/", "A");
+    const ChildId id = page->Id();
+    test::FakeBrowser& engine = h.BrowserOf(page);
+    h.platform.loop.Post(id, kWmClose, 0, 0);
+    bool cancel = false;
+    EXPECT_EQ(engine.RaiseNewWindow(cancel), nullptr);
+    EXPECT_TRUE(cancel);
+    h.Pump();
+    EXPECT_EQ(h.frame->Windows().Find(id), nullptr);
+    EXPECT_EQ(h.window.Children().size(), 1u) << "no hidden window left behind";
+    h.frame->SetPopupChecks(nullptr);
+}
+
+// A duplicate of another window is refused without closing the window at once: the engine's
+// cancel page closes it.
+class RefuseWithoutClosing : public AllowAllPopups {
+public:
+    bool CheckNavigation(CQuorralView& view, const std::string&,
+                         const std::string& normalizedUrl) override {
+        if (!view.OpenedByPage())
+            return false;
+        view.KillAsPopup(normalizedUrl, kProgressStarted, false);
+        return true;
+    }
+};
+
+TEST(Popups, ARefusedPageWindowGoesWhenTheEngineShowsItsCancelPage) {
+    FrameHarness h;
+    RefuseWithoutClosing popups;
+    h.frame->SetPopupChecks(&popups);
+    CChildFrame* page = LoadedWindow(h, "http://a.example/", "A");
+    h.window.visible = false;  // hidden to the tray: only the cancel page proves the refusal
+    test::FakeBrowser* popup = h.BrowserOf(page).OpenWindowFromScript("http://dup.example/");
+    ASSERT_NE(popup, nullptr);
+    const ChildId id = page->LastOpened();
+    popup->RaiseLoaded("http://elsewhere.example/");
+    h.Pump();
+    ASSERT_NE(h.frame->Windows().Find(id), nullptr) << "not the page that was refused";
+    popup->RaiseLoaded("res://ieframe.dll/navcancl.htm#http://dup.example/");
+    h.Pump();
+    EXPECT_EQ(h.frame->Windows().Find(id), nullptr);
+    EXPECT_EQ(h.Tabs(), "0*:0");
     h.frame->SetPopupChecks(nullptr);
 }
 
@@ -218,9 +294,25 @@ TEST(HandOff, OnlyExistingFoldersTheUserAskedForOpenInTheShell) {
     EXPECT_FALSE(engine.RaiseBeforeNavigate("shell:startup"));
     EXPECT_FALSE(engine.RaiseBeforeNavigate("x.exe."));
     EXPECT_TRUE(h.platform.shell.executed.empty());
+    BeforeNavigateArgs frameNavigation;
+    frameNavigation.url = "file:///C:/Windows";
+    frameNavigation.frame = &frameNavigation;
+    EXPECT_FALSE(engine.RaiseBeforeNavigateArgs(frameNavigation)) << "a frame's, even clicked";
+    EXPECT_TRUE(h.platform.shell.executed.empty());
     EXPECT_TRUE(engine.RaiseBeforeNavigate("file:///C:/Windows"));
     ASSERT_EQ(h.platform.shell.executed.size(), 1u);
     EXPECT_EQ(h.platform.shell.executed[0].file, "C:\\Windows");
+}
+
+TEST(HandOff, AFolderTheProgramOpenedDoesNotVouchForThePagesNextNavigation) {
+    FrameHarness h;
+    h.platform.fs.AddFolder("C:\\Windows");
+    CChildFrame* page = LoadedWindow(h, "http://a.example/", "A");
+    page->View().OpenUrl("file:///C:/Windows");
+    EXPECT_EQ(h.platform.shell.executed.size(), 1u);
+    EXPECT_FALSE(h.BrowserOf(page).RaiseBeforeNavigate("file:///C:/Windows"))
+        << "the page's own navigation, long after any click";
+    EXPECT_EQ(h.platform.shell.executed.size(), 1u);
 }
 
 }  // namespace

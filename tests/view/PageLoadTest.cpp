@@ -167,6 +167,18 @@ TEST(DocumentComplete, ABlankPageShowsAnAddressFromTheClipboard) {
     EXPECT_EQ(h.address.text, "about:blank");
 }
 
+TEST(Navigate2, PostDataKeepsEveryByteAndEmptyMeansNone) {
+    FrameHarness h;
+    CChildFrame* page = LoadedWindow(h, "http://a.example/", "A");
+    test::FakeBrowser& engine = h.BrowserOf(page);
+    const std::string binary("id=\0\x01\xFF&x", 8);
+    page->View().OpenUrl(NavigateRequest{"http://a.example/upload", 0, "", "X-A: 1\r\n", binary});
+    EXPECT_EQ(engine.requests.back().postData, binary);
+    EXPECT_EQ(engine.requests.back().headers, "X-A: 1\r\n");
+    page->View().OpenUrl("http://a.example/next");
+    EXPECT_TRUE(engine.requests.back().postData.empty());
+}
+
 TEST(Refresh, AnErrorPageReloadsTheAddressThatFailedInItsOwnWindow) {
     FrameHarness h;
     CChildFrame* front = LoadedWindow(h, "http://front.example/", "Front");

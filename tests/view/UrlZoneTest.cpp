@@ -35,6 +35,9 @@ TEST(UrlZone, ClassesAddressesByTheirWholeHost) {
         {"http://192.168.1.999/", Internet},
         {"http://www.bank.example\x01@evil.example/", Internet},
         {"http://user@intranet/", Intranet},
+        {"localhost:8080/x", Intranet},
+        {"about:home", Internet},  // no host at all
+        {"data:text/html,<b>x</b>", Internet},
         {"javascript:go()", Internet},
         {"javascript:x\x01\x02http://intranet/", Intranet},
     };

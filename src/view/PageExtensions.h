@@ -1,0 +1,38 @@
+// What other parts of the program do with a window's navigations and finished pages: the
+// download manager takes the files it watches for, the external tools marked to run on every
+// page run, images that did not show are loaded again, and the content filters clean up a
+// loaded page. The view decides when (its own settings and state); each part decides what.
+//
+// FIXME: download manager, external tools and content filters — each implements its part of
+// this. Until they do, NoPageExtensions takes no download and does nothing with a page.
+#pragma once
+
+#include <string>
+
+namespace lumbrel {
+
+class CChildFrame;
+
+class PageExtensions {
+public:
+    virtual ~PageExtensions() = default;
+    // A navigation of `child`'s page; true when the download manager took the address (the
+    // navigation is then cancelled). May show a box, during which the window may close.
+    virtual bool TakeDownload(CChildFrame& child, const std::string& url) = 0;
+    // The tools marked to run automatically, for the page `child` finished loading.
+    virtual void RunAutoTools(CChildFrame& child) = 0;
+    // Loads the images of `child`'s page again that did not show.
+    virtual void ReloadUnshownImages(CChildFrame& child) = 0;
+    // The engine's end of loading: the floating-advertisement filter and the page clean-up.
+    virtual void FilterLoadedPage(CChildFrame& child, bool floatingAds, bool cleanUp) = 0;
+};
+
+class NoPageExtensions : public PageExtensions {
+public:
+    bool TakeDownload(CChildFrame&, const std::string&) override { return false; }
+    void RunAutoTools(CChildFrame&) override {}
+    void ReloadUnshownImages(CChildFrame&) override {}
+    void FilterLoadedPage(CChildFrame&, bool, bool) override {}
+};
+
+}  // namespace lumbrel
