@@ -79,52 +79,41 @@ bool WebBrowserHost::CreateControl(HWND view, const RECT& position) {
     site_->SetDownloadControlFlags(downloadControlFlags_);
     site_->SetPolicy(policy_);
     if (FAILED(CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject,
-                                oleObject_.PutVoid())))
+                                control_.object.PutVoid())))
         return false;
     // The control reads the ambient properties as soon as it has a site.
-    if (FAILED(oleObject_->SetClientSite(AsClientSite(site_))))
+    if (FAILED(control_.object->SetClientSite(AsClientSite(site_))))
         return false;
-    browser_ = oleObject_.As<IWebBrowser2>();
-    inPlaceObject_ = oleObject_.As<IOleInPlaceObject>();
-    identity_ = IdentityOf(oleObject_.Get());
-    if (!browser_ || !inPlaceObject_ || !identity_)
+    control_.browser = control_.object.As<IWebBrowser2>();
+    control_.inPlace = control_.object.As<IOleInPlaceObject>();
+    control_.identity = IdentityOf(control_.object.Get());
+    if (!control_.browser || !control_.inPlace || !control_.identity)
         return false;
-    if (FAILED(browser_->get_Application(dispatch_.Put())) || !dispatch_)
-        dispatch_ = browser_.As<IDispatch>();
-    site_->SetInPlaceObject(inPlaceObject_.Get());
+    if (FAILED(control_.browser->get_Application(control_.dispatch.Put())) || !control_.dispatch)
+        control_.dispatch = control_.browser.As<IDispatch>();
+    site_->SetInPlaceObject(control_.inPlace.Get());
 
     RECT rect = position;
-    if (FAILED(oleObject_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, AsClientSite(site_), 0, view,
-                                  &rect)))
+    if (FAILED(control_.object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, AsClientSite(site_), 0,
+                                       view, &rect)))
         return false;
-    if (FAILED(inPlaceObject_->GetWindow(&controlWindow_)) || !controlWindow_)
+    if (FAILED(control_.inPlace->GetWindow(&controlWindow_)) || !controlWindow_)
         return false;
     SetWindowLongPtrA(controlWindow_, GWLP_ID, kControlId);
     return true;
 }
 
 bool WebBrowserHost::ConnectEvents() {
-    auto container = oleObject_.As<IConnectionPointContainer>();
+    auto container = control_.object.As<IConnectionPointContainer>();
     if (!container ||
-        FAILED(container->FindConnectionPoint(DIID_DWebBrowserEvents2, connectionPoint_.Put())))
+        FAILED(container->FindConnectionPoint(DIID_DWebBrowserEvents2, control_.events.Put())))
         return false;
-    sink_ = BrowserEventSink::Create(events_, codePage_, identity_.Get());
-    if (FAILED(connectionPoint_->Advise(sink_.Get(), &adviseCookie_))) {
-        adviseCookie_ = 0;
+    sink_ = BrowserEventSink::Create(events_, codePage_, control_.identity.Get());
+    if (FAILED(control_.events->Advise(sink_.Get(), &control_.cookie))) {
+        control_.cookie = 0;
         return false;
     }
     return true;
-}
-
-void WebBrowserHost::DisconnectEvents() {
-    // First, so that whatever the steps below make the engine raise never reaches the core.
-    if (sink_)
-        sink_->Disconnect();
-    if (connectionPoint_ && adviseCookie_)
-        connectionPoint_->Unadvise(adviseCookie_);
-    adviseCookie_ = 0;
-    connectionPoint_.Reset();
-    sink_.Reset();
 }
 
 void WebBrowserHost::Destroy() {
@@ -134,26 +123,15 @@ void WebBrowserHost::Destroy() {
     view_.Destroy();
 }
 
-// Each step runs whether or not the one before succeeded: a half-created control is torn
-// down the same way.
 void WebBrowserHost::ReleaseControl() {
-    DisconnectEvents();
-    // Close deactivates an in-place object itself; asking first keeps engines that do not
-    // from closing with their windows still up.
-    if (inPlaceObject_)
-        inPlaceObject_->InPlaceDeactivate();
-    if (oleObject_) {
-        oleObject_->Close(OLECLOSE_NOSAVE);
-        oleObject_->SetClientSite(nullptr);
-    }
+    // First, so that whatever the teardown makes the engine raise never reaches the core.
+    if (sink_)
+        sink_->Disconnect();
+    control_.Release();
     if (site_)
         site_->Disconnect();
-    dispatch_.Reset();
-    browser_.Reset();
-    inPlaceObject_.Reset();
-    identity_.Reset();
-    oleObject_.Reset();
     site_.Reset();
+    sink_.Reset();
     controlWindow_ = nullptr;
 }
 
@@ -189,9 +167,9 @@ bool WebBrowserHost::ResizeThroughProperties(const RECT& current, int width, int
     const long wantedHeight = height + 2 * kBorder;
     bool writeWidth = width != 0 && current.right - current.left != wantedWidth;
     bool writeHeight = height != 0 && current.bottom - current.top != wantedHeight;
-    if (writeWidth && FAILED(browser_->put_Width(wantedWidth)))
+    if (writeWidth && FAILED(control_.browser->put_Width(wantedWidth)))
         return false;
-    if (writeHeight && FAILED(browser_->put_Height(wantedHeight)))
+    if (writeHeight && FAILED(control_.browser->put_Height(wantedHeight)))
         return false;
     if (!writeWidth && !writeHeight)
         return true;
@@ -204,7 +182,7 @@ bool WebBrowserHost::ResizeThroughProperties(const RECT& current, int width, int
 
 void WebBrowserHost::MoveControl(const RECT& position) {
     site_->SetPosition(position);
-    if (FAILED(inPlaceObject_->SetObjectRects(&position, &position)))
+    if (FAILED(control_.inPlace->SetObjectRects(&position, &position)))
         MoveWindow(controlWindow_, position.left, position.top, position.right - position.left,
                    position.bottom - position.top, TRUE);
 }
@@ -212,7 +190,7 @@ void WebBrowserHost::MoveControl(const RECT& position) {
 void WebBrowserHost::SetDownloadControlFlags(int32_t flags) {
     int32_t oldFlags = downloadControlFlags_;
     downloadControlFlags_ = flags;
-    if (!site_ || !oleObject_)
+    if (!site_ || !control_.object)
         return;
     site_->SetDownloadControlFlags(flags);
     AnnounceAmbientChange(oldFlags);
@@ -222,7 +200,7 @@ void WebBrowserHost::SetDownloadControlFlags(int32_t flags) {
 // its own downloads, and not every engine version passes the news on.
 void WebBrowserHost::AnnounceAmbientChange(int32_t oldFlags) {
     auto changed = static_cast<uint32_t>(oldFlags ^ downloadControlFlags_);
-    if (auto control = oleObject_.As<IOleControl>()) {
+    if (auto control = control_.object.As<IOleControl>()) {
         control->OnAmbientPropertyChange(DISPID_AMBIENT_DLCONTROL);
         if (changed & DLCTL_SILENT)
             control->OnAmbientPropertyChange(DISPID_AMBIENT_SILENT);
@@ -230,7 +208,7 @@ void WebBrowserHost::AnnounceAmbientChange(int32_t oldFlags) {
             control->OnAmbientPropertyChange(DISPID_AMBIENT_OFFLINEIFNOTCONNECTED);
     }
     ComPtr<IDispatch> document;
-    if (browser_ && SUCCEEDED(browser_->get_Document(document.Put())) && document) {
+    if (control_.browser && SUCCEEDED(control_.browser->get_Document(document.Put())) && document) {
         if (auto documentControl = document.As<IOleControl>())
             documentControl->OnAmbientPropertyChange(DISPID_AMBIENT_DLCONTROL);
     }
@@ -281,16 +259,16 @@ bool WebBrowserHost::TranslateKey(MSG& message) {
         return false;
     ComPtr<IOleInPlaceActiveObject> active = site_->ActiveObject();
     if (!active)
-        active = oleObject_.As<IOleInPlaceActiveObject>();
+        active = control_.object.As<IOleInPlaceActiveObject>();
     return active && active->TranslateAccelerator(&message) == S_OK;
 }
 
 template <class Call>
 bool WebBrowserHost::Guarded(Call&& call) {
-    if (!browser_)
+    if (!control_.browser)
         return false;
     try {
-        return SUCCEEDED(call(*browser_));
+        return SUCCEEDED(call(*control_.browser));
     } catch (...) {
         return false;
     }
@@ -363,14 +341,14 @@ bool WebBrowserHost::Busy() {
 // UI activation makes the control the active object (keyboard translation, the caret); the
 // focus then goes to the document's own window, or to the control while it has none.
 void WebBrowserHost::FocusPage() {
-    if (!oleObject_ || !site_)
+    if (!control_.object || !site_)
         return;
     RECT position = site_->Position();
-    oleObject_->DoVerb(OLEIVERB_UIACTIVATE, nullptr, AsClientSite(site_), 0, view_.Handle(),
-                       &position);
+    control_.object->DoVerb(OLEIVERB_UIACTIVATE, nullptr, AsClientSite(site_), 0, view_.Handle(),
+                            &position);
     HWND target = controlWindow_;
     ComPtr<IDispatch> document;
-    if (SUCCEEDED(browser_->get_Document(document.Put())) && document) {
+    if (SUCCEEDED(control_.browser->get_Document(document.Put())) && document) {
         HWND documentWindow = nullptr;
         auto window = document.As<IOleWindow>();
         if (window && SUCCEEDED(window->GetWindow(&documentWindow)) && documentWindow)
@@ -389,7 +367,7 @@ std::unique_ptr<PageDocument> WebBrowserHost::Document() {
 }
 
 bool WebBrowserHost::HasTravelLog() {
-    auto services = browser_.As<IServiceProvider>();
+    auto services = control_.browser.As<IServiceProvider>();
     if (!services)
         return false;
     ComPtr<ITravelLogStg> travelLog;
@@ -421,20 +399,20 @@ bool WebBrowserHost::CommandDocumentView(int commandId) {
 }
 
 std::string WebBrowserHost::SelectedText() {
-    if (!browser_)
+    if (!control_.browser)
         return {};
     try {
-        return win32::SelectedText(*browser_.Get(), codePage_);
+        return win32::SelectedText(*control_.browser.Get(), codePage_);
     } catch (...) {
         return {};
     }
 }
 
 std::vector<std::string> WebBrowserHost::SelectedLinks() {
-    if (!browser_)
+    if (!control_.browser)
         return {};
     try {
-        return win32::SelectedLinks(*browser_.Get(), codePage_);
+        return win32::SelectedLinks(*control_.browser.Get(), codePage_);
     } catch (...) {
         return {};
     }

@@ -18,6 +18,7 @@
 #include "win32/platform/ComPtr.h"
 #include "win32/platform/WinApi.h"
 #include "win32/view/BrowserViewWindow.h"
+#include "win32/view/HostedControl.h"
 
 #include <exdisp.h>
 #include <mshtmdid.h>
@@ -52,7 +53,7 @@ public:
     // client site unset, every reference released; then the view window goes. Events and
     // notifications from here on are ignored. Safe to call twice.
     void Destroy();
-    bool IsCreated() const { return static_cast<bool>(browser_); }
+    bool IsCreated() const { return static_cast<bool>(control_.browser); }
 
     // Fits the control to an area of width x height of its parent (whatever rectangle the
     // owner takes the size from).
@@ -71,8 +72,8 @@ public:
 
     // --- the engine
     // The control's automation object: what NewWindow2 hands to the engine. Not AddRef'ed.
-    IDispatch* Dispatch() const { return dispatch_.Get(); }
-    IWebBrowser2* Browser() const { return browser_.Get(); }
+    IDispatch* Dispatch() const { return control_.dispatch.Get(); }
+    IWebBrowser2* Browser() const { return control_.browser.Get(); }
     // The control's own window ("Shell Embedding"), null before Create.
     HWND ControlWindow() const { return controlWindow_; }
     // The window the control lives in, null before Create.
@@ -100,7 +101,6 @@ public:
 private:
     bool CreateControl(HWND parent, const RECT& position);
     bool ConnectEvents();
-    void DisconnectEvents();
     void ReleaseControl();
     bool IsInView(HWND window) const;
     bool OfferToView(MSG& message);
@@ -119,13 +119,7 @@ private:
 
     ComPtr<BrowserSite> site_;
     ComPtr<BrowserEventSink> sink_;
-    ComPtr<IOleObject> oleObject_;
-    ComPtr<IOleInPlaceObject> inPlaceObject_;
-    ComPtr<IWebBrowser2> browser_;
-    ComPtr<IDispatch> dispatch_;
-    ComPtr<IUnknown> identity_;
-    ComPtr<IConnectionPoint> connectionPoint_;
-    DWORD adviseCookie_ = 0;
+    HostedControl control_;
     BrowserViewWindow view_;
     HWND controlWindow_ = nullptr;
     // Expires with the host: a call into the core may end the window and this object.
