@@ -20,7 +20,9 @@ lumbrel_arch_probe i686 run || rc=$?
 if [ $rc -eq 0 ]; then
     preset=windows dist=build/dist
     echo "Starting the 32-bit program ($dist)."
-elif [ $rc -eq 2 ]; then
+else
+    # Whatever keeps the 32-bit program from starting, the 64-bit one may still run.
+    [ $rc -eq 2 ] || echo "The 32-bit program cannot be run under Wine here: $lumbrel_arch_why" >&2
     echo "$lumbrel_arch_why: starting the 64-bit program (build/dist64) instead."
     rc=0
     lumbrel_arch_probe x86_64 run || rc=$?
@@ -29,9 +31,6 @@ elif [ $rc -eq 2 ]; then
         exit 1
     fi
     preset=windows64 dist=build/dist64
-else
-    echo "Wine is not usable: $lumbrel_arch_why" >&2
-    exit 1
 fi
 cmake --preset "$preset"
 cmake --build --preset "$preset" -j "$jobs" --target dist

@@ -55,6 +55,19 @@ lumbrel_cannot_exec() {  # rc, error log
 # the loader cannot start on this machine, 1 on another failure.
 lumbrel_wine_prefix() {
     [ -f "$WINEPREFIX/.lumbrel-ready" ] && return 0
+    # Test programs run side by side (ctest -j) may all find the prefix missing: one creates
+    # it, the others wait for it and then find it ready.
+    mkdir -p "$(dirname "$WINEPREFIX")"
+    local lock rc=0
+    exec {lock}>"$WINEPREFIX.lock"
+    flock "$lock"
+    lumbrel_wine_prefix_create || rc=$?
+    exec {lock}>&-
+    return $rc
+}
+
+lumbrel_wine_prefix_create() {
+    [ -f "$WINEPREFIX/.lumbrel-ready" ] && return 0
     if [ ! -x "$WINELOADER" ]; then
         lumbrel_arch_why="the Wine loader $WINELOADER is not installed"
         return 1
@@ -94,10 +107,13 @@ lumbrel_arch_probe() {
     lumbrel_wine_prefix || return $?
     local probe=$lumbrel_wine_dir/probe-$arch.exe log=$lumbrel_wine_dir/probe-$arch.log
     if [ ! -f "$probe" ]; then
-        if ! "$lumbrel_triple-gcc" -O2 -o "$probe" "$lumbrel_root/scripts/wine-probe.c" 2>"$log"; then
+        # Built under a name of its own and moved in whole: another run may be probing too.
+        if ! "$lumbrel_triple-gcc" -O2 -o "$probe.$$" "$lumbrel_root/scripts/wine-probe.c" 2>"$log"; then
+            rm -f "$probe.$$"
             lumbrel_arch_why="the probe could not be built with $lumbrel_triple-gcc (see $log)"
             return 1
         fi
+        mv -f "$probe.$$" "$probe"
     fi
     local out
     out=$(lumbrel_wine "$probe" 2>"$log" | tr -d '\r') || rc=$?

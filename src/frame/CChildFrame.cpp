@@ -38,6 +38,14 @@ void CChildFrame::OnSizeCommand(SizeCommand command) {
     frame_.OnChildSizeCommand(command);
 }
 
+bool CChildFrame::PaintsFrame() {
+    return frame_.ChildrenDisplayMode() != DisplayMode::Maximized;
+}
+
+bool CChildFrame::PassesResize(bool maximized) {
+    return maximized || frame_.ChildrenDisplayMode() != DisplayMode::Maximized;
+}
+
 void CChildFrame::OnPosted(uint32_t message, uintptr_t, intptr_t) {
     switch (message) {
         case UM_FOCUS_PAGE:

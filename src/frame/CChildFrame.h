@@ -81,6 +81,8 @@ public:
     void OnCloseRequest() override;
     void OnMdiActivate(bool active) override;
     void OnSizeCommand(SizeCommand command) override;
+    bool PaintsFrame() override;
+    bool PassesResize(bool maximized) override;
     // MessageTarget
     void OnPosted(uint32_t message, uintptr_t wParam, intptr_t lParam) override;
     void OnTimer(uint32_t timerId) override;

@@ -30,6 +30,13 @@ public:
     // The window was minimised, restored or maximised by the user.
     enum class SizeCommand { Minimize, Restore, Maximize };
     virtual void OnSizeCommand(SizeCommand command) = 0;
+    // Whether the window's frame (caption, borders) is painted. While the frame shows its
+    // windows maximised, no frame is ever seen, also not during the brief restore of the
+    // window that hands the maximised place to another.
+    virtual bool PaintsFrame() = 0;
+    // Whether a resize of the window reaches its page (`maximized`: the window is maximised
+    // after it). While the windows are shown maximised only a maximised size does.
+    virtual bool PassesResize(bool maximized) = 0;
 };
 
 class ChildWindow {

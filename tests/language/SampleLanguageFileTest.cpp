@@ -27,9 +27,14 @@ std::string ReadSample() {
     return content.str();
 }
 
-// Keys per section, in file order.
-std::map<std::string, std::vector<std::string>> KeysBySection(const std::string& text) {
-    std::map<std::string, std::vector<std::string>> keys;
+struct Entry {
+    std::string key;
+    std::string value;
+};
+
+// Keys and values per section, in file order.
+std::map<std::string, std::vector<Entry>> EntriesBySection(const std::string& text) {
+    std::map<std::string, std::vector<Entry>> keys;
     std::string section;
     std::istringstream lines(text);
     std::string line;
@@ -41,7 +46,7 @@ std::map<std::string, std::vector<std::string>> KeysBySection(const std::string&
             section = line.substr(1, line.find(']') - 1);
             keys[section];
         } else if (size_t eq = line.find('='); eq != std::string::npos) {
-            keys[section].push_back(line.substr(0, eq));
+            keys[section].push_back({line.substr(0, eq), line.substr(eq + 1)});
         }
     }
     return keys;
@@ -85,13 +90,13 @@ TEST_F(SampleLanguageFileTest, IsAnActiveLanguageWithCrlfLines) {
 }
 
 TEST_F(SampleLanguageFileTest, EveryKeyNamesSomethingThatExists) {
-    const auto keys = KeysBySection(text_);
+    const auto keys = EntriesBySection(text_);
     const std::map<std::string, const MenuItems*> menus = {{"MenuMain", &BuiltinMainMenu()},
                                                            {"MenuTray", &BuiltinTrayMenu()},
                                                            {"MenuTab", &BuiltinTabMenu()}};
-    for (const auto& [section, names] : keys) {
-        EXPECT_FALSE(names.empty()) << section;
-        for (const std::string& key : names) {
+    for (const auto& [section, entries] : keys) {
+        EXPECT_FALSE(entries.empty()) << section;
+        for (const auto& [key, value] : entries) {
             if (menus.contains(section)) {
                 EXPECT_TRUE(MenuHasKey(*menus.at(section), key)) << section << " " << key;
             } else if (section == "StringTable") {
@@ -109,6 +114,17 @@ TEST_F(SampleLanguageFileTest, EveryKeyNamesSomethingThatExists) {
     }
     EXPECT_TRUE(keys.contains("MenuMain"));
     EXPECT_TRUE(keys.contains("DialogSelectLang"));
+}
+
+TEST_F(SampleLanguageFileTest, EveryValueIsFoundUnderItsSectionAndKey) {
+    for (const auto& [section, entries] : EntriesBySection(text_)) {
+        for (const auto& [key, value] : entries) {
+            EXPECT_EQ(language_.Find(section, key, 4096).value_or("<missing>"), value)
+                << "[" << section << "] " << key;
+        }
+    }
+    EXPECT_EQ(language_.LngLoadString(61420), "Standard [Englisch]");
+    EXPECT_EQ(language_.LngLoadString(61425), "Ressourcen");
 }
 
 TEST_F(SampleLanguageFileTest, TranslatesTheBuiltInMainMenu) {

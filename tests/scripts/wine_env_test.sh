@@ -176,6 +176,18 @@ if command -v Xvfb >/dev/null && command -v xdpyinfo >/dev/null; then
     expect "it takes no held display" \
         test -z "$(grep -e "display=:${held[0]} " -e "display=:${held[1]} " <<<"$out")"
     expect "the other servers live on" kill -0 $holder
+    # A smoke script started by hand ends the Xvfb it started, however it ends.
+    : >"$work/ids.sh"
+    printf 'source "%s"\necho "xvfb=$lumbrel_xvfb_pid"\nexit 3\n' "$root/tests/smoke/lib.sh" >"$work/by_hand.sh"
+    out=$(
+        unset DISPLAY
+        LUMBREL_WINE_DIR=$work/wine LUMBREL_WINE_LOADER_DIR=$work/loaders \
+            bash "$work/by_hand.sh" "$work/dist" "$work/smoke" smokectl.exe x86_64 "$work/ids.sh" 2>&1
+    )
+    pid=$(sed -n 's/^xvfb=//p' <<<"$out")
+    expect "a smoke script started by hand starts its own Xvfb" test -n "$pid"
+    sleep 0.2
+    expect "and ends it when the script exits" bash -c "! kill -0 '$pid' 2>/dev/null"
     kill $holder 2>/dev/null
     holder=
 else

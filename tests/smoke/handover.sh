@@ -13,19 +13,20 @@ smoke_wait_exit "$smoke_last_pid" 30
 smoke_check "the second start ends" test "$smoke_exit_code" -eq 0
 smoke_check "a URL adds a window" smoke_ctl wait-tabs LumbrelMainFrame 1 10000
 smoke_check "the new window shows the URL" \
-    test "$(smoke_ctl address LumbrelMainFrame)" = "http://handover.invalid/one"
+    smoke_until 10 smoke_address_is "http://handover.invalid/one"
 
 printf '[InternetShortcut]\r\nURL=http://shortcut.invalid/page\r\n' >"$smoke_work/Site.url"
 smoke_start "$(lumbrel_wine winepath -w "$smoke_work/Site.url" 2>/dev/null | tr -d '\r')"
 smoke_wait_exit "$smoke_last_pid" 30
 smoke_check "a .url file adds a window" smoke_ctl wait-tabs LumbrelMainFrame 2 10000
 smoke_check "the shortcut's target is opened" \
-    test "$(smoke_ctl address LumbrelMainFrame)" = "http://shortcut.invalid/page"
+    smoke_until 10 smoke_address_is "http://shortcut.invalid/page"
 
 long="http://long.invalid/$(head -c 2980 /dev/zero | tr '\0' 'a')"
 smoke_start "$long"
 smoke_wait_exit "$smoke_last_pid" 30
 smoke_check "a 3000-character URL adds a window" smoke_ctl wait-tabs LumbrelMainFrame 3 10000
+smoke_check "which shows its address" smoke_until 10 smoke_address_is "${long:0:2559}"
 received=$(smoke_ctl address LumbrelMainFrame)
 smoke_check "and arrives cut to 2559 characters" test "${#received}" -eq 2559
 smoke_check "cut from its end" test "$received" = "${long:0:2559}"

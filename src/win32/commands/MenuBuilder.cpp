@@ -57,19 +57,25 @@ UniqueMenu BuildTranslatedMenu(const MenuItems& items, MenuShape shape, const La
 }
 
 bool RebuildMenu(UniqueMenu& holder, const MenuItems& items, MenuShape shape,
-                 const Language& language, std::string_view section, HWND window) {
+                 const Language& language, std::string_view section,
+                 const std::function<bool(HMENU fresh)>& show) {
     UniqueMenu fresh = BuildTranslatedMenu(items, shape, language, section);
-    if (!fresh) {
+    if (!fresh || !show(fresh.get())) {
         return false;
-    }
-    if (window != nullptr) {
-        if (!SetMenu(window, fresh.get())) {
-            return false;
-        }
-        DrawMenuBar(window);
     }
     holder = std::move(fresh);
     return true;
+}
+
+bool RebuildMenu(UniqueMenu& holder, const MenuItems& items, MenuShape shape,
+                 const Language& language, std::string_view section, HWND window) {
+    return RebuildMenu(holder, items, shape, language, section, [window](HMENU fresh) {
+        if (!SetMenu(window, fresh)) {
+            return false;
+        }
+        DrawMenuBar(window);
+        return true;
+    });
 }
 
 HMENU SubmenuFor(HMENU root, const MenuItems& items, MenuRole role) {

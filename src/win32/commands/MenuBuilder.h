@@ -6,6 +6,7 @@
 
 #include "win32/platform/WinApi.h"
 
+#include <functional>
 #include <string_view>
 
 #include "commands/MenuModel.h"
@@ -29,11 +30,17 @@ UniqueMenu BuildMenu(const MenuItems& items, MenuShape shape);
 UniqueMenu BuildTranslatedMenu(const MenuItems& items, MenuShape shape, const Language& language,
                                std::string_view section);
 
-// Replaces `holder`'s menu by a fresh translated build of `items` and destroys the old one.
-// When `window` is given, the new menu becomes its menu bar. False (and nothing changed)
-// when the new menu cannot be built.
+// Replaces `holder`'s menu by a fresh translated build of `items`. The old menu may still be
+// on show: `show` puts the new one in its place and says whether it did, and only then is the
+// old one destroyed. False (and nothing changed) when the new menu cannot be built or shown.
 bool RebuildMenu(UniqueMenu& holder, const MenuItems& items, MenuShape shape,
-                 const Language& language, std::string_view section, HWND window = nullptr);
+                 const Language& language, std::string_view section,
+                 const std::function<bool(HMENU fresh)>& show);
+
+// The same for the menu bar of a plain window (not an MDI frame: there the MDI client must
+// hand the menu over).
+bool RebuildMenu(UniqueMenu& holder, const MenuItems& items, MenuShape shape,
+                 const Language& language, std::string_view section, HWND window);
 
 // The submenu of `root` built from the submenu of `items` that carries `role`; null when
 // there is none.

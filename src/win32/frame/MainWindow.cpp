@@ -8,7 +8,6 @@
 #include "frame/FrameMessages.h"
 #include "instance/HandOverRecord.h"
 #include "win32/commands/AcceleratorBuilder.h"
-#include "win32/commands/MenuBuilder.h"
 #include "win32/instance/HandOverReceiver.h"
 #include "win32/instance/MainWindowFinder.h"
 
@@ -19,24 +18,11 @@ constexpr int kRebarId = 59419;
 constexpr int kTabBarId = 1001;
 constexpr int kAddressId = 1002;
 constexpr int kStatusId = 59393;
+// The tab band is band 0, as its visibility key "bandb0" says: it is added last.
 constexpr int kTabBandId = 1;
 constexpr int kAddressBandId = 2;
+constexpr int kShowHideHotKeyId = 0;
 constexpr UINT kTrayMessage = WM_APP + 1;
-constexpr UINT kFirstMdiChild = 0xFF00;
-constexpr UINT kFirstSystemCommand = 0xF000;
-
-// The show/hide key is stored as the hot-key control keeps it (Shift 1, Ctrl 2, Alt 4);
-// RegisterHotKey wants Alt 1, Ctrl 2, Shift 4.
-UINT HotKeyModifiers(int stored) {
-    UINT modifiers = 0;
-    if (stored & 1)
-        modifiers |= MOD_SHIFT;
-    if (stored & 2)
-        modifiers |= MOD_CONTROL;
-    if (stored & 4)
-        modifiers |= MOD_ALT;
-    return modifiers;
-}
 
 struct DialogCount {
     DWORD process;
@@ -55,22 +41,25 @@ BOOL CALLBACK CountForeignDialogs(HWND hwnd, LPARAM lParam) {
     return TRUE;
 }
 
+HICON ProgramIcon() {
+    HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
+    return icon ? icon : LoadIcon(nullptr, IDI_APPLICATION);
+}
+
 }  // namespace
 
 MainWindow::MainWindow(CBrowserApp& app, CMainFrame& frame, Win32EventLoop& loop, int trayIconId)
-    : app_(app), frame_(frame), loop_(loop), trayIconId_(trayIconId) {}
+    : app_(app), frame_(frame), loop_(loop), tray_(trayIconId, kTrayMessage) {}
 
 MainWindow::~MainWindow() {
-    children_.clear();
-    if (hwnd_)
-        DestroyWindow(hwnd_);
+    mdi_.DestroyAll();
+    ReleaseWindowResources();
+    if (HWND window = Unbind())
+        DestroyWindow(window);
 }
 
 bool MainWindow::Create() {
-    HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
-    if (!icon)
-        icon = LoadIcon(nullptr, IDI_APPLICATION);
-    if (!RegisterClassOnce(kClassName, CS_DBLCLKS, icon,
+    if (!RegisterClassOnce(kClassName, CS_DBLCLKS, ProgramIcon(),
                            reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1)))
         return false;
     return CreateWindowExA(WS_EX_ACCEPTFILES, kClassName, CBrowserApp::kAppName,
@@ -91,36 +80,23 @@ void MainWindow::ShowFromSettings(int showCommand) {
 }
 
 bool MainWindow::TranslateFrameMessage(MSG& msg) {
-    if (mdiClient_ && TranslateMDISysAccel(mdiClient_, &msg))
+    if (mdi_.TranslateSysAccel(msg))
         return true;
     if (accelerators_ && TranslateAcceleratorA(hwnd_, accelerators_.get(), &msg))
         return true;
-    if (ChildWindow* active =
-            ChildOf(reinterpret_cast<HWND>(SendMessageA(mdiClient_, WM_MDIGETACTIVE, 0, 0))))
+    if (ChildWindow* active = mdi_.Active())
         return active->Host().PreTranslateMessage(msg);
     return false;
 }
 
 // --- Creation and layout ------------------------------------------------------------------
 
-HMENU MainWindow::WindowMenu() const {
-    return menuBar_ ? SubmenuFor(menuBar_.get(), BuiltinMainMenu(), MenuRole::WindowList) : nullptr;
-}
-
 bool MainWindow::OnCreate() {
     MarkMainWindow(hwnd_);
-    menuBar_ = BuildTranslatedMenu(BuiltinMainMenu(), MenuShape::Bar, app_.Lang(), "MenuMain");
-    if (menuBar_)
-        SetMenu(hwnd_, menuBar_.get());
+    if (!menuBar_.Create(hwnd_, app_.Lang()))
+        return false;
     accelerators_ = BuildAcceleratorTable(AcceleratorTable());
-
-    CLIENTCREATESTRUCT ccs{};
-    ccs.hWindowMenu = WindowMenu();
-    ccs.idFirstChild = kFirstMdiChild;
-    mdiClient_ = CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
-                                 WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL,
-                                 0, 0, 0, 0, hwnd_, nullptr, GetModuleHandleA(nullptr), &ccs);
-    if (!mdiClient_ || !CreateBars())
+    if (!mdi_.Create(hwnd_, menuBar_.WindowMenu(), [this] { ShowActiveChild(); }) || !CreateBars())
         return false;
     loop_.RegisterTarget(kFrameTarget, hwnd_);
     frame_.OnCreate(FrameWidgets{*this, tabs_, address_, status_});
@@ -129,67 +105,68 @@ bool MainWindow::OnCreate() {
 }
 
 bool MainWindow::CreateBars() {
-    rebar_ = CreateWindowExA(WS_EX_TOOLWINDOW, REBARCLASSNAMEA, nullptr,
-                             WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN |
-                                 RBS_VARHEIGHT | RBS_BANDBORDERS | CCS_NODIVIDER,
-                             0, 0, 0, 0, hwnd_, reinterpret_cast<HMENU>(INT_PTR{kRebarId}),
-                             GetModuleHandleA(nullptr), nullptr);
-    if (!rebar_)
+    if (!rebar_.Create(hwnd_, kRebarId))
         return false;
-    if (!address_.Create(rebar_, kAddressId, [this](const std::string& text) {
+    if (!address_.Create(rebar_.Handle(), kAddressId, [this](const std::string& text) {
             frame_.OnAddressEntered(text, (GetKeyState(VK_MENU) & 0x8000) != 0);
         }))
         return false;
-    if (!tabs_.Create(rebar_, kTabBarId))
+    if (!tabs_.Create(rebar_.Handle(), kTabBarId))
         return false;
     // Each band goes in at the front: the tab band ends as band 0, the address band as 1.
-    AddBand(kAddressBandId, address_.Handle(), address_.Height(), frame_.ShowsBandAtStart(1));
-    AddBand(kTabBandId, tabs_.Handle(), tabs_.IdealHeight(), frame_.ShowsBandAtStart(0));
+    if (!rebar_.AddBand(kAddressBandId, address_.Handle(), address_.Height(),
+                        frame_.ShowsBandAtStart(1)) ||
+        !rebar_.AddBand(kTabBandId, tabs_.Handle(), tabs_.IdealHeight(),
+                        frame_.ShowsBandAtStart(0)))
+        return false;
     return status_.Create(hwnd_, kStatusId);
 }
 
-void MainWindow::AddBand(int id, HWND child, int height, bool visible) {
-    REBARBANDINFOA band{};
-    band.cbSize = sizeof(band);
-    band.fMask = RBBIM_CHILD | RBBIM_CHILDSIZE | RBBIM_ID | RBBIM_STYLE | RBBIM_SIZE;
-    band.fStyle = RBBS_CHILDEDGE | RBBS_BREAK | (visible ? 0 : RBBS_HIDDEN);
-    band.hwndChild = child;
-    band.cyMinChild = static_cast<UINT>(height);
-    band.cyChild = static_cast<UINT>(height);
-    band.cx = 400;
-    band.wID = static_cast<UINT>(id);
-    // The tab band is band 0, as its visibility key "bandb0" says.
-    SendMessageA(rebar_, RB_INSERTBANDA, 0, reinterpret_cast<LPARAM>(&band));
-}
-
 void MainWindow::FitTabBand() {
-    if (!rebar_)
-        return;
-    const int index = static_cast<int>(SendMessageA(rebar_, RB_IDTOINDEX, kTabBandId, 0));
-    if (index < 0)
-        return;
-    REBARBANDINFOA band{};
-    band.cbSize = sizeof(band);
-    band.fMask = RBBIM_CHILDSIZE;
-    band.cyMinChild = static_cast<UINT>(tabs_.IdealHeight());
-    band.cyChild = band.cyMinChild;
-    SendMessageA(rebar_, RB_SETBANDINFOA, static_cast<WPARAM>(index),
-                 reinterpret_cast<LPARAM>(&band));
-    Layout();
+    if (rebar_.FitBand(kTabBandId, tabs_.IdealHeight()))
+        Layout();
 }
 
 void MainWindow::Layout() {
-    if (!mdiClient_)
+    if (!mdi_.Handle())
         return;
     RECT client{};
     GetClientRect(hwnd_, &client);
-    SendMessageA(rebar_, WM_SIZE, 0, 0);
-    RECT bar{};
-    GetWindowRect(rebar_, &bar);
-    const int top = bar.bottom - bar.top;
+    const int top = rebar_.Arrange();
     status_.Layout();
     const int bottom = status_.Height();
-    MoveWindow(mdiClient_, 0, top, client.right, std::max(0L, client.bottom - top - bottom), TRUE);
+    MoveWindow(mdi_.Handle(), 0, top, client.right, std::max(0L, client.bottom - top - bottom),
+               TRUE);
+    mdi_.FitActive();
+}
+
+void MainWindow::ShowActiveChild() {
+    ChildWindow* active = mdi_.Active();
+    const bool maximized = active && active->Filled();
+    if (maximized)
+        menuBar_.ShowChildButtons(active->Handle());
+    else
+        menuBar_.HideChildButtons();
+    // The caption names the maximised window, as the MDI client's does.
+    std::string caption = title_;
+    if (maximized) {
+        const std::string text = active->Text();
+        if (!text.empty())
+            caption += " - [" + text + "]";
+    }
+    char current[512] = {};
+    GetWindowTextA(hwnd_, current, sizeof(current));
+    if (caption != current)
+        SetWindowTextA(hwnd_, caption.c_str());
+}
+
+void MainWindow::ReleaseWindowResources() {
+    loop_.UnregisterTarget(kFrameTarget);
+    if (hwnd_)
+        UnmarkMainWindow(hwnd_);
+    tray_.Remove();
+    showHideKey_.reset();
+    menuBar_.Detach();
 }
 
 // --- Messages -----------------------------------------------------------------------------
@@ -209,7 +186,8 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return OnCommand(wParam, lParam);
         case WM_INITMENUPOPUP:
             if (!HIWORD(lParam))
-                OnInitMenuPopup(reinterpret_cast<HMENU>(wParam));
+                ShowCommandStates(reinterpret_cast<HMENU>(wParam),
+                                  [this](int id) { return StateOf(id); });
             return Default(message, wParam, lParam);
         case WM_NOTIFY:
             return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
@@ -243,11 +221,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             frame_.OnCloseRequest(false);
             return 0;
         case WM_DESTROY:
-            loop_.UnregisterTarget(kFrameTarget);
-            UnmarkMainWindow(hwnd_);
-            RemoveTrayIcon();
-            UnregisterShowHideHotKey();
-            SetMenu(hwnd_, nullptr);  // the menu belongs to menuBar_
+            ReleaseWindowResources();
             PostQuitMessage(0);
             return 0;
         default:
@@ -256,11 +230,16 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT MainWindow::DefaultProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefFrameProcA(hwnd, mdiClient_, message, wParam, lParam);
+    return DefFrameProcA(hwnd, mdi_.Handle(), message, wParam, lParam);
 }
 
 LRESULT MainWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
     const int id = LOWORD(wParam);
+    if (id >= SC_SIZE && id < static_cast<int>(MdiClient::kFirstChildId)) {
+        // A button or the menu of the maximised window in the menu bar.
+        mdi_.SysCommandToActive(static_cast<UINT>(id));
+        return 0;
+    }
     if (frame_.HandlesCommand(id)) {
         frame_.OnCommand(id);
         return 0;
@@ -268,19 +247,10 @@ LRESULT MainWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
     return Default(WM_COMMAND, wParam, lParam);
 }
 
-void MainWindow::OnInitMenuPopup(HMENU menu) {
-    const int count = GetMenuItemCount(menu);
-    for (int i = 0; i < count; ++i) {
-        const UINT id = GetMenuItemID(menu, i);
-        if (id == static_cast<UINT>(-1) || id == 0 || id >= kFirstMdiChild)
-            continue;
-        // Commands of parts that are not there yet show greyed rather than doing nothing.
-        const CommandState state = frame_.HandlesCommand(static_cast<int>(id))
-                                       ? frame_.QueryCommand(static_cast<int>(id))
-                                       : CommandState{false, false};
-        EnableMenuItem(menu, i, MF_BYPOSITION | (state.enabled ? MF_ENABLED : MF_GRAYED));
-        CheckMenuItem(menu, i, MF_BYPOSITION | (state.checked ? MF_CHECKED : MF_UNCHECKED));
-    }
+std::optional<CommandState> MainWindow::StateOf(int commandId) const {
+    if (!frame_.HandlesCommand(commandId))
+        return std::nullopt;
+    return frame_.QueryCommand(commandId);
 }
 
 LRESULT MainWindow::OnNotify(const NMHDR& header) {
@@ -291,7 +261,7 @@ LRESULT MainWindow::OnNotify(const NMHDR& header) {
             OnTabContextMenu();
             return TRUE;
         }
-    } else if (header.hwndFrom == rebar_ && header.code == RBN_HEIGHTCHANGE) {
+    } else if (header.hwndFrom == rebar_.Handle() && header.code == RBN_HEIGHTCHANGE) {
         Layout();
     }
     return 0;
@@ -303,13 +273,8 @@ void MainWindow::OnTabContextMenu() {
     const int tab = tabs_.HitTest(cursor);
     if (tab < 0)
         return;
-    UniqueMenu menu =
-        BuildTranslatedMenu(BuiltinTabMenu(), MenuShape::Popup, app_.Lang(), "MenuTab");
-    if (!menu)
-        return;
-    OnInitMenuPopup(menu.get());
-    const int id = TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, cursor.x, cursor.y,
-                                  0, hwnd_, nullptr);
+    const int id = TrackContextMenu(BuiltinTabMenu(), "MenuTab", app_.Lang(), hwnd_, cursor,
+                                    [this](int command) { return StateOf(command); });
     if (id > 0)
         frame_.OnTabMenuCommand(id, tab);
 }
@@ -331,15 +296,11 @@ void MainWindow::OnTrayIcon(LPARAM event) {
 }
 
 void MainWindow::ShowTrayMenu() {
-    UniqueMenu menu =
-        BuildTranslatedMenu(BuiltinTrayMenu(), MenuShape::Popup, app_.Lang(), "MenuTray");
-    if (!menu)
-        return;
     POINT cursor{};
     GetCursorPos(&cursor);
     SetForegroundWindow(hwnd_);
-    const int id = TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, cursor.x, cursor.y,
-                                  0, hwnd_, nullptr);
+    const int id = TrackContextMenu(BuiltinTrayMenu(), "MenuTray", app_.Lang(), hwnd_, cursor,
+                                    [this](int command) { return StateOf(command); });
     if (id > 0)
         PostMessageA(hwnd_, WM_COMMAND, static_cast<WPARAM>(id), 0);
 }
@@ -389,60 +350,21 @@ void MainWindow::OnHandOver() {
 
 // --- Browser windows ----------------------------------------------------------------------
 
-ChildWindow* MainWindow::ChildOf(HWND hwnd) const {
-    for (const auto& [id, child] : children_)
-        if (child->Handle() == hwnd)
-            return child.get();
-    return nullptr;
-}
-
 lumbrel::ChildWindow* MainWindow::CreateChild(ChildId id, const ChildCreateOptions& options,
                                               ChildWindowEvents& events,
                                               BrowserEvents& browserEvents, MessageTarget& target) {
-    auto child =
-        std::make_unique<ChildWindow>(id, events, browserEvents, target, app_.Ports().codePage);
-    ChildWindow* raw = child.get();
-    children_[id] = std::move(child);
-    // Before the control exists: it reads the flags as soon as it has its site, and the
-    // first page may load before anyone tells it of a change.
-    raw->Host().SetDownloadControlFlags(options.downloadControlFlags);
-    if (!raw->Create(mdiClient_, options.maximized, [this](ChildId gone) {
-            loop_.UnregisterTarget(gone);
-            children_.erase(gone);
-        })) {
-        children_.erase(id);
+    ChildWindow* child =
+        mdi_.CreateChild(id, options, events, browserEvents, target, app_.Ports().codePage,
+                         [this](ChildId gone) { loop_.UnregisterTarget(gone); });
+    if (!child)
         return nullptr;
-    }
-    loop_.RegisterTarget(id, raw->Handle());
-    return raw;
-}
-
-void MainWindow::MdiActivate(ChildId id) {
-    auto it = children_.find(id);
-    if (it != children_.end() && it->second->Handle())
-        SendMessageA(mdiClient_, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(it->second->Handle()), 0);
+    loop_.RegisterTarget(id, child->Handle());
+    return child;
 }
 
 ChildId MainWindow::ActiveChild() {
-    ChildWindow* active =
-        ChildOf(reinterpret_cast<HWND>(SendMessageA(mdiClient_, WM_MDIGETACTIVE, 0, 0)));
+    ChildWindow* active = mdi_.Active();
     return active ? active->Id() : kNoChild;
-}
-
-void MainWindow::MdiActivateNext() {
-    SendMessageA(mdiClient_, WM_MDINEXT, 0, 0);
-}
-
-void MainWindow::Cascade() {
-    SendMessageA(mdiClient_, WM_MDICASCADE, 0, 0);
-}
-
-void MainWindow::TileHorizontally() {
-    SendMessageA(mdiClient_, WM_MDITILE, MDITILE_HORIZONTAL, 0);
-}
-
-void MainWindow::TileVertically() {
-    SendMessageA(mdiClient_, WM_MDITILE, MDITILE_VERTICAL, 0);
 }
 
 // --- The frame ----------------------------------------------------------------------------
@@ -464,10 +386,7 @@ bool MainWindow::IsForeground() {
 }
 
 void MainWindow::ShowAndRestore() {
-    if (IsIconic(hwnd_))
-        ShowWindow(hwnd_, SW_RESTORE);
-    else
-        ShowWindow(hwnd_, SW_SHOW);
+    ShowWindow(hwnd_, IsIconic(hwnd_) ? SW_RESTORE : SW_SHOW);
     BringToFront();
 }
 
@@ -485,10 +404,8 @@ void MainWindow::Hide() {
 }
 
 void MainWindow::SetTitle(const std::string& text) {
-    char current[256] = {};
-    GetWindowTextA(hwnd_, current, sizeof(current));
-    if (text != current)
-        SetWindowTextA(hwnd_, text.c_str());
+    title_ = text;
+    ShowActiveChild();
 }
 
 void MainWindow::RefreshCommandStates() {
@@ -496,7 +413,7 @@ void MainWindow::RefreshCommandStates() {
 }
 
 void MainWindow::Destroy() {
-    children_.clear();
+    mdi_.DestroyAll();
     DestroyWindow(hwnd_);
 }
 
@@ -512,85 +429,25 @@ Placement MainWindow::NormalPlacement() {
     return Placement{rect.top, rect.left, rect.right - rect.left, rect.bottom - rect.top};
 }
 
-void MainWindow::SetThrobber(int frame) {
-    status_.SetThrobber(frame);
-}
-
-std::vector<BandLayout> MainWindow::Bands() {
-    std::vector<BandLayout> bands;
-    const int count = static_cast<int>(SendMessageA(rebar_, RB_GETBANDCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        REBARBANDINFOA band{};
-        band.cbSize = sizeof(band);
-        band.fMask = RBBIM_ID | RBBIM_SIZE | RBBIM_STYLE;
-        SendMessageA(rebar_, RB_GETBANDINFOA, static_cast<WPARAM>(i),
-                     reinterpret_cast<LPARAM>(&band));
-        bands.push_back(BandLayout{static_cast<int>(band.wID), static_cast<int>(band.cx),
-                                   static_cast<int>(band.fStyle), !(band.fStyle & RBBS_HIDDEN)});
-    }
-    return bands;
-}
-
 bool MainWindow::StatusBarVisible() {
     return IsWindowVisible(status_.Handle()) != FALSE;
 }
 
 void MainWindow::RebuildMenus() {
-    if (!RebuildMenu(menuBar_, BuiltinMainMenu(), MenuShape::Bar, app_.Lang(), "MenuMain"))
-        return;
-    SendMessageA(mdiClient_, WM_MDISETMENU, reinterpret_cast<WPARAM>(menuBar_.get()),
-                 reinterpret_cast<LPARAM>(WindowMenu()));
-    DrawMenuBar(hwnd_);
-}
-
-void MainWindow::SetUndoCloseItems(const std::vector<MenuEntry>& items) {
-    if (!menuBar_)
-        return;
-    HMENU undo = SubmenuFor(menuBar_.get(), BuiltinMainMenu(), MenuRole::UndoClose);
-    if (!undo)
-        return;
-    while (GetMenuItemCount(undo) > kUndoCloseFixedItems)
-        DeleteMenu(undo, kUndoCloseFixedItems, MF_BYPOSITION);
-    for (const MenuEntry& item : items)
-        AppendMenuA(undo, MF_STRING, static_cast<UINT_PTR>(item.commandId), item.text.c_str());
+    menuBar_.Rebuild(app_.Lang(), mdi_);
 }
 
 bool MainWindow::RegisterShowHideHotKey(int modifiers, int virtualKey) {
-    hotKeyRegistered_ = RegisterHotKey(hwnd_, 0, HotKeyModifiers(modifiers),
-                                       static_cast<UINT>(virtualKey)) != FALSE;
-    return hotKeyRegistered_;
-}
-
-void MainWindow::UnregisterShowHideHotKey() {
-    if (hotKeyRegistered_)
-        UnregisterHotKey(hwnd_, 0);
-    hotKeyRegistered_ = false;
+    showHideKey_.reset();
+    showHideKey_.emplace(hwnd_, kShowHideHotKeyId, modifiers, virtualKey);
+    if (!showHideKey_->Registered())
+        showHideKey_.reset();
+    return showHideKey_.has_value();
 }
 
 bool MainWindow::ShowTrayIcon() {
-    NOTIFYICONDATAA data{};
-    data.cbSize = sizeof(data);
-    data.hWnd = hwnd_;
-    data.uID = static_cast<UINT>(trayIconId_);
-    data.uFlags = NIF_ICON | NIF_MESSAGE | NIF_TIP;
-    data.uCallbackMessage = kTrayMessage;
-    data.hIcon = reinterpret_cast<HICON>(GetClassLongPtrA(hwnd_, GCLP_HICONSM));
-    if (!data.hIcon)
-        data.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
-    lstrcpynA(data.szTip, CBrowserApp::kAppName, sizeof(data.szTip));
-    trayShown_ = Shell_NotifyIconA(NIM_ADD, &data) != FALSE;
-    return trayShown_;
-}
-
-void MainWindow::RemoveTrayIcon() {
-    if (!trayShown_)
-        return;
-    NOTIFYICONDATAA data{};
-    data.cbSize = sizeof(data);
-    data.hWnd = hwnd_;
-    data.uID = static_cast<UINT>(trayIconId_);
-    Shell_NotifyIconA(NIM_DELETE, &data);
-    trayShown_ = false;
+    const auto icon = reinterpret_cast<HICON>(GetClassLongPtrA(hwnd_, GCLP_HICONSM));
+    return tray_.Show(hwnd_, icon, CBrowserApp::kAppName);
 }
 
 int MainWindow::ForeignThreadDialogCount() {

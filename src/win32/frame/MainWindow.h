@@ -1,19 +1,24 @@
 // The main window: the MDI frame with its rebar (tab bar and address box), menu bar, status
 // bar, tray icon and show/hide hot key. It implements what the core's main frame asks of its
-// window (FrameWindow) and turns every window message into one call of the core.
+// window (FrameWindow) by handing each request to the part that owns it, and turns every
+// window message into one call of the core.
 #pragma once
 
-#include <map>
 #include <memory>
+#include <optional>
 
 #include "app/CBrowserApp.h"
 #include "frame/CMainFrame.h"
 #include "platform/FrameWindow.h"
 #include "win32/commands/MenuHandles.h"
 #include "win32/frame/AddressBar.h"
-#include "win32/frame/ChildWindow.h"
+#include "win32/frame/HotKey.h"
+#include "win32/frame/MdiClient.h"
+#include "win32/frame/MenuBar.h"
+#include "win32/frame/RebarLayout.h"
 #include "win32/frame/StatusBarView.h"
 #include "win32/frame/TabControlView.h"
+#include "win32/frame/TrayIcon.h"
 #include "win32/platform/Win32EventLoop.h"
 #include "win32/ui/Window.h"
 
@@ -37,12 +42,12 @@ public:
     lumbrel::ChildWindow* CreateChild(ChildId id, const ChildCreateOptions& options,
                                       ChildWindowEvents& events, BrowserEvents& browserEvents,
                                       MessageTarget& target) override;
-    void MdiActivate(ChildId id) override;
+    void MdiActivate(ChildId id) override { mdi_.Activate(id); }
     ChildId ActiveChild() override;
-    void MdiActivateNext() override;
-    void Cascade() override;
-    void TileHorizontally() override;
-    void TileVertically() override;
+    void MdiActivateNext() override { mdi_.ActivateNext(); }
+    void Cascade() override { mdi_.Cascade(); }
+    void TileHorizontally() override { mdi_.Tile(true); }
+    void TileVertically() override { mdi_.Tile(false); }
     bool IsVisible() override;
     bool IsMinimized() override;
     bool IsMaximized() override;
@@ -56,16 +61,18 @@ public:
     void Destroy() override;
     ShowState CurrentShowState() override;
     Placement NormalPlacement() override;
-    void SetThrobber(int frame) override;
-    std::vector<BandLayout> Bands() override;
+    void SetThrobber(int frame) override { status_.SetThrobber(frame); }
+    std::vector<BandLayout> Bands() override { return rebar_.Bands(); }
     bool StatusBarVisible() override;
     void RebuildMenus() override;
-    void SetUndoCloseItems(const std::vector<MenuEntry>& items) override;
+    void SetUndoCloseItems(const std::vector<MenuEntry>& items) override {
+        menuBar_.SetUndoCloseItems(items);
+    }
     void FitTabBand() override;
     bool RegisterShowHideHotKey(int modifiers, int virtualKey) override;
-    void UnregisterShowHideHotKey() override;
+    void UnregisterShowHideHotKey() override { showHideKey_.reset(); }
     bool ShowTrayIcon() override;
-    void RemoveTrayIcon() override;
+    void RemoveTrayIcon() override { tray_.Remove(); }
     void ShowTrayMenu() override;
     int ForeignThreadDialogCount() override;
 
@@ -76,34 +83,35 @@ protected:
 private:
     bool OnCreate();
     bool CreateBars();
-    void AddBand(int id, HWND child, int height, bool visible);
     void Layout();
+    // The menu bar's buttons and the caption for the active window: a maximised one's are
+    // the frame's.
+    void ShowActiveChild();
+    // Whatever the window holds of the process (its target id, its marker, the tray icon, the
+    // hot key, the menu): given back before the window goes.
+    void ReleaseWindowResources();
     LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
-    void OnInitMenuPopup(HMENU menu);
+    std::optional<CommandState> StateOf(int commandId) const;
     LRESULT OnNotify(const NMHDR& header);
     void OnTrayIcon(LPARAM event);
     void OnTabContextMenu();
     void OnDropFiles(HDROP drop);
     LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
     void OnHandOver();
-    ChildWindow* ChildOf(HWND hwnd) const;
-    HMENU WindowMenu() const;
 
     CBrowserApp& app_;
     CMainFrame& frame_;
     Win32EventLoop& loop_;
-    const int trayIconId_;
-    HWND mdiClient_ = nullptr;
-    HWND rebar_ = nullptr;
+    MdiClient mdi_;
+    RebarLayout rebar_;
     TabControlView tabs_;
     AddressBar address_;
     StatusBarView status_;
-    UniqueMenu menuBar_;
+    MenuBar menuBar_;
     UniqueAcceleratorTable accelerators_;
-    std::map<ChildId, std::unique_ptr<ChildWindow>> children_;
-    bool trayShown_ = false;
-    bool hotKeyRegistered_ = false;
-    std::string title_ = CBrowserApp::kAppName;
+    TrayIcon tray_;
+    std::optional<HotKey> showHideKey_;
+    std::string title_ = CBrowserApp::kAppName;  // the caption without the maximised window
 };
 
 }  // namespace lumbrel::win32

@@ -3,7 +3,8 @@
 //
 // UniqueHandle holds a kernel handle (file, event, mutex, mapping, thread, process); both NULL
 // and INVALID_HANDLE_VALUE mean "none", since CreateFile and the other creators differ on
-// which they return on failure. FindHandle holds a FindFirstFile search.
+// which they return on failure. FindHandle holds a FindFirstFile search; UniqueBitmap a GDI
+// bitmap.
 #pragma once
 
 #include <utility>
@@ -64,7 +65,15 @@ struct FindHandleTraits {
     static void Close(Handle handle) noexcept { ::FindClose(handle); }
 };
 
+struct BitmapTraits {
+    using Handle = HBITMAP;
+    static Handle None() noexcept { return nullptr; }
+    static bool IsValid(Handle handle) noexcept { return handle != nullptr; }
+    static void Close(Handle handle) noexcept { ::DeleteObject(handle); }
+};
+
 using UniqueHandle = UniqueResource<KernelHandleTraits>;
 using FindHandle = UniqueResource<FindHandleTraits>;
+using UniqueBitmap = UniqueResource<BitmapTraits>;
 
 }  // namespace lumbrel::win32

@@ -1,5 +1,8 @@
 #include "win32/ui/Window.h"
 
+#include <cstdio>
+#include <exception>
+
 namespace lumbrel::win32 {
 namespace {
 
@@ -12,6 +15,13 @@ Window* FromCreateStruct(LPARAM lParam) {
         return reinterpret_cast<Window*>(mdi->lParam);
     }
     return static_cast<Window*>(cs->lpCreateParams);
+}
+
+void LogHandlerFailure(UINT message, const char* what) noexcept {
+    char line[256];
+    std::snprintf(line, sizeof(line), "Lumbrel: message 0x%04X failed in its handler: %s\n",
+                  message, what);
+    OutputDebugStringA(line);
 }
 
 }  // namespace
@@ -39,7 +49,15 @@ LRESULT Window::DefaultProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
-LRESULT CALLBACK Window::Thunk(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+HWND Window::Unbind() {
+    HWND hwnd = hwnd_;
+    if (hwnd && reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA)) == this)
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    hwnd_ = nullptr;
+    return hwnd;
+}
+
+LRESULT CALLBACK Window::Thunk(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
     auto* self = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (!self && message == WM_NCCREATE) {
         self = FromCreateStruct(lParam);
@@ -54,13 +72,21 @@ LRESULT CALLBACK Window::Thunk(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     LRESULT result = 0;
     try {
         result = self->HandleMessage(message, wParam, lParam);
+    } catch (const std::exception& error) {
+        LogHandlerFailure(message, error.what());
+        result = self->DefaultProc(hwnd, message, wParam, lParam);
     } catch (...) {
+        LogHandlerFailure(message, "unknown exception");
         result = self->DefaultProc(hwnd, message, wParam, lParam);
     }
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
         self->hwnd_ = nullptr;
-        self->OnDestroyed();
+        try {
+            self->OnDestroyed();  // may delete the object
+        } catch (...) {
+            LogHandlerFailure(message, "failure after the window was destroyed");
+        }
     }
     return result;
 }

@@ -1,7 +1,9 @@
 // The base of every window of the binding: one window procedure thunk for all of them. The
 // object's address travels in the creation parameters into GWLP_USERDATA (for MDI children
-// inside MDICREATESTRUCT) and is cleared when the window is destroyed. No exception leaves a
-// handler: the thunk catches it and answers with the default procedure.
+// inside MDICREATESTRUCT) and is cleared when the window is destroyed, or earlier when its
+// owner tears it down (Unbind): messages that arrive late then reach DefWindowProc instead of
+// a half-dead object. No exception leaves a handler: the thunk catches it, logs it and
+// answers with the default procedure.
 #pragma once
 
 #include "win32/platform/WinApi.h"
@@ -30,8 +32,11 @@ protected:
     }
     // Called after WM_NCDESTROY; the handle is already cleared.
     virtual void OnDestroyed() {}
+    // Detaches the object from its window before a teardown; returns the window, which
+    // from now on is served by DefWindowProc.
+    HWND Unbind();
 
-    static LRESULT CALLBACK Thunk(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK Thunk(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
 
     HWND hwnd_ = nullptr;
 };

@@ -207,13 +207,15 @@ BOOL CALLBACK CountControls(HWND hwnd, LPARAM lParam) {
     return TRUE;
 }
 
-unsigned long Number(const char* text) {
-    return std::strtoul(text, nullptr, 0);
+// Pointer-sized, so that a message argument of the 64-bit program keeps all its bits; "-1"
+// becomes all bits set on either architecture.
+ULONG_PTR Number(const char* text, char** end = nullptr) {
+    return static_cast<ULONG_PTR>(std::strtoull(text, end, 0));
 }
 
 struct Name {
     const char* text;
-    unsigned long value;
+    ULONG_PTR value;
 };
 
 constexpr Name kNames[] = {
@@ -234,7 +236,7 @@ constexpr Name kNames[] = {
 // A Windows name of the table, a function key (F1-F24), a letter or digit key, or a number
 // (the program's own ids, expanded by the smoke library). Exits on anything else, so that a
 // misspelt name fails the run instead of sending 0.
-unsigned long Value(const char* text) {
+ULONG_PTR Value(const char* text) {
     for (const Name& name : kNames)
         if (!std::strcmp(text, name.text))
             return name.value;
@@ -246,7 +248,7 @@ unsigned long Value(const char* text) {
     if (text[1] == 0 && ((text[0] >= 'A' && text[0] <= 'Z') || (text[0] >= '0' && text[0] <= '9')))
         return static_cast<unsigned char>(text[0]);
     char* end = nullptr;
-    const unsigned long number = std::strtoul(text, &end, 0);
+    const ULONG_PTR number = Number(text, &end);
     if (end != text && *end == 0)
         return number;
     std::fprintf(stderr, "smokectl: unknown name %s\n", text);
@@ -289,9 +291,9 @@ int main(int argc, char** argv) {
     const char* command = argv[1];
     const char* className = argv[2];
     if (!std::strcmp(command, "wait-window") && argc == 4)
-        return WaitWindow(className, Number(argv[3]));
+        return WaitWindow(className, static_cast<DWORD>(Number(argv[3])));
     if (!std::strcmp(command, "wait-gone") && argc == 4)
-        return WaitGone(className, Number(argv[3]));
+        return WaitGone(className, static_cast<DWORD>(Number(argv[3])));
     if (!std::strcmp(command, "count")) {
         std::printf("%u\n", static_cast<unsigned>(Find(className, true).size()));
         return 0;
@@ -302,7 +304,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (!std::strcmp(command, "press") && argc == 5)
-        return PressButton(className, static_cast<int>(Value(argv[3])), Number(argv[4]));
+        return PressButton(className, static_cast<int>(Value(argv[3])),
+                           static_cast<DWORD>(Number(argv[4])));
     if (!std::strcmp(command, "tabs")) {
         std::printf("%d\n", TabCount(className));
         return 0;
@@ -399,7 +402,8 @@ int main(int argc, char** argv) {
         if (!SendMessageTimeoutA(windows.front(), message, wParam, lParam, SMTO_ABORTIFHUNG, 10000,
                                  &result))
             return 1;
-        std::printf("%lu\n", static_cast<unsigned long>(result));
+        // The answer as the window procedure gave it, signed and whole on either architecture.
+        std::printf("%lld\n", static_cast<long long>(static_cast<LRESULT>(result)));
         return 0;
     }
     std::fprintf(stderr, "smokectl: unknown command or arguments\n");
