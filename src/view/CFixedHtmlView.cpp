@@ -19,42 +19,42 @@ void CFixedHtmlView::GoBack(int steps) {
     int taken = 0;
     while (taken < steps && browser_ && browser_->GoBack())
         ++taken;
-    pendingSteps_ = taken;
+    backForward_.pendingSteps = taken;
 }
 
 void CFixedHtmlView::GoForward(int steps) {
     int taken = 0;
     while (taken < steps && browser_ && browser_->GoForward())
         ++taken;
-    pendingSteps_ = -taken;
+    backForward_.pendingSteps = -taken;
 }
 
 void CFixedHtmlView::OnCommandStateChange(int32_t command, bool enabled) {
     if (command == kCscNavigateBack)
-        backEnabled_ = enabled;
+        backForward_.backEnabled = enabled;
     else if (command == kCscNavigateForward)
-        forwardEnabled_ = enabled;
+        backForward_.forwardEnabled = enabled;
 }
 
 bool CFixedHtmlView::KeepsOwnHistory() {
-    return travelLog_ != true;
+    return backForward_.travelLog != true;
 }
 
 void CFixedHtmlView::RecordHistory(const std::string& url, const std::string& title) {
     if (!browser_)
         return;
-    if (!travelLog_ && !url.empty() && url != "about:blank")
-        travelLog_ = browser_->HasTravelLog();
+    if (!backForward_.travelLog && !url.empty() && url != "about:blank")
+        backForward_.travelLog = browser_->HasTravelLog();
     if (!KeepsOwnHistory())
         return;
     const std::unique_ptr<PageDocument> document = browser_->Document();
     const std::optional<int> length = document ? document->HistoryLength() : std::nullopt;
     if (!length)
         return;
-    history_.Record(
-        HistoryObservation{*length, title, url, backEnabled_, forwardEnabled_, pendingSteps_});
+    history_.Record(HistoryObservation{*length, title, url, backForward_.backEnabled,
+                                       backForward_.forwardEnabled, backForward_.pendingSteps});
     history_.NameCurrent(url, title);
-    pendingSteps_ = 0;
+    backForward_.pendingSteps = 0;
 }
 
 }  // namespace lumbrel

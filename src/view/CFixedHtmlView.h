@@ -14,6 +14,14 @@
 
 namespace lumbrel {
 
+// The engine's Back and Forward availability, and the steps of the program's last move.
+struct BackForwardState {
+    bool backEnabled = false;
+    bool forwardEnabled = false;
+    int pendingSteps = 0;           // back (> 0) or forward (< 0); 0 once the move was recorded
+    std::optional<bool> travelLog;  // whether the engine keeps one; unknown until asked
+};
+
 class CFixedHtmlView : public BrowserEvents {
 public:
     void AttachBrowser(BrowserControl* browser) { browser_ = browser; }
@@ -30,14 +38,14 @@ public:
     // steps taken are expected at the next recorded address.
     void GoBack(int steps);
     void GoForward(int steps);
-    bool BackEnabled() const { return backEnabled_; }
-    bool ForwardEnabled() const { return forwardEnabled_; }
-    int PendingSteps() const { return pendingSteps_; }
+    bool BackEnabled() const { return backForward_.backEnabled; }
+    bool ForwardEnabled() const { return backForward_.forwardEnabled; }
+    int PendingSteps() const { return backForward_.pendingSteps; }
     // The own back/forward list (only kept while the engine has no travel log).
     const HistoryList& History() const { return history_; }
     // Whether the engine keeps a travel log; asked once, when the first page other than
     // "about:blank" is recorded. Unknown until then.
-    std::optional<bool> TravelLog() const { return travelLog_; }
+    std::optional<bool> TravelLog() const { return backForward_.travelLog; }
 
     // BrowserEvents: CSC_NAVIGATEBACK and CSC_NAVIGATEFORWARD set the Back and Forward states.
     void OnCommandStateChange(int32_t command, bool enabled) override;
@@ -53,10 +61,7 @@ protected:
     NavigationState nav_;
 
 private:
-    bool backEnabled_ = false;
-    bool forwardEnabled_ = false;
-    int pendingSteps_ = 0;
-    std::optional<bool> travelLog_;
+    BackForwardState backForward_;
     HistoryList history_;
 };
 

@@ -87,8 +87,9 @@ void CQuorralView::Refresh() {
     if (page_.tabImage == kTabNoImage && frame_.Options().tabStyle == kButtonTabStyle)
         frame_.Post(UM_TAB_LAYOUT);
     ShowTabImage(LoadingImage(0));
+    // The user asked for the page: also an error page's new navigation must not be refused.
+    opening_.forbidNavigate = false;
     if (!nav_.lastUrl.starts_with("res://")) {
-        opening_.forbidNavigate = false;
         if (browser_)
             browser_->Refresh2(0);
         return;

@@ -103,11 +103,12 @@ ExternalHandOff::Result ExternalHandOff::OpenFtp(const std::string& url) {
     return Result::Taken;
 }
 
-bool ExternalHandOff::OpenFolder(const std::string& url) {
+bool ExternalHandOff::OpenFolder(const std::string& url, bool networkPaths) {
     if (!app_.Settings().Get(keys::OpenFolderOut))
         return false;
     const std::optional<std::string> path = LocalPathOf(app_.Ports().codePage, url);
-    if (!path || !app_.Ports().fs.IsDirectory(*path))
+    if (!path || (!networkPaths && path->starts_with("\\\\")) ||
+        !app_.Ports().fs.IsDirectory(*path))
         return false;
     app_.Ports().shell.Execute("open", *path, "", "");
     return true;

@@ -43,7 +43,9 @@ public:
     // Ftp URL error !".
     Result OpenFtp(const std::string& url);
     // Opens `url` in the shell when `OpenFolderOut` is on and it names an existing folder.
-    bool OpenFolder(const std::string& url);
+    // Without `networkPaths` a UNC path is not even looked at: asking whether it exists
+    // already connects to the server it names.
+    bool OpenFolder(const std::string& url, bool networkPaths = true);
 
 private:
     CBrowserApp& app_;

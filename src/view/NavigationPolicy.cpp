@@ -162,7 +162,10 @@ NavigationPolicy::Step NavigationPolicy::HandOff(const BeforeNavigateArgs& args,
             return Step::Stop;
         cancel = false;
     }
-    if (UserInitiated() && handOff.OpenFolder(url)) {
+    // A page's link to a server's share stays with the engine and its zone rules; an address
+    // the program opened for the user may name one.
+    const bool programmatic = view_->Opening().programmaticNav;
+    if (UserInitiated() && handOff.OpenFolder(url, programmatic)) {
         cancel = true;
         return Step::Stop;
     }

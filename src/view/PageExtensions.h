@@ -13,6 +13,8 @@ namespace lumbrel {
 
 class CChildFrame;
 
+// Every call may run the message loop (a box, a page script), after which the window may be
+// gone: callers look it up again by its id.
 class PageExtensions {
 public:
     virtual ~PageExtensions() = default;

@@ -126,12 +126,15 @@ void PageLoadEvents::FinishedPageSettings() {
     if (document && prefs.autoSetBG)
         document->SetBackgroundColor(prefs.bgColor);
     PageExtensions& extensions = frame_.Extensions();
+    const ChildId id = view_.Child().Id();
+    const bool reloadImages = prefs.reloadUnShownImage && view_.Location() != kAboutBlank;
     if (prefs.autoRunExternal && !view_.Opening().externalRunDone) {
         view_.Opening().externalRunDone = true;
         extensions.RunAutoTools(view_.Child());
     }
-    if (prefs.reloadUnShownImage && view_.Location() != kAboutBlank)
-        extensions.ReloadUnshownImages(view_.Child());
+    // The tools may have run the message loop, and the window may be gone.
+    if (CChildFrame* child = frame_.Windows().Find(id); child && reloadImages)
+        extensions.ReloadUnshownImages(*child);
 }
 
 void PageLoadEvents::ShowFinalImage(bool unread) {

@@ -304,6 +304,18 @@ TEST(HandOff, OnlyExistingFoldersTheUserAskedForOpenInTheShell) {
     EXPECT_EQ(h.platform.shell.executed[0].file, "C:\\Windows");
 }
 
+TEST(HandOff, AClickedLinkToAServersShareIsNotLookedAtAnAddressTheUserOpenedIs) {
+    FrameHarness h;
+    h.platform.fs.AddFolder("\\\\server\\share");
+    CChildFrame* page = LoadedWindow(h, "http://a.example/", "A");
+    ClickInPage(h, page);
+    EXPECT_FALSE(h.BrowserOf(page).RaiseBeforeNavigate("file://server/share"));
+    EXPECT_TRUE(h.platform.shell.executed.empty());
+    page->View().OpenUrl("\\\\server\\share");
+    ASSERT_EQ(h.platform.shell.executed.size(), 1u);
+    EXPECT_EQ(h.platform.shell.executed[0].file, "\\\\server\\share");
+}
+
 TEST(HandOff, AFolderTheProgramOpenedDoesNotVouchForThePagesNextNavigation) {
     FrameHarness h;
     h.platform.fs.AddFolder("C:\\Windows");

@@ -3,6 +3,9 @@
 // frame of it) has loaded, the filters at the engine's end of loading.
 #include <gtest/gtest.h>
 
+#include <functional>
+
+#include "frame/FrameMessages.h"
 #include "view/PageExtensions.h"
 #include "view/ViewScenario.h"
 
@@ -16,8 +19,12 @@ class RecordingExtensions : public PageExtensions {
 public:
     std::vector<std::string> calls;
     std::string downloadSuffix;  // addresses ending so are taken
+    std::function<void()> whileToolsRun;
+    std::function<void()> whileDownloadAsked;
 
     bool TakeDownload(CChildFrame&, const std::string& url) override {
+        if (whileDownloadAsked)
+            whileDownloadAsked();
         const bool taken = !downloadSuffix.empty() && url.ends_with(downloadSuffix);
         if (taken)
             calls.push_back("download " + url);
@@ -25,6 +32,8 @@ public:
     }
     void RunAutoTools(CChildFrame& child) override {
         calls.push_back("tools " + child.View().Location());
+        if (whileToolsRun)
+            whileToolsRun();
     }
     void ReloadUnshownImages(CChildFrame& child) override {
         calls.push_back("images " + child.View().Location());
@@ -54,6 +63,16 @@ TEST(PageExtensions, TheDownloadManagerTakesItsFilesAndThePageStays) {
     EXPECT_FALSE(engine.RaiseBeforeNavigate("http://a.example/next.htm"));
     EXPECT_EQ(x.extensions.calls, std::vector<std::string>{"download http://a.example/setup.zip"});
     EXPECT_EQ(page->View().Location(), "http://a.example/");
+
+    // The download manager asks, and the window goes meanwhile: its navigation is dropped.
+    const ChildId id = page->Id();
+    LoadedWindow(x.h, "http://one.example/", "One");
+    x.extensions.whileDownloadAsked = [&x, id] {
+        x.h.platform.loop.Post(id, kWmClose, 0, 0);
+        x.h.platform.ui.MessageBox("Download it?", MsgButtons::YesNo, MsgIcon::Question);
+    };
+    EXPECT_TRUE(engine.RaiseBeforeNavigate("http://a.example/page.htm"));
+    EXPECT_EQ(x.h.frame->Windows().Find(id), nullptr);
 }
 
 TEST(PageExtensions, ToolsRunOncePerPageAndImagesReloadAfterThePageNotItsFrames) {
@@ -72,6 +91,21 @@ TEST(PageExtensions, ToolsRunOncePerPageAndImagesReloadAfterThePageNotItsFrames)
     engine.RaiseLoaded("http://a.example/");
     EXPECT_EQ(x.extensions.calls.size(), 3u);
     EXPECT_EQ(x.extensions.calls.back(), "images http://a.example/");
+}
+
+TEST(PageExtensions, AWindowThatGoesWhileItsToolsRunIsLeftAlone) {
+    ExtensionsHarness x("AutoRunExternal=1\r\nReloadUnShownImage=1\r\n");
+    LoadedWindow(x.h, "http://one.example/", "One");
+    CChildFrame* page = x.h.Open("http://a.example/", true);
+    const ChildId id = page->Id();
+    x.extensions.calls.clear();
+    x.extensions.whileToolsRun = [&x, id] {
+        x.h.platform.loop.Post(id, kWmClose, 0, 0);
+        x.h.platform.ui.MessageBox("Tool says hello", MsgButtons::Ok, MsgIcon::Warning);
+    };
+    x.h.BrowserOf(page).FinishLoad("A");
+    EXPECT_EQ(x.h.frame->Windows().Find(id), nullptr);
+    EXPECT_EQ(x.extensions.calls, std::vector<std::string>{"tools http://a.example/"});
 }
 
 TEST(PageExtensions, TheFiltersRunAtTheEndOfLoadingAsTheirSettingsSay) {

@@ -190,6 +190,13 @@ TEST(Refresh, AnErrorPageReloadsTheAddressThatFailedInItsOwnWindow) {
     EXPECT_EQ(h.BrowserOf(back).navigations.back(), "http://down.example/");
     EXPECT_EQ(h.BrowserOf(front).refreshes, std::vector<int>{0});
     EXPECT_EQ(h.address.text, "http://front.example/") << "the active window's box stays";
+
+    h.frame->ActivateChild(*back);
+    h.Command(IDM_FORBID_AUTO_NAVIGATE);
+    h.BrowserOf(back).Load(
+        test::FakePage{"res://ieframe.dll/dnserror.htm#http://down.example/", "Error", {}});
+    h.Command(IDM_REFRESH);
+    EXPECT_FALSE(h.BrowserOf(back).lastNavigationCancelled) << "the user's refresh goes through";
 }
 
 }  // namespace
