@@ -35,6 +35,7 @@ smoke_start() {
     (cd "$prog" && exec "$loader" ./lumbrel.exe "$@") >"$smoke_work/run$n.out" 2>"$smoke_work/run$n.err" &
     smoke_pids+=($!)
     smoke_last_pid=$!
+    smoke_last_log=$smoke_work/run$n.err
 }
 
 smoke_ctl() {
@@ -63,6 +64,17 @@ smoke_setting() {
 smoke_setting_is() { test "$(smoke_setting "$1")" = "$2"; }
 smoke_address_is() { test "$(smoke_ctl address LumbrelMainFrame)" = "$1"; }
 smoke_window_count_is() { test "$(smoke_ctl count LumbrelMainFrame)" = "$1"; }
+# The last started program's stderr (Wine's trace channels) has a line holding every given
+# text; or holds such lines exactly N times.
+smoke_log_has() { smoke_log_count_is_at_least 1 "$@"; }
+smoke_log_count_is() { test "$(smoke_log_lines "${@:2}")" -eq "$1"; }
+smoke_log_count_is_at_least() { test "$(smoke_log_lines "${@:2}")" -ge "$1"; }
+smoke_log_lines() {
+    local lines text
+    lines=$(tr -d '\r' <"$smoke_last_log")
+    for text in "$@"; do lines=$(grep -F -- "$text" <<<"$lines"); done
+    [ -n "$lines" ] && wc -l <<<"$lines" || echo 0
+}
 
 # Runs a command until it succeeds, for at most $1 seconds. The command must look again on
 # every call: in `test "$(...)" = x` the value is expanded once, before the first try, and the

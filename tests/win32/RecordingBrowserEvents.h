@@ -30,6 +30,8 @@ public:
     bool cancelErrors = false;
     BrowserControl* newWindow = nullptr;
     bool cancelNewWindow = false;
+    KeyVerdict keyVerdict = KeyVerdict::Deliver;
+    bool mouseUsed = false;
     // Runs after each recorded event (a core reacting from inside the event).
     std::function<void()> afterEvent;
 
@@ -94,15 +96,28 @@ public:
     }
 
     KeyVerdict OnPageKey(const PageKey& key) override {
-        Record("key " + std::to_string(key.virtualKey));
-        return KeyVerdict::Deliver;
+        static const char* const kPhases[] = {"down", "up", "char"};
+        Record("key " + std::string(kPhases[static_cast<int>(key.phase)]) + " " +
+               std::to_string(key.virtualKey) + (key.ctrlHeld ? " ctrl" : ""));
+        return keyVerdict;
     }
-    bool OnPageMouse(const PageMouse&) override {
-        Record("mouse");
-        return false;
+    bool OnPageMouse(const PageMouse& mouse) override {
+        static const char* const kKinds[] = {"left down", "left up",     "right down",
+                                             "right up",  "middle down", "double click",
+                                             "wheel"};
+        Record("mouse " + std::string(kKinds[static_cast<int>(mouse.kind)]) + " at " +
+               std::to_string(mouse.x) + "," + std::to_string(mouse.y));
+        return mouseUsed;
     }
     void OnParentNotify(const ChildNotice& notice) override {
-        Record("parent notify " + std::to_string(notice.controlId));
+        static const char* const kKinds[] = {"created", "destroyed", "left press", "right press",
+                                             "middle press"};
+        std::string line = "child " + std::string(kKinds[static_cast<int>(notice.kind)]);
+        if (notice.kind == ChildNoticeKind::Created || notice.kind == ChildNoticeKind::Destroyed)
+            line += " " + std::to_string(notice.controlId);
+        else
+            line += " at " + std::to_string(notice.x) + "," + std::to_string(notice.y);
+        Record(line);
     }
 
     std::string Joined() const {

@@ -85,7 +85,7 @@ bool MainWindow::TranslateFrameMessage(MSG& msg) {
     if (accelerators_ && TranslateAcceleratorA(hwnd_, accelerators_.get(), &msg))
         return true;
     if (ChildWindow* active = mdi_.Active())
-        return active->Host().TranslateKeyboardMessage(msg);
+        return active->Host().PreTranslateMessage(msg);
     return false;
 }
 
@@ -353,12 +353,11 @@ void MainWindow::OnHandOver() {
 lumbrel::ChildWindow* MainWindow::CreateChild(ChildId id, const ChildCreateOptions& options,
                                               ChildWindowEvents& events,
                                               BrowserEvents& browserEvents, MessageTarget& target) {
-    ChildWindow* child = mdi_.CreateChild(id, options.maximized, events, browserEvents, target,
-                                          app_.Ports().codePage,
-                                          [this](ChildId gone) { loop_.UnregisterTarget(gone); });
+    ChildWindow* child =
+        mdi_.CreateChild(id, options, events, browserEvents, target, app_.Ports().codePage,
+                         [this](ChildId gone) { loop_.UnregisterTarget(gone); });
     if (!child)
         return nullptr;
-    child->Host().SetDownloadControlFlags(options.downloadControlFlags);
     loop_.RegisterTarget(id, child->Handle());
     return child;
 }

@@ -26,9 +26,10 @@ RECT MdiClient::ClientArea() const {
     return area;
 }
 
-ChildWindow* MdiClient::CreateChild(ChildId id, bool maximized, ChildWindowEvents& events,
-                                    BrowserEvents& browserEvents, MessageTarget& target,
-                                    const CodePage& codePage, std::function<void(ChildId)> gone) {
+ChildWindow* MdiClient::CreateChild(ChildId id, const ChildCreateOptions& options,
+                                    ChildWindowEvents& events, BrowserEvents& browserEvents,
+                                    MessageTarget& target, const CodePage& codePage,
+                                    std::function<void(ChildId)> gone) {
     auto child = std::make_unique<ChildWindow>(id, events, browserEvents, target, codePage);
     ChildWindow* raw = child.get();
     children_[id] = std::move(child);
@@ -37,7 +38,10 @@ ChildWindow* MdiClient::CreateChild(ChildId id, bool maximized, ChildWindowEvent
         children_.erase(closed);
         PresentationChanged();
     };
-    if (!raw->Create(*this, maximized, std::move(forget))) {
+    // Before the control exists: it reads the flags as soon as it has its site, and the
+    // first page may load before anyone tells it of a change.
+    raw->Host().SetDownloadControlFlags(options.downloadControlFlags);
+    if (!raw->Create(*this, options.maximized, std::move(forget))) {
         children_.erase(id);
         return nullptr;
     }

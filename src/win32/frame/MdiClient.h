@@ -29,11 +29,13 @@ public:
     HWND Handle() const { return client_; }
     RECT ClientArea() const;
 
-    // Creates the browser window `id`, hidden. Its window events go to `events`, its engine's
-    // to `browserEvents`, posted messages to `target`; `gone` runs after it was destroyed.
-    ChildWindow* CreateChild(ChildId id, bool maximized, ChildWindowEvents& events,
-                             BrowserEvents& browserEvents, MessageTarget& target,
-                             const CodePage& codePage, std::function<void(ChildId)> gone);
+    // Creates the browser window `id`, hidden, as `options` say. Its window events go to
+    // `events`, its engine's to `browserEvents`, posted messages to `target`; `gone` runs
+    // after it was destroyed.
+    ChildWindow* CreateChild(ChildId id, const ChildCreateOptions& options,
+                             ChildWindowEvents& events, BrowserEvents& browserEvents,
+                             MessageTarget& target, const CodePage& codePage,
+                             std::function<void(ChildId)> gone);
     // The MDI child window `create` describes; null when refused.
     HWND CreateWindowFor(MDICREATESTRUCTA& create);
     void DestroyWindowOf(HWND child);

@@ -9,6 +9,10 @@
 namespace lumbrel::win32 {
 namespace {
 
+// CGID_DocHostCommandHandler: declared by <mshtmhst.h>, defined by no MinGW import library.
+constexpr GUID kDocHostCommandGroup = {
+    0xf38bc242, 0xb950, 0x11d1, {0x89, 0x18, 0x00, 0xc0, 0x4f, 0xc2, 0xc8, 0x36}};
+
 VARIANT BoolAnswer(bool value) {
     VARIANT answer;
     VariantInit(&answer);
@@ -83,6 +87,8 @@ STDMETHODIMP BrowserSite::QueryInterface(REFIID iid, void** object) {
         *object = static_cast<IDocHostUIHandler*>(this);
     else if (iid == IID_IServiceProvider)
         *object = static_cast<IServiceProvider*>(this);
+    else if (iid == IID_IOleCommandTarget)
+        *object = static_cast<IOleCommandTarget*>(this);
     else if (iid == IID_IDispatch)
         *object = static_cast<IDispatch*>(this);
     else {
@@ -349,6 +355,38 @@ STDMETHODIMP BrowserSite::FilterDataObject(IDataObject*, IDataObject** filtered)
 STDMETHODIMP BrowserSite::QueryService(REFGUID, REFIID, void** object) {
     ClearOut(object);
     return E_NOINTERFACE;
+}
+
+// --- IOleCommandTarget
+
+STDMETHODIMP BrowserSite::QueryStatus(const GUID* group, ULONG count, OLECMD* commands,
+                                      OLECMDTEXT*) {
+    if (!group || *group != kDocHostCommandGroup)
+        return OLECMDERR_E_UNKNOWNGROUP;
+    if (count && !commands)
+        return E_POINTER;
+    // Nothing is offered for the menus or toolbars the engine might build from this group.
+    for (ULONG i = 0; i < count; ++i)
+        commands[i].cmdf = 0;
+    return S_OK;
+}
+
+STDMETHODIMP BrowserSite::Exec(const GUID* group, DWORD id, DWORD, VARIANT*, VARIANT* out) {
+    if (!group || *group != kDocHostCommandGroup)
+        return OLECMDERR_E_UNKNOWNGROUP;
+    if (id != OLECMDID_SHOWSCRIPTERROR)
+        return OLECMDERR_E_NOTSUPPORTED;
+    return ComGuard([&] {
+        using Answer = DocHostPolicy::ScriptErrorAnswer;
+        const Answer answer = policy_ ? policy_->ScriptError() : Answer::EngineDefault;
+        // "Not supported" is what makes the engine fall back to its own dialog.
+        if (answer == Answer::EngineDefault || !out)
+            return static_cast<HRESULT>(OLECMDERR_E_NOTSUPPORTED);
+        VariantClear(out);
+        V_VT(out) = VT_BOOL;
+        V_BOOL(out) = answer == Answer::ContinueScripts ? VARIANT_TRUE : VARIANT_FALSE;
+        return S_OK;
+    });
 }
 
 // --- IDispatch

@@ -1,5 +1,6 @@
 // The container side of one hosted WebBrowser control: client site, in-place site and frame,
-// control site, document host UI handler, service provider and the ambient properties. It
+// control site, document host UI handler and command target, service provider and the ambient
+// properties. It
 // holds no policy. The WebBrowserHost tells it where the control sits, which in-place object
 // moves it and which download-control flags to answer; a DocHostPolicy, when the program sets
 // one, decides the context menu, the external object and the host flags.
@@ -21,9 +22,17 @@
 namespace lumbrel::win32 {
 
 // What the program customises of the document host. The defaults are the engine's own
-// behaviour: its context menu, no external object, its 3-D border and double-click handling.
+// behaviour: its context menu, no external object, its 3-D border and double-click handling,
+// its script error dialog.
 class DocHostPolicy {
 public:
+    // How a script error in the page is dealt with.
+    enum class ScriptErrorAnswer {
+        EngineDefault,    // the engine asks the user
+        ContinueScripts,  // nothing shown, the page's scripts go on
+        StopScripts,      // nothing shown, the page's scripts stop
+    };
+
     virtual ~DocHostPolicy() = default;
     // DOCHOSTUIFLAG_* for IDocHostUIHandler::GetHostInfo.
     virtual DWORD HostFlags() { return 0; }
@@ -35,6 +44,7 @@ public:
     }
     // The object page scripts reach as window.external; empty for none.
     virtual ComPtr<IDispatch> External() { return {}; }
+    virtual ScriptErrorAnswer ScriptError() { return ScriptErrorAnswer::EngineDefault; }
 };
 
 // COM interfaces have no virtual destructor by design: an object deletes itself in Release.
@@ -48,6 +58,7 @@ class BrowserSite final : public IOleClientSite,
                           public IOleControlSite,
                           public IDocHostUIHandler,
                           public IServiceProvider,
+                          public IOleCommandTarget,
                           public IDispatch {
 public:
     // A new site for a control inside `container`; the caller holds its only reference.
@@ -143,6 +154,13 @@ public:
 
     // IServiceProvider
     STDMETHODIMP QueryService(REFGUID service, REFIID iid, void** object) override;
+
+    // IOleCommandTarget: the document host's command group (the engine asks its host before
+    // it shows a script error); every other group is unknown here.
+    STDMETHODIMP QueryStatus(const GUID* group, ULONG count, OLECMD* commands,
+                             OLECMDTEXT* text) override;
+    STDMETHODIMP Exec(const GUID* group, DWORD id, DWORD option, VARIANT* in,
+                      VARIANT* out) override;
 
     // IDispatch: the ambient properties
     STDMETHODIMP GetTypeInfoCount(UINT* count) override;

@@ -1,12 +1,16 @@
 #include "win32/view/WebBrowserHost.h"
 
-#include "win32/view/PageSelection.h"
-
 #include <idispids.h>
+#include <tlogstg.h>
+
+#include <cstring>
 
 #include "win32/platform/ComValues.h"
 #include "win32/view/BrowserEventSink.h"
 #include "win32/view/BrowserSite.h"
+#include "win32/view/PageMessages.h"
+#include "win32/view/PageSelection.h"
+#include "win32/view/Win32PageDocument.h"
 
 namespace lumbrel::win32 {
 namespace {
@@ -14,6 +18,23 @@ namespace {
 RECT ControlRect(int width, int height) {
     constexpr int b = WebBrowserHost::kBorder;
     return RECT{-b, -b, width + b, height + b};
+}
+
+// IID_ITravelLogStg, also the service id of the engine's travel log (SID_STravelLogCursor):
+// declared by <tlogstg.h>, defined by no MinGW import library.
+constexpr GUID kTravelLogService = {
+    0x7ebfdd80, 0xad18, 0x11d3, {0xa4, 0xc5, 0x00, 0xc0, 0x4f, 0x72, 0xd6, 0xb8}};
+
+constexpr const char* kDocumentViewClass = "Shell DocObject View";
+
+// EnumChildWindows: stops at the first document view and stores it at `found`.
+BOOL CALLBACK FindDocumentView(HWND window, LPARAM found) {
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof(name));
+    if (std::strcmp(name, kDocumentViewClass) != 0)
+        return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
 }
 
 IOleClientSite* AsClientSite(const ComPtr<BrowserSite>& site) {
@@ -30,108 +51,112 @@ WebBrowserHost::~WebBrowserHost() {
 }
 
 bool WebBrowserHost::Create(HWND parent, int width, int height) {
-    if (site_ || !parent)
+    if (site_ || view_.Handle() || !parent)
         return false;
     bool created = false;
     try {
-        created = CreateControl(parent, ControlRect(width, height)) && ConnectEvents();
+        created = view_.Create(parent, RECT{0, 0, width, height}) &&
+                  CreateControl(view_.Handle(), ControlRect(width, height)) && ConnectEvents();
     } catch (...) {
         created = false;
     }
-    if (!created)
+    if (!created) {
         Destroy();
-    return created;
+        return false;
+    }
+    BrowserViewWindow::Listener listener;
+    listener.notified = [this](const ChildNotice& notice) { events_.OnParentNotify(notice); };
+    // The parent went first (its owner did not call Destroy): the control must be closed
+    // while its window still exists.
+    listener.destroying = [this] { ReleaseControl(); };
+    view_.SetListener(std::move(listener));
+    return true;
 }
 
-bool WebBrowserHost::CreateControl(HWND parent, const RECT& position) {
-    parent_ = parent;
-    site_ = BrowserSite::Create(parent);
+bool WebBrowserHost::CreateControl(HWND view, const RECT& position) {
+    site_ = BrowserSite::Create(view);
     site_->SetPosition(position);
     site_->SetDownloadControlFlags(downloadControlFlags_);
     site_->SetPolicy(policy_);
     if (FAILED(CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject,
-                                oleObject_.PutVoid())))
+                                control_.object.PutVoid())))
         return false;
     // The control reads the ambient properties as soon as it has a site.
-    if (FAILED(oleObject_->SetClientSite(AsClientSite(site_))))
+    if (FAILED(control_.object->SetClientSite(AsClientSite(site_))))
         return false;
-    browser_ = oleObject_.As<IWebBrowser2>();
-    inPlaceObject_ = oleObject_.As<IOleInPlaceObject>();
-    identity_ = IdentityOf(oleObject_.Get());
-    if (!browser_ || !inPlaceObject_ || !identity_)
+    control_.browser = control_.object.As<IWebBrowser2>();
+    control_.inPlace = control_.object.As<IOleInPlaceObject>();
+    control_.identity = IdentityOf(control_.object.Get());
+    if (!control_.browser || !control_.inPlace || !control_.identity)
         return false;
-    if (FAILED(browser_->get_Application(dispatch_.Put())) || !dispatch_)
-        dispatch_ = browser_.As<IDispatch>();
-    site_->SetInPlaceObject(inPlaceObject_.Get());
+    if (FAILED(control_.browser->get_Application(control_.dispatch.Put())) || !control_.dispatch)
+        control_.dispatch = control_.browser.As<IDispatch>();
+    site_->SetInPlaceObject(control_.inPlace.Get());
 
     RECT rect = position;
-    if (FAILED(oleObject_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, AsClientSite(site_), 0, parent,
-                                  &rect)))
+    if (FAILED(control_.object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, AsClientSite(site_), 0,
+                                       view, &rect)))
         return false;
-    if (FAILED(inPlaceObject_->GetWindow(&controlWindow_)) || !controlWindow_)
+    if (FAILED(control_.inPlace->GetWindow(&controlWindow_)) || !controlWindow_)
         return false;
     SetWindowLongPtrA(controlWindow_, GWLP_ID, kControlId);
     return true;
 }
 
 bool WebBrowserHost::ConnectEvents() {
-    auto container = oleObject_.As<IConnectionPointContainer>();
+    auto container = control_.object.As<IConnectionPointContainer>();
     if (!container ||
-        FAILED(container->FindConnectionPoint(DIID_DWebBrowserEvents2, connectionPoint_.Put())))
+        FAILED(container->FindConnectionPoint(DIID_DWebBrowserEvents2, control_.events.Put())))
         return false;
-    sink_ = BrowserEventSink::Create(events_, codePage_, identity_.Get());
-    if (FAILED(connectionPoint_->Advise(sink_.Get(), &adviseCookie_))) {
-        adviseCookie_ = 0;
+    sink_ = BrowserEventSink::Create(events_, codePage_, control_.identity.Get());
+    if (FAILED(control_.events->Advise(sink_.Get(), &control_.cookie))) {
+        control_.cookie = 0;
         return false;
     }
     return true;
 }
 
-void WebBrowserHost::DisconnectEvents() {
-    // First, so that whatever the steps below make the engine raise never reaches the core.
-    if (sink_)
-        sink_->Disconnect();
-    if (connectionPoint_ && adviseCookie_)
-        connectionPoint_->Unadvise(adviseCookie_);
-    adviseCookie_ = 0;
-    connectionPoint_.Reset();
-    sink_.Reset();
+void WebBrowserHost::Destroy() {
+    // Closing the control destroys its window, which the view would report.
+    view_.SetListener({});
+    ReleaseControl();
+    view_.Destroy();
 }
 
-void WebBrowserHost::Destroy() {
-    DisconnectEvents();
-    // Each step runs whether or not the one before succeeded: a half-created control is
-    // torn down the same way.
-    if (inPlaceObject_)
-        inPlaceObject_->InPlaceDeactivate();
-    if (oleObject_) {
-        oleObject_->Close(OLECLOSE_NOSAVE);
-        oleObject_->SetClientSite(nullptr);
-    }
+void WebBrowserHost::ReleaseControl() {
+    // First, so that whatever the teardown makes the engine raise never reaches the core.
+    if (sink_)
+        sink_->Disconnect();
+    control_.Release();
     if (site_)
         site_->Disconnect();
-    dispatch_.Reset();
-    browser_.Reset();
-    inPlaceObject_.Reset();
-    identity_.Reset();
-    oleObject_.Reset();
     site_.Reset();
+    sink_.Reset();
     controlWindow_ = nullptr;
-    parent_ = nullptr;
 }
 
 void WebBrowserHost::Resize(int width, int height) {
     if (!controlWindow_)
         return;
+    FitView(width, height);
     RECT wanted = ControlRect(width, height);
     RECT current{};
     if (GetWindowRect(controlWindow_, &current)) {
-        MapWindowPoints(HWND_DESKTOP, parent_, reinterpret_cast<POINT*>(&current), 2);
+        MapWindowPoints(HWND_DESKTOP, view_.Handle(), reinterpret_cast<POINT*>(&current), 2);
         if (current.left == wanted.left && current.top == wanted.top &&
             ResizeThroughProperties(current, width, height))
             return;
     }
     MoveControl(wanted);
+}
+
+// A zero dimension (a minimised parent) keeps the view's size in that direction, as the
+// control keeps its own.
+void WebBrowserHost::FitView(int width, int height) {
+    RECT client{};
+    GetClientRect(view_.Handle(), &client);
+    SetWindowPos(view_.Handle(), nullptr, 0, 0, width ? width : client.right,
+                 height ? height : client.bottom, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
 }
 
 // The engine's Width and Height, each written only when it changes and the area has that
@@ -142,9 +167,9 @@ bool WebBrowserHost::ResizeThroughProperties(const RECT& current, int width, int
     const long wantedHeight = height + 2 * kBorder;
     bool writeWidth = width != 0 && current.right - current.left != wantedWidth;
     bool writeHeight = height != 0 && current.bottom - current.top != wantedHeight;
-    if (writeWidth && FAILED(browser_->put_Width(wantedWidth)))
+    if (writeWidth && FAILED(control_.browser->put_Width(wantedWidth)))
         return false;
-    if (writeHeight && FAILED(browser_->put_Height(wantedHeight)))
+    if (writeHeight && FAILED(control_.browser->put_Height(wantedHeight)))
         return false;
     if (!writeWidth && !writeHeight)
         return true;
@@ -157,7 +182,7 @@ bool WebBrowserHost::ResizeThroughProperties(const RECT& current, int width, int
 
 void WebBrowserHost::MoveControl(const RECT& position) {
     site_->SetPosition(position);
-    if (FAILED(inPlaceObject_->SetObjectRects(&position, &position)))
+    if (FAILED(control_.inPlace->SetObjectRects(&position, &position)))
         MoveWindow(controlWindow_, position.left, position.top, position.right - position.left,
                    position.bottom - position.top, TRUE);
 }
@@ -165,7 +190,7 @@ void WebBrowserHost::MoveControl(const RECT& position) {
 void WebBrowserHost::SetDownloadControlFlags(int32_t flags) {
     int32_t oldFlags = downloadControlFlags_;
     downloadControlFlags_ = flags;
-    if (!site_ || !oleObject_)
+    if (!site_ || !control_.object)
         return;
     site_->SetDownloadControlFlags(flags);
     AnnounceAmbientChange(oldFlags);
@@ -175,7 +200,7 @@ void WebBrowserHost::SetDownloadControlFlags(int32_t flags) {
 // its own downloads, and not every engine version passes the news on.
 void WebBrowserHost::AnnounceAmbientChange(int32_t oldFlags) {
     auto changed = static_cast<uint32_t>(oldFlags ^ downloadControlFlags_);
-    if (auto control = oleObject_.As<IOleControl>()) {
+    if (auto control = control_.object.As<IOleControl>()) {
         control->OnAmbientPropertyChange(DISPID_AMBIENT_DLCONTROL);
         if (changed & DLCTL_SILENT)
             control->OnAmbientPropertyChange(DISPID_AMBIENT_SILENT);
@@ -183,7 +208,7 @@ void WebBrowserHost::AnnounceAmbientChange(int32_t oldFlags) {
             control->OnAmbientPropertyChange(DISPID_AMBIENT_OFFLINEIFNOTCONNECTED);
     }
     ComPtr<IDispatch> document;
-    if (browser_ && SUCCEEDED(browser_->get_Document(document.Put())) && document) {
+    if (control_.browser && SUCCEEDED(control_.browser->get_Document(document.Put())) && document) {
         if (auto documentControl = document.As<IOleControl>())
             documentControl->OnAmbientPropertyChange(DISPID_AMBIENT_DLCONTROL);
     }
@@ -195,23 +220,55 @@ void WebBrowserHost::SetDocHostPolicy(DocHostPolicy* policy) {
         site_->SetPolicy(policy);
 }
 
-bool WebBrowserHost::TranslateKeyboardMessage(MSG& message) {
-    if (!controlWindow_ || message.message < WM_KEYFIRST || message.message > WM_KEYLAST)
+bool WebBrowserHost::IsInView(HWND window) const {
+    HWND view = view_.Handle();
+    return view && window && (window == view || IsChild(view, window));
+}
+
+bool WebBrowserHost::PreTranslateMessage(MSG& message) {
+    if (!controlWindow_ || !IsInView(message.hwnd))
         return false;
-    if (message.hwnd != controlWindow_ && !IsChild(controlWindow_, message.hwnd))
+    try {
+        return OfferToView(message);
+    } catch (...) {
+        return false;  // the message goes on as it came
+    }
+}
+
+bool WebBrowserHost::OfferToView(MSG& message) {
+    const std::weak_ptr<int> alive = lifetime_;
+    if (std::optional<PageKey> key = PageKeyOf(message)) {
+        const KeyVerdict verdict = events_.OnPageKey(*key);
+        if (alive.expired() || verdict == KeyVerdict::Eat)
+            return true;
+        if (verdict == KeyVerdict::DeliverAsChar) {
+            message.message = WM_CHAR;
+            return false;
+        }
+        return TranslateKey(message);
+    }
+    if (std::optional<PageMouse> mouse = PageMouseOf(message, view_.Handle()))
+        return events_.OnPageMouse(*mouse) || alive.expired();
+    return TranslateKey(message);
+}
+
+// The engine's own keys (Tab through the page, Ctrl+C, …); characters are none of them.
+bool WebBrowserHost::TranslateKey(MSG& message) {
+    if (!controlWindow_ || message.message < WM_KEYFIRST || message.message > WM_KEYLAST ||
+        message.message == WM_CHAR)
         return false;
     ComPtr<IOleInPlaceActiveObject> active = site_->ActiveObject();
     if (!active)
-        active = oleObject_.As<IOleInPlaceActiveObject>();
+        active = control_.object.As<IOleInPlaceActiveObject>();
     return active && active->TranslateAccelerator(&message) == S_OK;
 }
 
 template <class Call>
 bool WebBrowserHost::Guarded(Call&& call) {
-    if (!browser_)
+    if (!control_.browser)
         return false;
     try {
-        return SUCCEEDED(call(*browser_));
+        return SUCCEEDED(call(*control_.browser));
     } catch (...) {
         return false;
     }
@@ -284,13 +341,14 @@ bool WebBrowserHost::Busy() {
 // UI activation makes the control the active object (keyboard translation, the caret); the
 // focus then goes to the document's own window, or to the control while it has none.
 void WebBrowserHost::FocusPage() {
-    if (!oleObject_ || !site_)
+    if (!control_.object || !site_)
         return;
     RECT position = site_->Position();
-    oleObject_->DoVerb(OLEIVERB_UIACTIVATE, nullptr, AsClientSite(site_), 0, parent_, &position);
+    control_.object->DoVerb(OLEIVERB_UIACTIVATE, nullptr, AsClientSite(site_), 0, view_.Handle(),
+                            &position);
     HWND target = controlWindow_;
     ComPtr<IDispatch> document;
-    if (SUCCEEDED(browser_->get_Document(document.Put())) && document) {
+    if (SUCCEEDED(control_.browser->get_Document(document.Put())) && document) {
         HWND documentWindow = nullptr;
         auto window = document.As<IOleWindow>();
         if (window && SUCCEEDED(window->GetWindow(&documentWindow)) && documentWindow)
@@ -300,21 +358,61 @@ void WebBrowserHost::FocusPage() {
         SetFocus(target);
 }
 
+std::unique_ptr<PageDocument> WebBrowserHost::Document() {
+    ComPtr<IDispatch> document;
+    if (!Guarded([&](IWebBrowser2& browser) { return browser.get_Document(document.Put()); }) ||
+        !document)
+        return nullptr;
+    return std::make_unique<Win32PageDocument>(std::move(document), codePage_);
+}
+
+bool WebBrowserHost::HasTravelLog() {
+    auto services = control_.browser.As<IServiceProvider>();
+    if (!services)
+        return false;
+    ComPtr<ITravelLogStg> travelLog;
+    return SUCCEEDED(
+               services->QueryService(kTravelLogService, kTravelLogService, travelLog.PutVoid())) &&
+           travelLog;
+}
+
+bool WebBrowserHost::ExecWB(int command, int option, std::optional<int32_t> argument) {
+    return Guarded([&](IWebBrowser2& browser) {
+        Variant in = argument ? Variant::Int32(*argument) : Variant();
+        return browser.ExecWB(static_cast<OLECMDID>(command), static_cast<OLECMDEXECOPT>(option),
+                              argument ? in.Ptr() : nullptr, nullptr);
+    });
+}
+
+// The document view is a direct child of the control's window in every engine version seen;
+// a deeper one is looked for only when it is not.
+bool WebBrowserHost::CommandDocumentView(int commandId) {
+    if (!controlWindow_)
+        return false;
+    HWND target = FindWindowExA(controlWindow_, nullptr, kDocumentViewClass, nullptr);
+    if (!target)
+        EnumChildWindows(controlWindow_, FindDocumentView, reinterpret_cast<LPARAM>(&target));
+    if (!target)
+        return false;
+    SendMessageA(target, WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
+    return true;
+}
+
 std::string WebBrowserHost::SelectedText() {
-    if (!browser_)
+    if (!control_.browser)
         return {};
     try {
-        return win32::SelectedText(*browser_.Get(), codePage_);
+        return win32::SelectedText(*control_.browser.Get(), codePage_);
     } catch (...) {
         return {};
     }
 }
 
 std::vector<std::string> WebBrowserHost::SelectedLinks() {
-    if (!browser_)
+    if (!control_.browser)
         return {};
     try {
-        return win32::SelectedLinks(*browser_.Get(), codePage_);
+        return win32::SelectedLinks(*control_.browser.Get(), codePage_);
     } catch (...) {
         return {};
     }

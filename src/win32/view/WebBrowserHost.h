@@ -1,19 +1,24 @@
 // Hosts one WebBrowser control (the system's HTML engine) inside a parent window, without a
-// framework: it creates the control in place behind its own site, connects the event sink
-// that feeds the core's BrowserEvents, and implements the BrowserControl port over
-// IWebBrowser2. The owner (the browser view window) creates it on a thread that called
-// OleInitialize, passes every resize on, and destroys it at the latest in the parent's
-// WM_DESTROY, before the control's window goes.
-// The control sits 2 pixels up and left of the area it is given and is 4 pixels larger, so
-// that its sunken border lies outside the parent.
+// framework: it creates the view window and, inside it, the control in place behind its own
+// site, connects the event sink that feeds the core's BrowserEvents, and implements the
+// BrowserControl port over IWebBrowser2. The core also hears what the view window sees: its
+// children's ends and presses, and (through PreTranslateMessage) the page's keys and mouse
+// buttons before the engine. The owner (the browser window) creates it on a thread that
+// called OleInitialize and passes every resize on; the host goes with the owner's call to
+// Destroy or with its parent window, whichever comes first.
+// The view covers the area it is given; the control sits 2 pixels up and left of it and is
+// 4 pixels larger, so that its sunken border lies outside the view.
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "platform/BrowserControl.h"
 #include "platform/CodePage.h"
 #include "win32/platform/ComPtr.h"
 #include "win32/platform/WinApi.h"
+#include "win32/view/BrowserViewWindow.h"
+#include "win32/view/HostedControl.h"
 
 #include <exdisp.h>
 #include <mshtmdid.h>
@@ -40,14 +45,15 @@ public:
     WebBrowserHost& operator=(const WebBrowserHost&) = delete;
 
     // --- basic
-    // Creates the control as a visible child of `parent` for an area of width x height and
-    // connects its events. False (and nothing left behind) when any step fails, or when a
-    // control is already hosted.
+    // Creates the view as a visible child of `parent` for an area of width x height, the
+    // control inside it, and connects its events. False (and nothing left behind) when any
+    // step fails, or when a control is already hosted.
     bool Create(HWND parent, int width, int height);
-    // Tears the control down in a fixed order: event sink, in-place activation, close, client
-    // site, references. Events from here on are ignored. Safe to call twice.
+    // Tears the control down in a fixed order: events unadvised, the control closed, its
+    // client site unset, every reference released; then the view window goes. Events and
+    // notifications from here on are ignored. Safe to call twice.
     void Destroy();
-    bool IsCreated() const { return static_cast<bool>(browser_); }
+    bool IsCreated() const { return static_cast<bool>(control_.browser); }
 
     // Fits the control to an area of width x height of its parent (whatever rectangle the
     // owner takes the size from).
@@ -58,16 +64,20 @@ public:
     // Customises the document host (context menu, external object); not owned, null for
     // the engine's defaults. Outlives the host or is reset before it goes.
     void SetDocHostPolicy(DocHostPolicy* policy);
-    // Lets the engine translate a keyboard message first (Tab, Ctrl+C, …); true when it did
-    // and the message loop must not dispatch it.
-    bool TranslateKeyboardMessage(MSG& message);
+    // A queued message for the view or a window inside it, before it is dispatched: keys and
+    // mouse buttons go to the core's view first, then keys to the engine (Tab, Ctrl+C, …).
+    // True when the message was used up and the loop must not dispatch it; the message may
+    // come back changed (Enter released as a character).
+    bool PreTranslateMessage(MSG& message);
 
     // --- the engine
     // The control's automation object: what NewWindow2 hands to the engine. Not AddRef'ed.
-    IDispatch* Dispatch() const { return dispatch_.Get(); }
-    IWebBrowser2* Browser() const { return browser_.Get(); }
+    IDispatch* Dispatch() const { return control_.dispatch.Get(); }
+    IWebBrowser2* Browser() const { return control_.browser.Get(); }
     // The control's own window ("Shell Embedding"), null before Create.
     HWND ControlWindow() const { return controlWindow_; }
+    // The window the control lives in, null before Create.
+    HWND ViewWindow() const { return view_.Handle(); }
 
     // --- BrowserControl
     bool Navigate2(const std::string& url, int32_t flags, const std::string& target,
@@ -83,18 +93,19 @@ public:
     void FocusPage() override;
     std::string SelectedText() override;
     std::vector<std::string> SelectedLinks() override;
-    // FIXME: the document, the travel log probe, ExecWB and the document view window are
-    // reached through the control once the binding of the view's rules lands; until then
-    // they answer "none" and "refused".
-    std::unique_ptr<PageDocument> Document() override { return nullptr; }
-    bool HasTravelLog() override { return false; }
-    bool ExecWB(int, int, std::optional<int32_t>) override { return false; }
-    bool CommandDocumentView(int) override { return false; }
+    std::unique_ptr<PageDocument> Document() override;
+    bool HasTravelLog() override;
+    bool ExecWB(int command, int option, std::optional<int32_t> argument) override;
+    bool CommandDocumentView(int commandId) override;
 
 private:
     bool CreateControl(HWND parent, const RECT& position);
     bool ConnectEvents();
-    void DisconnectEvents();
+    void ReleaseControl();
+    bool IsInView(HWND window) const;
+    bool OfferToView(MSG& message);
+    bool TranslateKey(MSG& message);
+    void FitView(int width, int height);
     void MoveControl(const RECT& position);
     bool ResizeThroughProperties(const RECT& current, int width, int height);
     void AnnounceAmbientChange(int32_t oldFlags);
@@ -108,15 +119,11 @@ private:
 
     ComPtr<BrowserSite> site_;
     ComPtr<BrowserEventSink> sink_;
-    ComPtr<IOleObject> oleObject_;
-    ComPtr<IOleInPlaceObject> inPlaceObject_;
-    ComPtr<IWebBrowser2> browser_;
-    ComPtr<IDispatch> dispatch_;
-    ComPtr<IUnknown> identity_;
-    ComPtr<IConnectionPoint> connectionPoint_;
-    DWORD adviseCookie_ = 0;
-    HWND parent_ = nullptr;
+    HostedControl control_;
+    BrowserViewWindow view_;
     HWND controlWindow_ = nullptr;
+    // Expires with the host: a call into the core may end the window and this object.
+    std::shared_ptr<int> lifetime_ = std::make_shared<int>(0);
 };
 
 }  // namespace lumbrel::win32

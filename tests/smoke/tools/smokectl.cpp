@@ -12,6 +12,11 @@
 //   smokectl children CLASS                    browser windows inside the first window
 //   smokectl address CLASS                     the text of the first window's address box
 //   smokectl key CLASS KEY [ctrl|shift|alt...] types a key into the first window (SendInput)
+//   smokectl type CLASS TEXT                   empties the address box, clicks into it, types
+//                                              TEXT and presses Enter (SendInput)
+//   smokectl tab-text CLASS INDEX              the text of a tab of the first window
+//   smokectl shown-children CLASS              visible browser windows inside the first window
+//   smokectl page-controls CLASS               hosted controls (id 100) inside the visible ones
 //
 // Messages, buttons and keys are given by their Windows names (WM_COMMAND, IDYES, F1, W); the
 // program's own ids come as numbers from the names generated out of its headers.
@@ -116,6 +121,90 @@ void PressKeys(const std::vector<WORD>& keys) {
         inputs.push_back(up);
     }
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void Click(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    const LONG x = (rect.left + rect.right) / 2, y = (rect.top + rect.bottom) / 2;
+    INPUT inputs[3] = {};
+    inputs[0].type = INPUT_MOUSE;
+    inputs[0].mi.dx = x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    inputs[0].mi.dy = y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    inputs[1] = inputs[0];
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[2] = inputs[0];
+    inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(3, inputs, sizeof(INPUT));
+}
+
+void TypeText(const char* text) {
+    std::vector<INPUT> inputs;
+    for (const char* c = text; *c; ++c) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wScan = static_cast<unsigned char>(*c);
+        input.ki.dwFlags = KEYEVENTF_UNICODE;
+        inputs.push_back(input);
+        input.ki.dwFlags |= KEYEVENTF_KEYUP;
+        inputs.push_back(input);
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+// TCM_GETITEMA of another process: the item and its text buffer live in that process.
+int TabText(const char* className, int index) {
+    HWND frame = FirstWindow(className);
+    HWND tabs = frame ? FindDescendants(frame, "SysTabControl32").found : nullptr;
+    DWORD pid = 0;
+    if (!tabs || !GetWindowThreadProcessId(tabs, &pid))
+        return 1;
+    HANDLE process =
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    if (!process)
+        return 1;
+    constexpr SIZE_T kTextSize = 4096;
+    auto* remote = static_cast<char*>(VirtualAllocEx(process, nullptr, sizeof(TCITEMA) + kTextSize,
+                                                     MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+    int result = 1;
+    if (remote) {
+        TCITEMA item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = remote + sizeof(TCITEMA);
+        item.cchTextMax = kTextSize;
+        static char text[kTextSize];
+        if (WriteProcessMemory(process, remote, &item, sizeof(item), nullptr) &&
+            SendMessageA(tabs, TCM_GETITEMA, static_cast<WPARAM>(index),
+                         reinterpret_cast<LPARAM>(remote)) &&
+            ReadProcessMemory(process, remote + sizeof(TCITEMA), text, kTextSize, nullptr)) {
+            text[kTextSize - 1] = 0;
+            std::printf("%s\n", text);
+            result = 0;
+        }
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    }
+    CloseHandle(process);
+    return result;
+}
+
+std::vector<HWND> ShownChildren(const char* className) {
+    HWND frame = FirstWindow(className);
+    HWND client = frame ? FindDescendants(frame, "MDIClient").found : nullptr;
+    std::vector<HWND> shown;
+    for (HWND child = client ? GetWindow(client, GW_CHILD) : nullptr; child;
+         child = GetWindow(child, GW_HWNDNEXT))
+        if (IsWindowVisible(child))
+            shown.push_back(child);
+    return shown;
+}
+
+BOOL CALLBACK CountControls(HWND hwnd, LPARAM lParam) {
+    char name[64] = {};
+    GetClassNameA(hwnd, name, sizeof(name));
+    if (!std::strcmp(name, "Shell Embedding") && GetDlgCtrlID(hwnd) == 100)
+        ++*reinterpret_cast<int*>(lParam);
+    return TRUE;
 }
 
 // Pointer-sized, so that a message argument of the 64-bit program keeps all its bits; "-1"
@@ -270,6 +359,34 @@ int main(int argc, char** argv) {
         }
         keys.push_back(static_cast<WORD>(Value(argv[3])));
         PressKeys(keys);
+        return 0;
+    }
+    if (!std::strcmp(command, "type") && argc == 4) {
+        HWND frame = FirstWindow(className);
+        HWND combo = frame ? FindDescendants(frame, "ComboBoxEx32").found : nullptr;
+        HWND edit = combo ? FindDescendants(combo, "Edit").found : nullptr;
+        if (!edit)
+            return 1;
+        SetForegroundWindow(frame);
+        Sleep(100);
+        SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+        Click(edit);
+        Sleep(100);
+        TypeText(argv[3]);
+        PressKeys({VK_RETURN});
+        return 0;
+    }
+    if (!std::strcmp(command, "tab-text") && argc == 4)
+        return TabText(className, static_cast<int>(Number(argv[3])));
+    if (!std::strcmp(command, "shown-children")) {
+        std::printf("%u\n", static_cast<unsigned>(ShownChildren(className).size()));
+        return 0;
+    }
+    if (!std::strcmp(command, "page-controls")) {
+        int count = 0;
+        for (HWND child : ShownChildren(className))
+            EnumChildWindows(child, CountControls, reinterpret_cast<LPARAM>(&count));
+        std::printf("%d\n", count);
         return 0;
     }
     if ((!std::strcmp(command, "post") || !std::strcmp(command, "send")) && argc == 6) {

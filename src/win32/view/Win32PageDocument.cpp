@@ -1,0 +1,90 @@
+#include "win32/view/Win32PageDocument.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <string_view>
+
+namespace lumbrel::win32 {
+namespace {
+
+std::string Upper(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return text;
+}
+
+// The input types that take no typed text; every other one (text, password, search, a type
+// the engine does not know and treats as text, …) does.
+bool TakesNoText(const std::string& inputType) {
+    static constexpr std::array<std::string_view, 9> kNoText = {
+        "BUTTON", "CHECKBOX", "FILE", "HIDDEN", "IMAGE", "RADIO", "RESET", "SUBMIT", "RANGE"};
+    const std::string type = Upper(inputType);
+    return std::find(kNoText.begin(), kNoText.end(), type) != kNoText.end();
+}
+
+// Every step below is an engine call that may fail or throw through a broken object; a
+// failure is the port's empty answer.
+template <class T, class Body>
+T Guarded(T fallback, Body&& body) {
+    try {
+        return body();
+    } catch (...) {
+        return fallback;
+    }
+}
+
+}  // namespace
+
+std::string Win32PageDocument::Protocol() {
+    return Guarded(std::string(), [&] { return document_.Text(codePage_, L"protocol"); });
+}
+
+bool Win32PageDocument::SetBodyScroll(const std::string& value) {
+    return Guarded(false, [&] {
+        DomObject body = document_.Object(L"body");
+        return body && body.Put(L"scroll", Variant::String(codePage_, value));
+    });
+}
+
+bool Win32PageDocument::SetBackgroundColor(const std::string& color) {
+    return Guarded(false,
+                   [&] { return document_.Put(L"bgColor", Variant::String(codePage_, color)); });
+}
+
+FocusedElementKind Win32PageDocument::FocusedElement() {
+    return Guarded(FocusedElementKind::None, [&] {
+        DomObject element = document_.Object(L"activeElement");
+        if (!element)
+            return FocusedElementKind::None;
+        const std::string tag = Upper(element.Text(codePage_, L"tagName"));
+        if (tag == "TEXTAREA")
+            return FocusedElementKind::TextArea;
+        if (tag == "INPUT" && !TakesNoText(element.Text(codePage_, L"type")))
+            return FocusedElementKind::TextInput;
+        return FocusedElementKind::Other;
+    });
+}
+
+std::optional<int> Win32PageDocument::HistoryLength() {
+    return Guarded(std::optional<int>(), [&]() -> std::optional<int> {
+        DomObject history = document_.Object(L"parentWindow").Object(L"history");
+        if (!history)
+            return std::nullopt;
+        std::optional<int32_t> length = history.Int(L"length");
+        if (!length || *length < 0)
+            return std::nullopt;
+        return *length;
+    });
+}
+
+bool Win32PageDocument::ExecCommand(int commandId) {
+    return Guarded(false, [&] {
+        ComPtr<IOleCommandTarget> target =
+            ComPtr<IDispatch>(document_.Dispatch()).As<IOleCommandTarget>();
+        return target && SUCCEEDED(target->Exec(nullptr, static_cast<DWORD>(commandId),
+                                                OLECMDEXECOPT_DODEFAULT, nullptr, nullptr));
+    });
+}
+
+}  // namespace lumbrel::win32
