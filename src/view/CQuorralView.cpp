@@ -84,21 +84,27 @@ void CQuorralView::Navigate2(const NavigateRequest& request) {
 void CQuorralView::Refresh() {
     if (nav_.lastUrl == kAboutBlank)
         return;
+    // An engine error page is refreshed by loading the address that failed, and only an
+    // address that can be loaded: the rest of its text is any page's to choose.
+    const bool errorPage = nav_.lastUrl.starts_with("res://");
+    const std::optional<std::string> target =
+        errorPage ? ErrorPageTarget(nav_.lastUrl) : std::nullopt;
+    if (errorPage && !target)
+        return;
     if (page_.tabImage == kTabNoImage && frame_.Options().tabStyle == kButtonTabStyle)
         frame_.Post(UM_TAB_LAYOUT);
     ShowTabImage(LoadingImage(0));
     // The user asked for the page: also an error page's new navigation must not be refused.
     opening_.forbidNavigate = false;
-    if (!nav_.lastUrl.starts_with("res://")) {
+    if (!errorPage) {
         if (browser_)
             browser_->Refresh2(0);
         return;
     }
-    // An engine error page: the window's own failed address, whichever window is active.
-    const std::string target = ErrorPageTarget(nav_.lastUrl);
+    // The window's own failed address, whichever window is active.
     if (opening_.activeView)
-        frame_.Widgets().address.SetText(target);
-    Navigate2(NavigateRequest::To(target));
+        frame_.Widgets().address.SetText(*target);
+    Navigate2(NavigateRequest::To(*target));
 }
 
 void CQuorralView::RefreshCompletely() {
