@@ -149,6 +149,13 @@ void CQuorralView::KillAsPopup(const std::string& killedUrl, int progress, bool 
         CloseWindow();
 }
 
+std::function<CFixedHtmlView*()> CQuorralView::Finder() {
+    return [&frame = frame_, id = child_.Id()]() -> CFixedHtmlView* {
+        CChildFrame* child = frame.Windows().Find(id);
+        return child ? &child->View() : nullptr;
+    };
+}
+
 bool CQuorralView::HasTab() {
     return frame_.Windows().IndexOf(child_.Id()) >= 0;
 }
