@@ -25,7 +25,9 @@ CChildFrame* WindowOpener::NewChild(const NewChildRequest& request) {
         url = ApplyWwwRule(app.Ports().codePage, url);
     }
 
-    CChildFrame* child = request.mode == ChildMode::Create ? nullptr : Reuse(request.source);
+    // A window made for the engine to fill is always a fresh one: an idle blank window may be
+    // the very window whose page asks, and the engine must get a control of its own.
+    CChildFrame* child = request.mode == ChildMode::ReuseOrCreate ? Reuse(request.source) : nullptr;
     const bool reused = child != nullptr;
     if (!child) {
         child = Create(request);

@@ -84,6 +84,34 @@ TEST(LinkInNewWindow, PendingOpenModeOpensInTheBackgroundOnTheOtherSide) {
     EXPECT_EQ(page->View().Opening().pendingOpenMode, 0) << "used once";
 }
 
+TEST(LinkInNewWindow, ALinkInABlankPageOpensAFreshWindow) {
+    FrameHarness h("LinkInNewWindow=1\r\n");
+    CChildFrame* page = LoadedWindow(h, "about:blank", "");
+    ClickInPage(h, page);
+    EXPECT_TRUE(h.BrowserOf(page).RaiseBeforeNavigate("http://b.example/"));
+    h.Pump();
+    ASSERT_EQ(h.frame->Windows().Count(), 2) << "not the idle blank window that asked";
+    EXPECT_EQ(h.BrowserOf(h.frame->Windows().At(1)).navigations,
+              std::vector<std::string>{"http://b.example/"});
+    EXPECT_EQ(h.BrowserOf(page).location, "about:blank");
+}
+
+TEST(NewWindow2, AScriptWindowOfABlankPageIsAFreshWindow) {
+    FrameHarness h;
+    CChildFrame* page = LoadedWindow(h, "about:blank", "");
+    test::FakeBrowser& engine = h.BrowserOf(page);
+    bool cancel = true;
+    BrowserControl* control = engine.RaiseNewWindow(cancel);
+    EXPECT_FALSE(cancel);
+    ASSERT_NE(control, nullptr);
+    EXPECT_NE(control, &engine) << "not the opener's own control";
+    CChildFrame* opened = h.frame->Windows().Find(page->LastOpened());
+    ASSERT_NE(opened, nullptr);
+    EXPECT_NE(opened, page);
+    EXPECT_TRUE(opened->View().OpenedByPage());
+    EXPECT_FALSE(page->View().OpenedByPage());
+}
+
 TEST(NewWindow2, APageWindowTakesTheOpenersFlagsAndOpenMode) {
     FrameHarness h("DefaultProperty=16\r\n");
     CChildFrame* page = LoadedWindow(h, "http://a.example/", "A");
