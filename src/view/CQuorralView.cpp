@@ -126,7 +126,7 @@ void CQuorralView::ReuseIdleBlank() {
 }
 
 InheritedPageSettings CQuorralView::Inherited() const {
-    return InheritedPageSettings{flags_.dlFlags,          proxy_.webProxyOn,
+    return InheritedPageSettings{flags_.userDlFlags,      proxy_.webProxyOn,
                                  proxy_.webProxyTemplate, page_.autoScrollSpeed,
                                  page_.autoScrollAfterDL, page_.autoScroll};
 }
