@@ -288,13 +288,16 @@ BrowserControl* CQuorralView::OpenPageWindow(const NewWindowVerdict& verdict, bo
     }
     CQuorralView& view = opened->View();
     view.opening_.openedByPage = true;
+    // What the page asks the window to load is the page's doing, not the user's.
+    view.opening_.programmaticNav = false;
     view.opening_.opener = id;
     view.opening_.popupKilled = false;
     view.opening_.closing = false;
     view.opening_.dupCheckBudget = 1;
     view.opening_.checkPopupAfterNav = verdict.checkFirstNavigation;
     view.nav_.progress = 0;
-    view.flags_.Inherit(flags_.dlFlags);
+    // The user's choice, not what the zone rule forces on the opener's own page.
+    view.flags_.Inherit(flags_.userDlFlags);
     if (const int mode = opening_.pendingOpenMode; mode != 0) {
         opened->SetOpenFlags(mode);
         opened->Reopen(ChildOpening{(mode & kOpenForeground) != 0, opened->Placement()});

@@ -266,7 +266,7 @@ bool NavigationPolicy::OpenWindowFor(const std::string& url) {
     if (!opened || !Alive())
         return opened != nullptr;
     CQuorralView& view = opened->View();
-    view.MutableFlags().Inherit(view_->Flags().dlFlags);
+    view.MutableFlags().Inherit(view_->Flags().userDlFlags);
     view.Opening().openedByPage = false;
     view.Opening().programmaticNav = true;
     view.SetActiveView(!background && (frame_.Prefs().activeNew || (mode & kOpenForeground)));

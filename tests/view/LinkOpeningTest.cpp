@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "commands/CommandIds.h"
+#include "view/DownloadFlags.h"
 #include "view/ViewScenario.h"
 
 namespace lumbrel {
@@ -127,6 +128,30 @@ TEST(NewWindow2, APageWindowTakesTheOpenersFlagsAndOpenMode) {
     EXPECT_EQ(page->View().Opening().pendingOpenMode, 0);
     EXPECT_EQ(h.frame->Windows().Count(), 2) << "its first navigation showed it";
     EXPECT_EQ(h.Active(), page) << "opened in the background";
+}
+
+TEST(NewWindow2, AWindowOfALocalPageKeepsTheUsersFlagsNotTheForcedOnes) {
+    constexpr int kUserFlags = kDlNoScripts | kDlNoJava | kDlNoActiveXRun;
+    FrameHarness h("DownAll=1\r\nDefaultProperty=896\r\nLinkInNewWindow=1\r\n");
+    CChildFrame* page = LoadedWindow(h, "file:///C:/pages/local.htm", "Local");
+    ASSERT_EQ(page->View().Flags().dlFlags, kDlEverything) << "forced on the local page";
+    CChildFrame* scripted = h.frame->Windows().Find(
+        (h.BrowserOf(page).OpenWindowFromScript("http://internet.example/"), page->LastOpened()));
+    ASSERT_NE(scripted, nullptr);
+    EXPECT_EQ(scripted->View().Flags().userDlFlags, kUserFlags);
+    EXPECT_EQ(scripted->View().Flags().dlFlags, kUserFlags);
+
+    ClickInPage(h, page);
+    EXPECT_TRUE(h.BrowserOf(page).RaiseBeforeNavigate("http://other.example/"));
+    h.Pump();
+    ASSERT_EQ(h.frame->Windows().Count(), 3);
+    for (int i = 0; i < 3; ++i) {
+        const CQuorralView& view = h.frame->Windows().At(i)->View();
+        EXPECT_EQ(view.Flags().userDlFlags, kUserFlags) << i;
+        if (h.frame->Windows().At(i) != page) {
+            EXPECT_EQ(view.Flags().dlFlags, kUserFlags) << i;
+        }
+    }
 }
 
 }  // namespace
