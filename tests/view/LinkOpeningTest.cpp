@@ -69,6 +69,16 @@ TEST(LinkInNewWindow, APageAlreadyOpenInATabIsActivatedInstead) {
     EXPECT_EQ(h.Active(), other);
 }
 
+TEST(LinkInNewWindow, AnAddressTheProgramOpensSoonAfterAClickIsNotItsOwnDuplicate) {
+    FrameHarness h("LinkInNewWindow=1\r\nKillPop=1\r\nKillDupWin=1\r\n");
+    CChildFrame* page = LoadedWindow(h, "http://a.example/", "A");
+    ClickInPage(h, page, 300);
+    page->View().OpenUrl("http://b.example/");
+    h.Pump();
+    EXPECT_FALSE(h.BrowserOf(page).lastNavigationCancelled);
+    EXPECT_EQ(h.frame->Windows().Count(), 1);
+}
+
 TEST(LinkInNewWindow, PendingOpenModeOpensInTheBackgroundOnTheOtherSide) {
     FrameHarness h("NewSequence=1\r\nActiveNew=1\r\n");
     LoadedWindow(h, "http://zero.example/", "0");
