@@ -9,8 +9,8 @@
 
 namespace lumbrel {
 
-// `NewChild` modes: 0 create without navigating (the engine fills the window), 1 create or
-// reuse an idle blank window and navigate, 2 always create and navigate.
+// `NewChild` modes: 0 always create, without navigating (the engine fills the window), 1 create
+// or reuse an idle blank window and navigate, 2 always create and navigate.
 enum class ChildMode { NoNavigation = 0, ReuseOrCreate = 1, Create = 2 };
 // The first navigation: 1 the home page, 2 the request's URL, anything else the blank page.
 enum class NavKind { Blank = 0, Home = 1, Url = 2 };

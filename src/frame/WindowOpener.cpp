@@ -25,7 +25,9 @@ CChildFrame* WindowOpener::NewChild(const NewChildRequest& request) {
         url = ApplyWwwRule(app.Ports().codePage, url);
     }
 
-    CChildFrame* child = request.mode == ChildMode::Create ? nullptr : Reuse(request.source);
+    // A window made for the engine to fill is always a fresh one: an idle blank window may be
+    // the very window whose page asks, and the engine must get a control of its own.
+    CChildFrame* child = request.mode == ChildMode::ReuseOrCreate ? Reuse(request.source) : nullptr;
     const bool reused = child != nullptr;
     if (!child) {
         child = Create(request);
@@ -132,10 +134,12 @@ CChildFrame* WindowOpener::Create(const NewChildRequest& request) {
     frame_.SetChildrenDisplayMode(maximized ? DisplayMode::Maximized : DisplayMode::Normal);
     owned->View().SetActiveView(windows.Count() == 0 || prefs.activeNew || request.activate);
 
-    // A window a page opens starts with its opener's download-control flags.
+    // A window a page opens starts with the user's download-control choice for its opener;
+    // flags the zone rule forces on the opener's page are not the user's.
     const CChildFrame* source = windows.Find(request.source);
     CQuorralView& view = owned->View();
-    view.MutableFlags().Inherit(source ? source->View().Flags().dlFlags : prefs.defaultProperty);
+    view.MutableFlags().Inherit(source ? source->View().Flags().userDlFlags
+                                       : prefs.defaultProperty);
     ChildWindow* created = window.CreateChild(
         id, ChildCreateOptions{maximized, view.EngineDownloadFlags()}, *owned, view, *owned);
     if (!created)

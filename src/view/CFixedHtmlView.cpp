@@ -16,17 +16,28 @@ std::string CFixedHtmlView::GetLocation() {
 }
 
 void CFixedHtmlView::GoBack(int steps) {
-    int taken = 0;
-    while (taken < steps && browser_ && browser_->GoBack())
-        ++taken;
-    backForward_.pendingSteps = taken;
+    Travel(steps, true);
 }
 
 void CFixedHtmlView::GoForward(int steps) {
+    Travel(steps, false);
+}
+
+void CFixedHtmlView::Travel(int steps, bool back) {
+    const std::function<CFixedHtmlView*()> find = Finder();
+    CFixedHtmlView* self = this;
     int taken = 0;
-    while (taken < steps && browser_ && browser_->GoForward())
+    while (taken < steps && self->browser_) {
+        BrowserControl& browser = *self->browser_;
+        const bool moved = back ? browser.GoBack() : browser.GoForward();
+        self = find();
+        if (!self)
+            return;
+        if (!moved)
+            break;
         ++taken;
-    backForward_.pendingSteps = -taken;
+    }
+    self->backForward_.pendingSteps = back ? taken : -taken;
 }
 
 void CFixedHtmlView::OnCommandStateChange(int32_t command, bool enabled) {

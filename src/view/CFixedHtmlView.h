@@ -5,6 +5,7 @@
 // CQuorralView derives from it and answers the engine's events with the program's rules.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -51,6 +52,11 @@ public:
     void OnCommandStateChange(int32_t command, bool enabled) override;
 
 protected:
+    // How to find this view again by its window's id. An engine call may raise an event whose
+    // question runs the message loop, and the window may close in it; the finder holds nothing
+    // of the view, and gives null once the window is gone.
+    virtual std::function<CFixedHtmlView*()> Finder() = 0;
+
     // Records `url` with `title` (empty while the page has told none) in the own back/forward
     // list when the engine keeps no travel log of its own; a failing history read changes
     // nothing.
@@ -61,6 +67,10 @@ protected:
     NavigationState nav_;
 
 private:
+    // The engine's GoBack (`back`) or GoForward `steps` times; what the view writes afterwards it
+    // writes to the view found again.
+    void Travel(int steps, bool back);
+
     BackForwardState backForward_;
     HistoryList history_;
 };

@@ -84,21 +84,27 @@ void CQuorralView::Navigate2(const NavigateRequest& request) {
 void CQuorralView::Refresh() {
     if (nav_.lastUrl == kAboutBlank)
         return;
+    // An engine error page is refreshed by loading the address that failed, and only an
+    // address that can be loaded: the rest of its text is any page's to choose.
+    const bool errorPage = nav_.lastUrl.starts_with("res://");
+    const std::optional<std::string> target =
+        errorPage ? ErrorPageTarget(nav_.lastUrl) : std::nullopt;
+    if (errorPage && !target)
+        return;
     if (page_.tabImage == kTabNoImage && frame_.Options().tabStyle == kButtonTabStyle)
         frame_.Post(UM_TAB_LAYOUT);
     ShowTabImage(LoadingImage(0));
     // The user asked for the page: also an error page's new navigation must not be refused.
     opening_.forbidNavigate = false;
-    if (!nav_.lastUrl.starts_with("res://")) {
+    if (!errorPage) {
         if (browser_)
             browser_->Refresh2(0);
         return;
     }
-    // An engine error page: the window's own failed address, whichever window is active.
-    const std::string target = ErrorPageTarget(nav_.lastUrl);
+    // The window's own failed address, whichever window is active.
     if (opening_.activeView)
-        frame_.Widgets().address.SetText(target);
-    Navigate2(NavigateRequest::To(target));
+        frame_.Widgets().address.SetText(*target);
+    Navigate2(NavigateRequest::To(*target));
 }
 
 void CQuorralView::RefreshCompletely() {
@@ -120,7 +126,7 @@ void CQuorralView::ReuseIdleBlank() {
 }
 
 InheritedPageSettings CQuorralView::Inherited() const {
-    return InheritedPageSettings{flags_.dlFlags,          proxy_.webProxyOn,
+    return InheritedPageSettings{flags_.userDlFlags,      proxy_.webProxyOn,
                                  proxy_.webProxyTemplate, page_.autoScrollSpeed,
                                  page_.autoScrollAfterDL, page_.autoScroll};
 }
@@ -141,6 +147,13 @@ void CQuorralView::KillAsPopup(const std::string& killedUrl, int progress, bool 
     nav_.progress = progress;
     if (closeNow)
         CloseWindow();
+}
+
+std::function<CFixedHtmlView*()> CQuorralView::Finder() {
+    return [&frame = frame_, id = child_.Id()]() -> CFixedHtmlView* {
+        CChildFrame* child = frame.Windows().Find(id);
+        return child ? &child->View() : nullptr;
+    };
 }
 
 bool CQuorralView::HasTab() {
@@ -275,13 +288,16 @@ BrowserControl* CQuorralView::OpenPageWindow(const NewWindowVerdict& verdict, bo
     }
     CQuorralView& view = opened->View();
     view.opening_.openedByPage = true;
+    // What the page asks the window to load is the page's doing, not the user's.
+    view.opening_.programmaticNav = false;
     view.opening_.opener = id;
     view.opening_.popupKilled = false;
     view.opening_.closing = false;
     view.opening_.dupCheckBudget = 1;
     view.opening_.checkPopupAfterNav = verdict.checkFirstNavigation;
     view.nav_.progress = 0;
-    view.flags_.Inherit(flags_.dlFlags);
+    // The user's choice, not what the zone rule forces on the opener's own page.
+    view.flags_.Inherit(flags_.userDlFlags);
     if (const int mode = opening_.pendingOpenMode; mode != 0) {
         opened->SetOpenFlags(mode);
         opened->Reopen(ChildOpening{(mode & kOpenForeground) != 0, opened->Placement()});

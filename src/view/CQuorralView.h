@@ -167,6 +167,9 @@ public:
     bool OnPageMouse(const PageMouse& mouse) override;
     void OnParentNotify(const ChildNotice& notice) override;
 
+protected:
+    std::function<CFixedHtmlView*()> Finder() override;
+
 private:
     void StampLeftClick();
     // Makes the window a page asked for, as this window's; its control, or null when none.

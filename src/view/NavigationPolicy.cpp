@@ -222,19 +222,21 @@ NavigationPolicy::Step NavigationPolicy::OpenInNewWindow(const BeforeNavigateArg
         view_->Clicks().leftClickTime = 0;  // a page-driven navigation long after the click
         return Step::Continue;
     }
+    // What the program opens in this window stays here; nor is the window's own navigation
+    // ever its own duplicate.
+    if (opening.programmaticNav)
+        return Step::Continue;
     if (prefs.killPop && prefs.killDupWin) {
         for (ChildId id : frame_.Windows().InOrder()) {
             CChildFrame* other = frame_.Windows().Find(id);
-            if (!other || other->View().IsClosing() || other->View().Location() != normalized)
+            if (id == id_ || !other || other->View().IsClosing() ||
+                other->View().Location() != normalized)
                 continue;
             cancel = true;
-            if (id != id_)
-                frame_.ActivateChild(*other);
+            frame_.ActivateChild(*other);
             return Step::Stop;
         }
     }
-    if (opening.programmaticNav)
-        return Step::Continue;
     if (IsJumpWithinPage(args.url, view_->Nav().lastUrl) || HasRefusedScheme(args.url)) {
         opening.pendingOpenMode = 0;
         return Step::Continue;
@@ -266,7 +268,7 @@ bool NavigationPolicy::OpenWindowFor(const std::string& url) {
     if (!opened || !Alive())
         return opened != nullptr;
     CQuorralView& view = opened->View();
-    view.MutableFlags().Inherit(view_->Flags().dlFlags);
+    view.MutableFlags().Inherit(view_->Flags().userDlFlags);
     view.Opening().openedByPage = false;
     view.Opening().programmaticNav = true;
     view.SetActiveView(!background && (frame_.Prefs().activeNew || (mode & kOpenForeground)));

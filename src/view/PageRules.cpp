@@ -47,6 +47,20 @@ size_t AddressMarker(std::string_view text) {
     return std::string_view::npos;
 }
 
+// The schemes an error page's failed address may have to be loaded again.
+bool HasReloadableScheme(std::string_view url) {
+    for (std::string_view scheme : {"http:", "https:", "ftp:", "file:"}) {
+        if (url.size() < scheme.size())
+            continue;
+        bool same = true;
+        for (size_t i = 0; i < scheme.size() && same; ++i)
+            same = (url[i] >= 'A' && url[i] <= 'Z' ? url[i] - 'A' + 'a' : url[i]) == scheme[i];
+        if (same)
+            return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 std::string NormalizeLocalUrl(const CodePage& cp, std::string_view url) {
@@ -83,10 +97,13 @@ bool IsPrivacyProtocol(std::string_view protocol) {
            Contains(protocol, kPrivacyBig5, 1);
 }
 
-std::string ErrorPageTarget(std::string_view errorPageUrl) {
+std::optional<std::string> ErrorPageTarget(std::string_view errorPageUrl) {
     std::string target(errorPageUrl);
-    if (const size_t hash = target.find('#'); hash != std::string::npos && hash > 0)
+    if (const size_t hash = target.find('#'); hash != std::string::npos && hash > 0) {
         target.erase(0, hash + 1);
+        if (!HasReloadableScheme(target))
+            return std::nullopt;
+    }
     if (target.starts_with("file:")) {
         std::replace(target.begin(), target.end(), '\\', '/');
         if (!Contains(target, "file:///"))

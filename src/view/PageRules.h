@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -30,8 +31,10 @@ bool IsPrivacyProtocol(std::string_view protocol);
 
 // The address an engine error page ("res://…/dnserror.htm#http://site/") stands for: the text
 // after its first "#" (when "#" is not the first character), with a "file:" address made a
-// proper "file:///" URL with forward slashes. Without "#" the text itself.
-std::string ErrorPageTarget(std::string_view errorPageUrl);
+// proper "file:///" URL with forward slashes. Without "#" the text itself. Nothing when the
+// text after "#" is not an http, https, ftp or file address: what follows "#" is the page's
+// to choose, and a script address there would run in whatever page the window shows.
+std::optional<std::string> ErrorPageTarget(std::string_view errorPageUrl);
 
 // Whether the engine has shown its cancel page for `killedUrl` (or the address itself): the
 // sign that a window judged a popup may go.

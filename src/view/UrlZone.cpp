@@ -53,14 +53,19 @@ bool HasSchemeWithoutHost(std::string_view url) {
 }
 
 // The host of an address with or without a scheme: after "scheme://" and any "user@", up to
-// the first "/", "?", "#" or ":" (the port).
+// the first "/", "?", "#" or ":" (the port). An IPv6 literal keeps its brackets and colons.
 std::string HostOf(std::string_view url) {
     if (const size_t scheme = url.find("://"); scheme != std::string_view::npos)
         url.remove_prefix(scheme + 3);
     url = url.substr(0, url.find_first_of("/?#\\"));
     if (const size_t at = url.rfind('@'); at != std::string_view::npos)
         url.remove_prefix(at + 1);
-    url = url.substr(0, url.find(':'));
+    if (url.starts_with('[')) {
+        const size_t close = url.find(']');
+        url = close == std::string_view::npos ? std::string_view() : url.substr(0, close + 1);
+    } else {
+        url = url.substr(0, url.find(':'));
+    }
     std::string host(url);
     std::transform(host.begin(), host.end(), host.begin(), LowerAscii);
     return host;
@@ -85,8 +90,11 @@ std::optional<Ipv4Address> ParseIpv4(std::string_view host) {
 }
 
 bool IsIntranetHost(std::string_view host, const std::optional<LanPrefix>& lan) {
-    if (host == "localhost" || host == "127.0.0.1")
+    if (host == "localhost" || host == "127.0.0.1" || host == "[::1]")
         return true;
+    // Any other IPv6 literal may be anywhere: it has no dots, yet it names no local name.
+    if (host.starts_with('['))
+        return false;
     if (host.find('.') == std::string_view::npos)
         return true;
     const std::optional<Ipv4Address> address = ParseIpv4(host);

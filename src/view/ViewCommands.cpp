@@ -141,13 +141,16 @@ void ViewCommands::DownloadFlag(int id) {
     if (!command)
         return;
     view_.MutableFlags().Toggle(*command);
-    view_.ApplyDownloadFlags();
     CMainFrame& frame = view_.Frame();
+    const ChildId windowId = view_.Child().Id();
+    view_.ApplyDownloadFlags();
     if (id == IDM_SHOW_IMAGES)
         frame.Widgets().window.RefreshCommandStates();
-    // Ctrl changes the setting for the pages to come and leaves the page as it is.
-    if (!frame.App().Ports().ui.CtrlHeld())
-        view_.Refresh();
+    // Ctrl changes the setting for the pages to come and leaves the page as it is. The engine
+    // was told of the change and may have answered with events: the window is found again.
+    CChildFrame* child = frame.Windows().Find(windowId);
+    if (child && !frame.App().Ports().ui.CtrlHeld())
+        child->View().Refresh();
 }
 
 Update ViewCommands::DownloadFlagState(int id) {

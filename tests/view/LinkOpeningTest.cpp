@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "commands/CommandIds.h"
+#include "view/DownloadFlags.h"
 #include "view/ViewScenario.h"
 
 namespace lumbrel {
@@ -68,6 +69,16 @@ TEST(LinkInNewWindow, APageAlreadyOpenInATabIsActivatedInstead) {
     EXPECT_EQ(h.Active(), other);
 }
 
+TEST(LinkInNewWindow, AnAddressTheProgramOpensSoonAfterAClickIsNotItsOwnDuplicate) {
+    FrameHarness h("LinkInNewWindow=1\r\nKillPop=1\r\nKillDupWin=1\r\n");
+    CChildFrame* page = LoadedWindow(h, "http://a.example/", "A");
+    ClickInPage(h, page, 300);
+    page->View().OpenUrl("http://b.example/");
+    h.Pump();
+    EXPECT_FALSE(h.BrowserOf(page).lastNavigationCancelled);
+    EXPECT_EQ(h.frame->Windows().Count(), 1);
+}
+
 TEST(LinkInNewWindow, PendingOpenModeOpensInTheBackgroundOnTheOtherSide) {
     FrameHarness h("NewSequence=1\r\nActiveNew=1\r\n");
     LoadedWindow(h, "http://zero.example/", "0");
@@ -82,6 +93,34 @@ TEST(LinkInNewWindow, PendingOpenModeOpensInTheBackgroundOnTheOtherSide) {
     EXPECT_EQ(h.frame->Windows().At(1)->View().Location(), "http://c.example/")
         << "left of the current tab";
     EXPECT_EQ(page->View().Opening().pendingOpenMode, 0) << "used once";
+}
+
+TEST(LinkInNewWindow, ALinkInABlankPageOpensAFreshWindow) {
+    FrameHarness h("LinkInNewWindow=1\r\n");
+    CChildFrame* page = LoadedWindow(h, "about:blank", "");
+    ClickInPage(h, page);
+    EXPECT_TRUE(h.BrowserOf(page).RaiseBeforeNavigate("http://b.example/"));
+    h.Pump();
+    ASSERT_EQ(h.frame->Windows().Count(), 2) << "not the idle blank window that asked";
+    EXPECT_EQ(h.BrowserOf(h.frame->Windows().At(1)).navigations,
+              std::vector<std::string>{"http://b.example/"});
+    EXPECT_EQ(h.BrowserOf(page).location, "about:blank");
+}
+
+TEST(NewWindow2, AScriptWindowOfABlankPageIsAFreshWindow) {
+    FrameHarness h;
+    CChildFrame* page = LoadedWindow(h, "about:blank", "");
+    test::FakeBrowser& engine = h.BrowserOf(page);
+    bool cancel = true;
+    BrowserControl* control = engine.RaiseNewWindow(cancel);
+    EXPECT_FALSE(cancel);
+    ASSERT_NE(control, nullptr);
+    EXPECT_NE(control, &engine) << "not the opener's own control";
+    CChildFrame* opened = h.frame->Windows().Find(page->LastOpened());
+    ASSERT_NE(opened, nullptr);
+    EXPECT_NE(opened, page);
+    EXPECT_TRUE(opened->View().OpenedByPage());
+    EXPECT_FALSE(page->View().OpenedByPage());
 }
 
 TEST(NewWindow2, APageWindowTakesTheOpenersFlagsAndOpenMode) {
@@ -99,6 +138,30 @@ TEST(NewWindow2, APageWindowTakesTheOpenersFlagsAndOpenMode) {
     EXPECT_EQ(page->View().Opening().pendingOpenMode, 0);
     EXPECT_EQ(h.frame->Windows().Count(), 2) << "its first navigation showed it";
     EXPECT_EQ(h.Active(), page) << "opened in the background";
+}
+
+TEST(NewWindow2, AWindowOfALocalPageKeepsTheUsersFlagsNotTheForcedOnes) {
+    constexpr int kUserFlags = kDlNoScripts | kDlNoJava | kDlNoActiveXRun;
+    FrameHarness h("DownAll=1\r\nDefaultProperty=896\r\nLinkInNewWindow=1\r\n");
+    CChildFrame* page = LoadedWindow(h, "file:///C:/pages/local.htm", "Local");
+    ASSERT_EQ(page->View().Flags().dlFlags, kDlEverything) << "forced on the local page";
+    CChildFrame* scripted = h.frame->Windows().Find(
+        (h.BrowserOf(page).OpenWindowFromScript("http://internet.example/"), page->LastOpened()));
+    ASSERT_NE(scripted, nullptr);
+    EXPECT_EQ(scripted->View().Flags().userDlFlags, kUserFlags);
+    EXPECT_EQ(scripted->View().Flags().dlFlags, kUserFlags);
+
+    ClickInPage(h, page);
+    EXPECT_TRUE(h.BrowserOf(page).RaiseBeforeNavigate("http://other.example/"));
+    h.Pump();
+    ASSERT_EQ(h.frame->Windows().Count(), 3);
+    for (int i = 0; i < 3; ++i) {
+        const CQuorralView& view = h.frame->Windows().At(i)->View();
+        EXPECT_EQ(view.Flags().userDlFlags, kUserFlags) << i;
+        if (h.frame->Windows().At(i) != page) {
+            EXPECT_EQ(view.Flags().dlFlags, kUserFlags) << i;
+        }
+    }
 }
 
 }  // namespace

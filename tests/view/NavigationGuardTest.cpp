@@ -327,5 +327,17 @@ TEST(HandOff, AFolderTheProgramOpenedDoesNotVouchForThePagesNextNavigation) {
     EXPECT_EQ(h.platform.shell.executed.size(), 1u);
 }
 
+TEST(HandOff, AWindowAPageOpensDoesNotOpenFoldersInTheShell) {
+    FrameHarness h;
+    h.platform.fs.AddFolder("C:\\Windows");
+    h.platform.fs.AddFolder("\\\\server\\share");
+    CChildFrame* page = LoadedWindow(h, "http://a.example/", "A");
+    for (const char* url : {"file:///C:/Windows", "file://server/share"}) {
+        EXPECT_NE(h.BrowserOf(page).OpenWindowFromScript(url), nullptr) << url;
+        h.Pump();
+    }
+    EXPECT_TRUE(h.platform.shell.executed.empty()) << "no click, no user: the page's doing";
+}
+
 }  // namespace
 }  // namespace lumbrel

@@ -153,6 +153,37 @@ TEST(BackForward, FollowTheEngineAndKeepTheirOwnListWithoutATravelLog) {
     EXPECT_TRUE(other->View().History().historyUrls.empty()) << "the engine keeps its own";
 }
 
+TEST(BackForward, AWindowClosedWhileTheEngineAsksAboutTheStepIsLeftAlone) {
+    const std::string spoof = "http://www.bank.example\x01@evil.example/";
+    for (const int command : {IDM_BACK, IDM_FORWARD}) {
+        FrameHarness h;
+        CChildFrame* other = LoadedWindow(h, "http://one.example/");
+        CChildFrame* page = LoadedWindow(h, "http://p.example/");
+        const ChildId id = page->Id();
+        test::FakeBrowser& engine = h.BrowserOf(page);
+        h.platform.ui.AnswerMessage(MsgResult::Yes);
+        engine.RaiseBeforeNavigate(spoof);
+        engine.FinishLoad("Spoof");
+        engine.RaiseBeforeNavigate("http://two.example/");
+        engine.FinishLoad("Two");
+        if (command == IDM_FORWARD) {
+            h.platform.ui.AnswerMessage(MsgResult::Yes);
+            h.Command(IDM_BACK);
+            engine.FinishLoad("Spoof");
+            h.Command(IDM_BACK);
+            engine.FinishLoad("P");
+        }
+        ASSERT_TRUE(h.frame->QueryCommand(command).enabled);
+        // The step's address asks its question, and a close waits in the message loop.
+        h.platform.loop.Post(id, kWmClose, 0, 0);
+        h.platform.ui.AnswerMessage(MsgResult::Yes);
+        h.Command(command);
+        EXPECT_EQ(h.frame->Windows().Find(id), nullptr) << command;
+        EXPECT_NE(h.frame->Windows().Find(other->Id()), nullptr) << command;
+        EXPECT_TRUE(h.platform.ui.AllAnswersUsed()) << command;
+    }
+}
+
 TEST(ViewWindow, EnterCountsAsAClickAndItsReleaseAsACharacter) {
     FrameHarness h;
     CChildFrame* page = LoadedWindow(h, "http://a.example/", "A");

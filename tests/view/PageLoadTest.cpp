@@ -197,6 +197,14 @@ TEST(Refresh, AnErrorPageReloadsTheAddressThatFailedInItsOwnWindow) {
         test::FakePage{"res://ieframe.dll/dnserror.htm#http://down.example/", "Error", {}});
     h.Command(IDM_REFRESH);
     EXPECT_FALSE(h.BrowserOf(back).lastNavigationCancelled) << "the user's refresh goes through";
+
+    // The text after "#" is the page's to choose: only a loadable address is loaded again.
+    h.BrowserOf(back).Load(test::FakePage{
+        "res://ieframe.dll/dnserror.htm#javascript:alert(document.cookie)", "Error", {}});
+    const size_t loaded = h.BrowserOf(back).navigations.size();
+    h.Command(IDM_REFRESH);
+    EXPECT_EQ(h.BrowserOf(back).navigations.size(), loaded);
+    EXPECT_TRUE(h.BrowserOf(back).refreshes.empty());
 }
 
 }  // namespace

@@ -66,6 +66,15 @@ TEST(ErrorPageTarget, TakesTheFailedAddressAfterTheHash) {
     EXPECT_EQ(ErrorPageTarget("res://shdoclow.dll/navcancl.htm#file://C:\\x\\a.htm"),
               "file:///C:/x/a.htm");
     EXPECT_EQ(ErrorPageTarget("res://ieframe.dll/http_404.htm"), "res://ieframe.dll/http_404.htm");
+    EXPECT_EQ(ErrorPageTarget("res://ieframe.dll/dnserror.htm#HTTPS://up.example/"),
+              "HTTPS://up.example/");
+    EXPECT_EQ(ErrorPageTarget("res://ieframe.dll/dnserror.htm#ftp://files.example/"),
+              "ftp://files.example/");
+    for (const char* url : {"res://ieframe.dll/dnserror.htm#javascript:alert(document.cookie)",
+                            "res://ieframe.dll/dnserror.htm#vbscript:go", "res://x.dll/a.htm#",
+                            "res://x.dll/a.htm#about:blank", "res://x.dll/a.htm#res://y.dll/b.htm",
+                            "res://x.dll/a.htm#mailto:a@example.com", "res://x.dll/a.htm#http"})
+        EXPECT_EQ(ErrorPageTarget(url), std::nullopt) << url;
 }
 
 TEST(CancelPage, ShowsThatAKilledAddressWasCancelled) {

@@ -36,7 +36,13 @@ TEST(UrlZone, ClassesAddressesByTheirWholeHost) {
         {"http://www.bank.example\x01@evil.example/", Internet},
         {"http://user@intranet/", Intranet},
         {"localhost:8080/x", Intranet},
-        {"about:home", Internet},  // no host at all
+        {"http://[2001:db8::1]/x", Internet},
+        {"http://[2001:db8::1]:8080/", Internet},
+        {"http://[fe80::1]", Internet},
+        {"http://[::1]/", Intranet},
+        {"http://user@[::1]:81/", Intranet},
+        {"http://[::1/", Internet},  // no closing bracket: no host
+        {"about:home", Internet},    // no host at all
         {"data:text/html,<b>x</b>", Internet},
         {"javascript:go()", Internet},
         {"javascript:x\x01\x02http://intranet/", Intranet},
