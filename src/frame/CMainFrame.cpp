@@ -4,12 +4,9 @@
 #include "frame/WindowListRules.h"
 
 namespace lumbrel {
-namespace {
 
 // The UI tick counts 0 … 40; at 40 the session file is rewritten when the list changed.
-constexpr int kTicksPerSessionSave = 40;
-
-}  // namespace
+static constexpr int kTicksPerSessionSave = 40;
 
 CMainFrame::Parts::Parts(CMainFrame& frame, const FrameWidgets& frameWidgets)
     : widgets(frameWidgets),
@@ -145,9 +142,7 @@ void CMainFrame::OnCommand(int id) {
 }
 
 ChildId CMainFrame::TabMenuSubject(int tabIndex) const {
-    if (!parts_)
-        return kNoChild;
-    const CChildFrame* child = parts_->windows.At(tabIndex);
+    const CChildFrame* child = parts_ ? parts_->windows.At(tabIndex) : nullptr;
     return child ? child->Id() : kNoChild;
 }
 
@@ -159,14 +154,13 @@ void CMainFrame::OnTabMenuCommand(int id, ChildId subject) {
 CommandState CMainFrame::QueryCommand(int id) {
     if (!parts_)
         return CommandState{false, false};
-    if (!parts_->commands.Knows(id) && CQuorralView::HandlesCommand(id)) {
-        CChildFrame* active = ActiveChild();
-        if (!active)
-            return CommandState{false, false};
-        const CQuorralView::CommandUpdate update = active->View().QueryCommand(id);
-        return CommandState{update.enabled, update.checked};
-    }
-    return parts_->commands.State(id);
+    if (parts_->commands.Knows(id) || !CQuorralView::HandlesCommand(id))
+        return parts_->commands.State(id);
+    CChildFrame* active = ActiveChild();
+    if (!active)
+        return CommandState{false, false};
+    const CQuorralView::CommandUpdate update = active->View().QueryCommand(id);
+    return CommandState{update.enabled, update.checked};
 }
 
 bool CMainFrame::HandlesCommand(int id) const {
