@@ -69,6 +69,8 @@ void PatternIndex::Clear() {
     unindexed_.shrink_to_fit();
     buckets_.clear();
     buckets_.shrink_to_fit();
+    wordBits_.clear();
+    wordBits_.shrink_to_fit();
     filed_.clear();
     filed_.shrink_to_fit();
 }
@@ -108,6 +110,7 @@ void PatternIndex::Build(const std::vector<std::string_view>& patterns, MatchSty
         return;
 
     buckets_.assign(std::bit_ceil(bucketSize.size() * 2), Bucket{});
+    wordBits_.assign((buckets_.size() + 63) / 64, 0);
     const size_t mask = buckets_.size() - 1;
     uint32_t next = 0;
     for (auto [word, count] : bucketSize) {
@@ -116,6 +119,8 @@ void PatternIndex::Build(const std::vector<std::string_view>& patterns, MatchSty
             slot = (slot + 1) & mask;
         buckets_[slot] = Bucket{word, next, 0};
         next += count;
+        const size_t bit = (word >> 32) & mask;
+        wordBits_[bit / 64] |= uint64_t{1} << (bit % 64);
     }
     filed_.assign(next, 0);
     for (size_t i = 0; i < patterns_.size(); ++i) {
@@ -130,6 +135,9 @@ size_t PatternIndex::SlotOf(uint64_t word) const {
     if (buckets_.empty())
         return kNoSlot;
     const size_t mask = buckets_.size() - 1;
+    const size_t bit = (word >> 32) & mask;
+    if ((wordBits_[bit / 64] & (uint64_t{1} << (bit % 64))) == 0)
+        return kNoSlot;
     for (size_t slot = word & mask;; slot = (slot + 1) & mask) {
         if (buckets_[slot].word == word)
             return slot;
@@ -165,7 +173,7 @@ bool PatternIndex::AnyMatches(const CodePage& cp, std::string_view text) const {
 size_t PatternIndex::MemoryBytes() const {
     size_t bytes = patterns_.capacity() * sizeof(WildcardPattern) +
                    (unindexed_.capacity() + filed_.capacity()) * sizeof(uint32_t) +
-                   buckets_.capacity() * sizeof(Bucket);
+                   buckets_.capacity() * sizeof(Bucket) + wordBits_.capacity() * sizeof(uint64_t);
     for (const auto& pattern : patterns_)
         bytes += pattern.Pieces().capacity() * sizeof(std::string_view);
     return bytes;

@@ -53,6 +53,9 @@ private:
     std::vector<WildcardPattern> patterns_;
     std::vector<uint32_t> unindexed_;
     std::vector<Bucket> buckets_;  // open addressing; size a power of two
+    // One bit per bucket, set for the filed words' hashes: most words of an address are
+    // filed under nothing, and this small table says so without touching the buckets.
+    std::vector<uint64_t> wordBits_;
     std::vector<uint32_t> filed_;  // pattern indices, grouped by bucket
 };
 
