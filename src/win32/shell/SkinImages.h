@@ -2,8 +2,6 @@
 // transparent, at the display's colour depth.
 #pragma once
 
-#include <commctrl.h>
-
 #include <memory>
 #include <optional>
 #include <string>
@@ -11,6 +9,9 @@
 
 #include "shell/SkinFiles.h"
 #include "win32/platform/WinApi.h"
+
+// After WinApi.h: the common controls header needs the Windows types.
+#include <commctrl.h>
 
 namespace lumbrel::win32 {
 
