@@ -26,8 +26,6 @@ void FilterFileWriter::Save(FilterListsCopy lists) {
 }
 
 void FilterFileWriter::Drain() {
-    // The worker's own store: the user-interface thread's one serves that thread alone.
-    PrivateProfile store(fs_);
     for (;;) {
         FilterListsCopy lists;
         {
@@ -42,9 +40,13 @@ void FilterFileWriter::Drain() {
         }
         bool written = false;
         try {
+            // A store of the worker's own: the user-interface thread's serves that thread
+            // alone, and a fresh one sees what anyone wrote meanwhile.
+            PrivateProfile store(fs_);
             written = FilterListFile::Write(store, path_, lists);
         } catch (...) {
-            // Out of memory for a huge list: the file keeps its last complete state.
+            // Out of memory for a huge list: the file keeps its last complete state, and the
+            // worker still ends as it should, or the exit would wait for it for ever.
         }
         if (!written) {
             std::lock_guard lock(mutex_);

@@ -18,6 +18,7 @@
 
 namespace lumbrel {
 
+// All of them outlive the filter; `fs` is also used from the writer's worker thread.
 struct UrlFilterPorts {
     FileSystem& fs;
     Tasks& tasks;
