@@ -100,6 +100,9 @@ bool MainWindow::OnCreate() {
         return false;
     loop_.RegisterTarget(kFrameTarget, hwnd_);
     frame_.OnCreate(FrameWidgets{*this, tabs_, address_, status_});
+    addressDialogs_.SetOwner(hwnd_);
+    addressDialogs_.SetLanguage(&app_.Lang());
+    frame_.Address().SetDialogs(&addressDialogs_);
     Layout();
     return true;
 }
@@ -107,9 +110,12 @@ bool MainWindow::OnCreate() {
 bool MainWindow::CreateBars() {
     if (!rebar_.Create(hwnd_, kRebarId))
         return false;
-    if (!address_.Create(rebar_.Handle(), kAddressId, [this](const std::string& text) {
-            frame_.OnAddressEntered(text, (GetKeyState(VK_MENU) & 0x8000) != 0);
-        }))
+    AddressBar::Events addressEvents;
+    addressEvents.enter = [this](const std::string& text, KeyModifiers keys) {
+        frame_.Address().GoAddress(text, keys);
+    };
+    addressEvents.listItem = [this](const std::string& text) { frame_.Address().GoListItem(text); };
+    if (!address_.Create(rebar_.Handle(), kAddressId, std::move(addressEvents)))
         return false;
     if (!tabs_.Create(rebar_.Handle(), kTabBarId))
         return false;

@@ -10,6 +10,7 @@
 #include "app/CBrowserApp.h"
 #include "frame/CMainFrame.h"
 #include "platform/FrameWindow.h"
+#include "win32/address/AddressDialogWindows.h"
 #include "win32/commands/MenuHandles.h"
 #include "win32/frame/AddressBar.h"
 #include "win32/frame/HotKey.h"
@@ -106,6 +107,7 @@ private:
     RebarLayout rebar_;
     TabControlView tabs_;
     AddressBar address_;
+    AddressDialogWindows addressDialogs_;
     StatusBarView status_;
     MenuBar menuBar_;
     UniqueAcceleratorTable accelerators_;
