@@ -286,6 +286,23 @@ TEST_F(GoAddressTest, UpAndItsListClimbFromTheActivePage) {
     EXPECT_TRUE(h.frame->Address().UpLevels().empty());
 }
 
+TEST_F(GoAddressTest, UpHandsOnlyAnExistingFolderToTheShell) {
+    h.platform.fs.AddFolder("C:\\Data\\Folder");
+    h.frame->Address().GoListItem("C:\\Data\\Folder\\page.htm");
+    h.Pump();
+    h.Command(IDM_UP);
+    ASSERT_EQ(h.platform.shell.executed.size(), 1u);
+    EXPECT_EQ(h.platform.shell.executed[0].file, "C:\\Data\\Folder\\");
+    EXPECT_EQ(h.Active()->View().Location(), "C:\\Data\\Folder\\page.htm");
+
+    h.frame->Address().GoListItem("C:\\Data\\Gone\\page.htm");
+    h.Pump();
+    h.Command(IDM_UP);
+    EXPECT_EQ(h.platform.shell.executed.size(), 1u);
+    EXPECT_EQ(h.Active()->View().Location(), "C:\\Data\\Gone\\")
+        << "no such folder: the browser goes there and tells";
+}
+
 TEST_F(GoAddressTest, QuickKeysOpenTheirListsAtTheEndOrDoTheirOwnAction) {
     h.app->Prefs().useSC = 1;
     h.app->Settings().Write(keys::QuickKeyUrls, 5, "http://one.example/ | http://two.example/");

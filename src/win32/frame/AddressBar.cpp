@@ -99,6 +99,9 @@ void AddressBar::SetItemImages(HIMAGELIST images) {
 }
 
 void AddressBar::SetGoImages(HIMAGELIST images) {
+    // A skin without the picture gives a list with no cells: the button keeps its text.
+    if (images && ImageList_GetImageCount(images) == 0)
+        images = nullptr;
     SendMessageA(go_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
     TBBUTTONINFOA info{};
     info.cbSize = sizeof(info);

@@ -10,6 +10,7 @@
 #include "win32/commands/AcceleratorBuilder.h"
 #include "win32/instance/HandOverReceiver.h"
 #include "win32/instance/MainWindowFinder.h"
+#include "win32/shell/SkinImages.h"
 
 namespace lumbrel::win32 {
 namespace {
@@ -117,6 +118,11 @@ bool MainWindow::CreateBars() {
     addressEvents.listItem = [this](const std::string& text) { frame_.Address().GoListItem(text); };
     if (!address_.Create(rebar_.Handle(), kAddressId, std::move(addressEvents)))
         return false;
+    // The bars are made before the frame reads its creation settings: the skin is read here.
+    const SkinFiles skin(app_.Ports().fs, app_.Directories().skin,
+                         app_.Settings().Get(keys::SkinName));
+    goImages_ = LoadSkinImageList(skin.Resolve(kGoButtonStrip.file), kGoButtonStrip);
+    address_.SetGoImages(goImages_.get());
     if (!tabs_.Create(rebar_.Handle(), kTabBarId))
         return false;
     // Each band goes in at the front: the tab band ends as band 0, the address band as 1.

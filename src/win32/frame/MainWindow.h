@@ -21,6 +21,7 @@
 #include "win32/frame/TabControlView.h"
 #include "win32/frame/TrayIcon.h"
 #include "win32/platform/Win32EventLoop.h"
+#include "win32/shell/SkinImages.h"
 #include "win32/ui/Window.h"
 
 namespace lumbrel::win32 {
@@ -108,6 +109,7 @@ private:
     TabControlView tabs_;
     AddressBar address_;
     AddressDialogWindows addressDialogs_;
+    UniqueImageList goImages_;  // outlives the Go button that shows it
     StatusBarView status_;
     MenuBar menuBar_;
     UniqueAcceleratorTable accelerators_;
