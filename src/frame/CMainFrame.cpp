@@ -20,6 +20,7 @@ CMainFrame::Parts::Parts(CMainFrame& frame, const FrameWidgets& frameWidgets)
       opener(frame),
       commands(frame),
       exit(frame),
+      address(frame),
       windows(widgets.tabs, frame.options_) {}
 
 CMainFrame::CMainFrame(CBrowserApp& app) : app_(app), services_(app.Ports().registry) {}
@@ -35,6 +36,7 @@ void CMainFrame::OnCreate(const FrameWidgets& widgets) {
     app_.Prefs().Load(LoadStage::FrameCreation, app_.Settings(), app_.Ports().registry);
     Visibility().RegisterHotKey(options_);
     services_.Homepage().Record();
+    Address().LoadTypedAddresses();
     if (options_.menuLoadLastClose) {
         Sessions().LoadClosedList(Closer().Ring());
         Closer().RebuildUndoMenu();
@@ -50,8 +52,9 @@ void CMainFrame::DeferredInit() {
     if (!parts_)
         return;
     app_.CopyDeferredDefaults();
-    // FIXME: proxy list, filter lists, aliases, the tab bar's drop target and the URL filter's
+    // FIXME: proxy list, filter lists, the tab bar's drop target and the URL filter's
     // namespace handler load here as their owners arrive.
+    Address().LoadAliases();
     EventLoop& loop = app_.Ports().loop;
     loop.StartTimer(kFrameTarget, kUiTickTimer, kUiTickPeriodMs);
     app_.Prefs().Load(LoadStage::Deferred, app_.Settings(), app_.Ports().registry);
@@ -274,11 +277,6 @@ void CMainFrame::AfterMinimize() {
 void CMainFrame::OnTrayMouse(TrayMouse event) {
     if (parts_)
         Visibility().OnTrayMouse(event);
-}
-
-void CMainFrame::OnAddressEntered(const std::string& text, bool altHeld) {
-    if (parts_)
-        parts_->opener.OnAddressEntered(text, altHeld);
 }
 
 bool CMainFrame::ShowsBandAtStart(int bandIndex) {

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "address/AddressInput.h"
 #include "app/CBrowserApp.h"
 #include "frame/BatchOpener.h"
 #include "frame/CChildFrame.h"
@@ -100,8 +101,6 @@ public:
     bool OnSysCommand(SysCommand command);
     void AfterMinimize();
     void OnTrayMouse(TrayMouse event);
-    // Enter in the address box (or its Go button) with `text`; `altHeld` asks for a new window.
-    void OnAddressEntered(const std::string& text, bool altHeld);
 
     // --- Questions the binding asks while it builds the frame ---
     FrameStartShow StartShow(bool startsMinimized) {
@@ -119,6 +118,7 @@ public:
     BatchOpener& Batch() { return parts_->batch; }
     FrameIndicators& Indicators() { return parts_->indicators; }
     FrameVisibility& Visibility() { return parts_->visibility; }
+    AddressInput& Address() { return parts_->address; }
 
     // --- State the parts, the views and the binding read ---
     CBrowserApp& App() { return app_; }
@@ -156,6 +156,7 @@ private:
         WindowOpener opener;
         FrameCommands commands;
         ExitSequence exit;
+        AddressInput address;
         WindowList windows;
     };
     void OnUiTick();

@@ -1,5 +1,6 @@
 #include "frame/FrameCommands.h"
 
+#include "address/QuickKeys.h"
 #include "address/UpUrl.h"
 #include "commands/BuiltinMenus.h"
 #include "commands/CommandIds.h"
@@ -11,9 +12,6 @@
 
 namespace lumbrel {
 namespace {
-
-// The quick keys F2, F3 and F4 fall back to these while no address is bound to them.
-enum QuickKeyFallback { kQuickKeyPrevious = 0, kQuickKeyNext = 1, kQuickKeyClose = 2 };
 
 // The preferences the toggle commands flip.
 struct PreferenceToggle {
@@ -81,6 +79,12 @@ const F::Row F::kRows[] = {
     {IDM_NEXT_WINDOW, IDM_NEXT_WINDOW, &F::NextWindow, nullptr},
     {IDM_ACTIVATE_TAB_FIRST, IDM_ACTIVATE_TAB_LAST, &F::ActivateTab, nullptr},
     {IDM_QUICK_KEY_FIRST, IDM_QUICK_KEY_LAST, &F::QuickKey, nullptr},
+    {IDM_UP, IDM_UP, &F::AddressCommand, nullptr},
+    {IDM_UP_LEVEL_FIRST, IDM_UP_LEVEL_LAST, &F::AddressCommand, nullptr},
+    {IDM_OPEN, IDM_OPEN, &F::AddressCommand, nullptr},
+    {IDM_CLEAN_TYPED_ADDRESS, IDM_CLEAN_TYPED_ADDRESS, &F::AddressCommand, nullptr},
+    {IDM_URL_ALIAS, IDM_URL_ALIAS, &F::AddressCommand, nullptr},
+    {IDM_QUICK_KEY, IDM_QUICK_KEY, &F::AddressCommand, nullptr},
     {IDM_LOCK_TAB, IDM_LOCK_TAB, &F::Lock, nullptr},
     {IDM_MARK_TAB, IDM_MARK_TAB, &F::Mark, nullptr},
     {IDM_PROTECT_TAB, IDM_PROTECT_TAB, &F::Protect, nullptr},
@@ -282,16 +286,73 @@ void FrameCommands::ActivateTab(const CommandCall& call) {
 }
 
 void FrameCommands::QuickKey(const CommandCall& call) {
-    // FIXME: the addresses bound to the quick keys open here once quick keys exist.
-    switch (call.id - IDM_QUICK_KEY_FIRST) {
-        case kQuickKeyPrevious:
+    const int index = call.id - IDM_QUICK_KEY_FIRST;
+    AddressInput& address = frame_.Address();
+    if (address.RunQuickKeyBinding(index))
+        return;
+    const auto action =
+        BuiltInQuickKeyAction(index, frame_.App().Settings().Get(keys::UseIeKey) != 0);
+    if (!action)
+        return;
+    CChildFrame* active = frame_.ActiveChild();
+    switch (*action) {
+        case QuickKeyAction::PreviousWindow:
             PreviousWindow(call);
             break;
-        case kQuickKeyNext:
+        case QuickKeyAction::NextWindow:
             NextWindow(call);
             break;
-        case kQuickKeyClose:
+        case QuickKeyAction::Close:
             Close(call);
+            break;
+        case QuickKeyAction::Refresh:
+            if (active)
+                active->View().Refresh();
+            break;
+        case QuickKeyAction::FindBackward:
+        case QuickKeyAction::FindForward:
+            address.Search().FindInPage(*action == QuickKeyAction::FindBackward);
+            break;
+        case QuickKeyAction::FocusAddress:
+            frame_.Widgets().address.Focus();
+            break;
+        case QuickKeyAction::AddressDropDown:
+            frame_.Widgets().address.Focus();
+            frame_.Widgets().address.ToggleDropDown();
+            break;
+        case QuickKeyAction::FocusSearch:
+            address.Search().FocusKeywordBox();
+            break;
+        case QuickKeyAction::FullScreen:
+            frame_.Post(kWmCommand, IDM_FULL_SCREEN);
+            break;
+        case QuickKeyAction::AutoHide:
+            frame_.Post(kWmCommand, IDM_AUTO_HIDE);
+            break;
+    }
+}
+
+void FrameCommands::AddressCommand(const CommandCall& call) {
+    AddressInput& address = frame_.Address();
+    if (call.id >= IDM_UP_LEVEL_FIRST && call.id <= IDM_UP_LEVEL_LAST) {
+        address.OpenUpLevel(call.id - IDM_UP_LEVEL_FIRST, frame_.App().Ports().ui.CtrlHeld());
+        return;
+    }
+    switch (call.id) {
+        case IDM_UP:
+            address.Up();
+            break;
+        case IDM_OPEN:
+            address.OpenDialog();
+            break;
+        case IDM_CLEAN_TYPED_ADDRESS:
+            address.CleanTypedAddresses();
+            break;
+        case IDM_URL_ALIAS:
+            address.AssignAliasFor(call.subject);
+            break;
+        case IDM_QUICK_KEY:
+            address.AssignQuickKeyFor(call.subject);
             break;
         default:
             break;

@@ -61,6 +61,9 @@ private:
     void NextWindow(const CommandCall& call);
     void ActivateTab(const CommandCall& call);
     void QuickKey(const CommandCall& call);
+    // The address input's commands: "&Up" and its list, "&Open...", "Clean Typed A&ddress",
+    // and the tab menu's "URL Alias..." and "Quick Key...".
+    void AddressCommand(const CommandCall& call);
     // Lock, mark, protect, arrange.
     void Lock(const CommandCall& call);
     void Mark(const CommandCall& call);

@@ -6,7 +6,8 @@
 namespace lumbrel {
 namespace {
 
-// Longest expansion of environment variables in an address.
+// Longest expansion of environment variables in an address (a path's length); a longer one is
+// not used at all, since a cut path names another file or folder.
 constexpr size_t kMaxExpandedUrl = 260;
 
 }  // namespace
@@ -17,9 +18,11 @@ bool OutsideOpener::Take(std::string& url) {
     if (IsFtpAddress(url) && handOff.OpenFtp(url) != ExternalHandOff::Result::NotTaken)
         return true;
 
-    if (url.starts_with("%"))
-        url = app_.Ports().environment.ExpandVariables(url, kMaxExpandedUrl);
-    else if (url.starts_with(".\\"))
+    if (url.starts_with("%")) {
+        std::string expanded = app_.Ports().environment.ExpandVariables(url, kMaxExpandedUrl + 1);
+        if (expanded.size() < kMaxExpandedUrl)
+            url = std::move(expanded);
+    } else if (url.starts_with(".\\"))
         url = app_.Directories().program + url.substr(2);
     return handOff.OpenFolder(url);
 }

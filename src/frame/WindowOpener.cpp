@@ -175,25 +175,6 @@ void WindowOpener::OnHandover(const std::string& text) {
     NewChild(NewChildRequest::Url(ResolveShortcut(text), true));
 }
 
-void WindowOpener::OnAddressEntered(const std::string& text, bool altHeld) {
-    CBrowserApp& app = frame_.App();
-    const std::string url(TrimBlanks(app.Ports().codePage, text));
-    if (url.empty())
-        return;
-    FrameWidgets& widgets = frame_.Widgets();
-    widgets.address.Focus();
-    // FIXME: aliases, search keywords and the domain completion apply here once the address
-    // rules exist.
-    CChildFrame* active = frame_.ActiveChild();
-    if (!active || altHeld || frame_.Options().addressInNewWindow) {
-        frame_.NewChild(NewChildRequest::Url(url, frame_.Options().activeNewAddress != 0));
-        return;
-    }
-    const ChildId id = active->Id();
-    active->View().OpenUrl(url);
-    app.Ports().loop.Post(id, UM_FOCUS_PAGE, 0, 0);
-}
-
 void WindowOpener::OnDroppedFiles(const std::vector<std::string>& files, bool shiftHeld) {
     CBrowserApp& app = frame_.App();
     for (const std::string& file : files) {

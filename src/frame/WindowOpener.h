@@ -28,9 +28,6 @@ public:
     // Files dropped on the frame: shortcuts stand for their targets; with Shift the active
     // window navigates instead.
     void OnDroppedFiles(const std::vector<std::string>& files, bool shiftHeld);
-    // Enter in the address box: the active window opens the text, or a new one when there is
-    // none, `AddressInNewWindow` is on or Alt is held (activated when `ActiveNewAddress`).
-    void OnAddressEntered(const std::string& text, bool altHeld);
     // A ".url" file's address; any other path as it is.
     std::string ResolveShortcut(const std::string& path);
 

@@ -12,10 +12,13 @@
 #define IDC_LANG_PROMPT 1600
 #define IDC_LANG_LIST 1601
 
-// The general input box ("DialogInput"): a prompt, one line of text, OK / Cancel.
+// The general input box ("DialogInput"): a prompt, one line of text, OK / Cancel,
+// "&Copy Selected" and "&Up URL" (which reads "Save" for a text that is no address).
 #define IDD_INPUT 301
 #define IDC_INPUT_PROMPT 1610
 #define IDC_INPUT_TEXT 1611
+#define IDC_INPUT_COPY 1612
+#define IDC_INPUT_UP 1613
 
 // The password box ("DialogPassword"): a prompt, the hidden password, "Remember the
 // Password", OK / Cancel.
@@ -23,3 +26,22 @@
 #define IDC_PASSWORD_PROMPT 1620
 #define IDC_PASSWORD_TEXT 1621
 #define IDC_PASSWORD_REMEMBER 1622
+
+// "Open File" ("DialogOpen"): an address box, "Open In New Window", "Direct Open Local File",
+// "B&rowse...", OK / Cancel.
+#define IDD_OPEN_ADDRESS 303
+#define IDC_OPEN_PROMPT 1630
+#define IDC_OPEN_ADDRESS 1631
+#define IDC_OPEN_IN_NEW 1632
+#define IDC_OPEN_DIRECT 1633
+#define IDC_OPEN_BROWSE 1634
+
+// URL alias ("DialogAlias"): the alias and its address, OK / Cancel.
+#define IDD_ALIAS 304
+#define IDC_ALIAS_NAME 1640
+#define IDC_ALIAS_URL 1641
+
+// Quick keys ("DialogKey"): one address (or "|" list) per key F2 ... F12, F4 as F9, OK / Cancel.
+#define IDD_QUICK_KEYS 305
+#define IDC_QUICK_KEY_FIRST 1650  // ... 1660, the edit fields of F2 ... F12
+#define IDC_QUICK_KEY_IE 1661

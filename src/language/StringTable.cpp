@@ -183,6 +183,8 @@ constexpr Entry kUnsorted[] = {
     {IDS_CONFIRM_DELETE_FORMS, "Do you really want to delete all saved form data?"},
     {IDS_NO_MAIL_CLIENT, "mail client not found\n"},
     {IDS_NEEDS_MAPI, "This function need MAPI"},
+    {IDS_FILE_NOT_WRITTEN, "The file could not be written; the old one is unchanged."},
+    {IDS_SETTINGS_NOT_WRITTEN, "The settings file could not be written."},
 };
 
 constexpr auto kEntries = [] {

@@ -36,6 +36,11 @@ public:
     virtual void Focus() = 0;
     // Whether the keyboard focus is in the box or in the search box.
     virtual bool HasFocus() = 0;
+    // The drop-down list of typed addresses, each shown with the page icon. `index` -1 appends.
+    virtual void InsertItem(int index, const std::string& text) = 0;
+    virtual void ClearItems() = 0;
+    // Opens the drop-down list, or closes it when it is open.
+    virtual void ToggleDropDown() = 0;
 };
 
 class StatusBar {

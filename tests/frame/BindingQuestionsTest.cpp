@@ -16,31 +16,31 @@ TEST(AddressEnter, TheActiveWindowOpensTheAddressUnlessANewOneIsAskedFor) {
     FrameHarness h("AddressInNewWindow=0\r\n");
     CChildFrame* page = h.Open("http://a.example/", true);
     const int focused = h.BrowserOf(page).focusCount;
-    h.frame->OnAddressEntered("  http://typed.example/ ", false);
+    h.frame->Address().GoAddress("  http://typed.example/ ", KeyModifiers{});
     h.Pump();
     EXPECT_EQ(h.frame->Windows().Count(), 1);
     EXPECT_EQ(h.BrowserOf(page).navigations.back(), "http://typed.example/");
     EXPECT_EQ(h.BrowserOf(page).focusCount, focused + 1) << "the page gets the focus";
 
-    h.frame->OnAddressEntered("http://alt.example/", true);
+    h.frame->Address().GoAddress("http://alt.example/", KeyModifiers{.alt = true});
     h.Pump();
     ASSERT_EQ(h.frame->Windows().Count(), 2) << "Alt held: a new window";
     EXPECT_EQ(h.Active()->View().Location(), "http://alt.example/") << "ActiveNewAddress is on";
-    h.frame->OnAddressEntered("   ", false);
+    h.frame->Address().GoAddress("   ", KeyModifiers{});
     EXPECT_EQ(h.frame->Windows().Count(), 2) << "blank text opens nothing";
 }
 
 TEST(AddressEnter, AddressInNewWindowOpensBehindWithoutActiveNewAddress) {
     FrameHarness h("AddressInNewWindow=1\r\nActiveNewAddress=0\r\nNewSequence=0\r\n");
     CChildFrame* page = h.Open("http://a.example/", true);
-    h.frame->OnAddressEntered("http://typed.example/", false);
+    h.frame->Address().GoAddress("http://typed.example/", KeyModifiers{});
     h.Pump();
     ASSERT_EQ(h.frame->Windows().Count(), 2);
     EXPECT_EQ(h.frame->Windows().At(1)->View().Location(), "http://typed.example/");
     EXPECT_EQ(h.Active(), page);
 
     FrameHarness empty;
-    empty.frame->OnAddressEntered("http://first.example/", false);
+    empty.frame->Address().GoAddress("http://first.example/", KeyModifiers{});
     empty.Pump();
     ASSERT_EQ(empty.frame->Windows().Count(), 1) << "no window yet: a new one";
 }

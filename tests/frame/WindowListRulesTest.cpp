@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "address/UpUrl.h"
 #include "frame/UndoCloseRing.h"
 #include "frame/WindowListRules.h"
 #include "support/FakeCodePage.h"
@@ -122,24 +121,6 @@ TEST(UndoCloseRing, RemovingASlotClosesTheGap) {
     EXPECT_FALSE(ring.RemoveSlot(20));
     ring.Clear();
     EXPECT_TRUE(ring.Empty());
-}
-
-TEST(UpUrl, GoesUpOnePathElementOrToTheSitesWwwHost) {
-    EXPECT_EQ(UpUrl("http://a.com/x/y.htm"), "http://a.com/x/");
-    EXPECT_EQ(UpUrl("http://a.com/x/"), "http://a.com/");
-    EXPECT_EQ(UpUrl("http://news.site.com/"), "http://www.site.com/");
-    EXPECT_EQ(UpUrl("http://a.b.site.com.cn"), "http://www.site.com.cn");
-    EXPECT_EQ(UpUrl("http://news.bbc.co.uk/"), "http://www.bbc.co.uk/");
-    EXPECT_EQ(UpUrl("http://site.com/"), "http://site.com/");
-    EXPECT_EQ(UpUrl("http://www.site.com/"), "http://www.site.com/");
-    EXPECT_EQ(UpUrl("http://10.0.0.1/"), "http://10.0.0.1/");
-    EXPECT_EQ(UpUrl("ftp://host.site.com/"), "ftp://host.site.com/");
-    EXPECT_EQ(UpUrl("C:\\dir\\file.txt"), "C:\\dir\\");
-    EXPECT_EQ(UpUrl("C:\\dir\\"), "C:\\");
-    EXPECT_EQ(UpUrl("C:\\"), "C:\\");
-    EXPECT_EQ(UpUrl("about:blank"), "about:blank");
-    EXPECT_EQ(RootUrl("http://deep.sub.site.com/a/b/c.htm"), "http://www.site.com/");
-    EXPECT_EQ(RootUrl("plain words"), "plain words");
 }
 
 }  // namespace

@@ -173,10 +173,18 @@ class FakeAddressBox : public AddressBox {
 public:
     std::string text;
     bool focused = false;
+    std::vector<std::string> items;
+    bool droppedDown = false;
     void SetText(const std::string& value) override { text = value; }
     std::string Text() override { return text; }
     void Focus() override { focused = true; }
     bool HasFocus() override { return focused; }
+    void InsertItem(int index, const std::string& value) override {
+        const bool append = index < 0 || static_cast<size_t>(index) >= items.size();
+        items.insert(append ? items.end() : items.begin() + index, value);
+    }
+    void ClearItems() override { items.clear(); }
+    void ToggleDropDown() override { droppedDown = !droppedDown; }
 };
 
 class FakeStatusBar : public StatusBar {

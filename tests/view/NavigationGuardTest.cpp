@@ -72,7 +72,7 @@ TEST(Spoofing, AnAddressTypedIntoAWindowThatClosesDuringTheQuestionLeavesItAlone
     const ChildId id = page->Id();
     h.platform.loop.Post(id, kWmClose, 0, 0);
     h.platform.ui.AnswerMessage(MsgResult::Yes);
-    h.frame->OnAddressEntered(kSpoof, false);
+    h.frame->Address().GoAddress(kSpoof, KeyModifiers{});
     h.Pump();
     EXPECT_EQ(h.frame->Windows().Find(id), nullptr);
     EXPECT_EQ(h.window.Children().size(), 1u);

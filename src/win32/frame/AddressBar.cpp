@@ -3,21 +3,74 @@
 #include <commctrl.h>
 
 namespace lumbrel::win32 {
+namespace {
 
-bool AddressBar::Create(HWND parent, int controlId,
-                        std::function<void(const std::string&)> onEnter) {
-    onEnter_ = std::move(onEnter);
+constexpr int kComboId = 1;
+constexpr int kGoId = IDOK;  // the Go button is the address box's OK (command 1)
+constexpr int kPageIcon = 1;
+// SHACF_URLHISTORY | SHACF_URLMRU | SHACF_USETAB: the history, the typed addresses and Tab
+// to complete.
+constexpr DWORD kAutoCompleteFlags = 14;
+
+// The shell's auto-completion, when the system's utility library has it.
+void AttachAutoComplete(HWND edit) {
+    using AutoCompleteFn = HRESULT(WINAPI*)(HWND, DWORD);
+    // Loaded for the life of the process: the completion object it attaches to the edit
+    // field runs code of the library until the field is gone.
+    static HMODULE library = LoadLibraryA("shlwapi.dll");
+    if (!library)
+        return;
+    const auto attach = reinterpret_cast<AutoCompleteFn>(
+        reinterpret_cast<void (*)()>(GetProcAddress(library, "SHAutoComplete")));
+    if (attach)
+        attach(edit, kAutoCompleteFlags);
+}
+
+}  // namespace
+
+AddressBar::~AddressBar() {
+    if (HWND window = Unbind())
+        DestroyWindow(window);
+}
+
+bool AddressBar::Create(HWND parent, int controlId, Events events) {
+    events_ = std::move(events);
+    if (!RegisterClassOnce(kClassName, 0, nullptr, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)))
+        return false;
+    if (!CreateWindowExA(0, kClassName, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 400, 24,
+                         parent, reinterpret_cast<HMENU>(INT_PTR{controlId}),
+                         GetModuleHandleA(nullptr), this))
+        return false;
     combo_ = CreateWindowExA(0, WC_COMBOBOXEXA, "",
                              WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0,
-                             0, 400, 200, parent, reinterpret_cast<HMENU>(INT_PTR{controlId}),
+                             0, 360, 200, hwnd_, reinterpret_cast<HMENU>(INT_PTR{kComboId}),
                              GetModuleHandleA(nullptr), nullptr);
-    if (!combo_)
+    go_ = CreateWindowExA(0, TOOLBARCLASSNAMEA, "",
+                          WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_LIST | CCS_NORESIZE |
+                              CCS_NODIVIDER | CCS_NOPARENTALIGN,
+                          360, 0, 40, 24, hwnd_, nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (!combo_ || !go_)
         return false;
-    SendMessageA(combo_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
-                 FALSE);
+    const auto font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
+    SendMessageA(combo_, WM_SETFONT, font, FALSE);
+    SendMessageA(go_, WM_SETFONT, font, FALSE);
+    SendMessageA(go_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    char label[] = "Go";
+    TBBUTTON button{};
+    button.iBitmap = I_IMAGENONE;
+    button.idCommand = kGoId;
+    button.fsState = TBSTATE_ENABLED;
+    button.fsStyle = BTNS_BUTTON | BTNS_AUTOSIZE | BTNS_SHOWTEXT;
+    button.iString = reinterpret_cast<INT_PTR>(label);
+    SendMessageA(go_, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&button));
     edit_ = reinterpret_cast<HWND>(SendMessageA(combo_, CBEM_GETEDITCONTROL, 0, 0));
-    if (edit_)
+    if (edit_) {
         SetWindowSubclass(edit_, &AddressBar::EditProc, 1, reinterpret_cast<DWORD_PTR>(this));
+        AttachAutoComplete(edit_);
+    }
+    const int height = Height();
+    SetWindowPos(hwnd_, nullptr, 0, 0, 400, height, SWP_NOMOVE | SWP_NOZORDER);
+    Layout();
     return true;
 }
 
@@ -26,6 +79,39 @@ int AddressBar::Height() const {
     GetWindowRect(combo_, &rect);
     return rect.bottom - rect.top;
 }
+
+void AddressBar::Layout() {
+    if (!combo_ || !go_)
+        return;
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    SIZE goSize{};
+    SendMessageA(go_, TB_GETMAXSIZE, 0, reinterpret_cast<LPARAM>(&goSize));
+    const int goWidth = goSize.cx > 0 ? goSize.cx : 32;
+    const int comboWidth = std::max(0L, client.right - goWidth - 2);
+    SetWindowPos(combo_, nullptr, 0, 0, comboWidth, 200, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(go_, nullptr, comboWidth + 2, 0, goWidth, client.bottom,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void AddressBar::SetItemImages(HIMAGELIST images) {
+    SendMessageA(combo_, CBEM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
+}
+
+void AddressBar::SetGoImages(HIMAGELIST images) {
+    // A skin without the picture gives a list with no cells: the button keeps its text.
+    if (images && ImageList_GetImageCount(images) == 0)
+        images = nullptr;
+    SendMessageA(go_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
+    TBBUTTONINFOA info{};
+    info.cbSize = sizeof(info);
+    info.dwMask = TBIF_IMAGE;
+    info.iImage = images ? 0 : I_IMAGENONE;
+    SendMessageA(go_, TB_SETBUTTONINFOA, kGoId, reinterpret_cast<LPARAM>(&info));
+    Layout();
+}
+
+// --- AddressBox ---------------------------------------------------------------------------
 
 void AddressBar::SetText(const std::string& text) {
     if (edit_)
@@ -53,19 +139,97 @@ bool AddressBar::HasFocus() {
     return edit_ && GetFocus() == edit_;
 }
 
+void AddressBar::InsertItem(int index, const std::string& text) {
+    std::string copy = text;
+    COMBOBOXEXITEMA item{};
+    item.mask = CBEIF_TEXT | CBEIF_IMAGE | CBEIF_SELECTEDIMAGE;
+    item.iItem = index;
+    item.pszText = copy.data();
+    item.iImage = kPageIcon;
+    item.iSelectedImage = kPageIcon;
+    SendMessageA(combo_, CBEM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+void AddressBar::ClearItems() {
+    // The edit field keeps its text: emptying the list is not emptying the box.
+    const std::string text = Text();
+    SendMessageA(combo_, CB_RESETCONTENT, 0, 0);
+    SetText(text);
+}
+
+void AddressBar::ToggleDropDown() {
+    const bool shown = SendMessageA(combo_, CB_GETDROPPEDSTATE, 0, 0) != 0;
+    SendMessageA(combo_, CB_SHOWDROPDOWN, shown ? FALSE : TRUE, 0);
+}
+
+// --- Events -------------------------------------------------------------------------------
+
+KeyModifiers AddressBar::HeldModifiers() {
+    return KeyModifiers{(GetKeyState(VK_CONTROL) & 0x8000) != 0,
+                        (GetKeyState(VK_SHIFT) & 0x8000) != 0,
+                        (GetKeyState(VK_MENU) & 0x8000) != 0};
+}
+
+std::string AddressBar::SelectedItemText() const {
+    const auto index = SendMessageA(combo_, CB_GETCURSEL, 0, 0);
+    if (index == CB_ERR)
+        return {};
+    char buffer[2048] = {};
+    COMBOBOXEXITEMA item{};
+    item.mask = CBEIF_TEXT;
+    item.iItem = index;
+    item.pszText = buffer;
+    item.cchTextMax = sizeof(buffer);
+    if (!SendMessageA(combo_, CBEM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)))
+        return {};
+    return buffer;
+}
+
+void AddressBar::OnEnter() {
+    if (events_.enter)
+        events_.enter(Text(), HeldModifiers());
+}
+
+LRESULT AddressBar::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_SIZE:
+            Layout();
+            return 0;
+        case WM_COMMAND:
+            if (reinterpret_cast<HWND>(lParam) == combo_ && HIWORD(wParam) == CBN_SELENDOK) {
+                const std::string text = SelectedItemText();
+                if (!text.empty() && events_.listItem)
+                    events_.listItem(text);
+                return 0;
+            }
+            if (reinterpret_cast<HWND>(lParam) == go_ && LOWORD(wParam) == kGoId) {
+                OnEnter();
+                return 0;
+            }
+            return Default(message, wParam, lParam);
+        default:
+            return Default(message, wParam, lParam);
+    }
+}
+
 LRESULT CALLBACK AddressBar::EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                       UINT_PTR, DWORD_PTR data) {
     auto* self = reinterpret_cast<AddressBar*>(data);
-    if (message == WM_KEYDOWN && wParam == VK_RETURN && self && self->onEnter_) {
-        try {
-            self->onEnter_(self->Text());
-        } catch (...) {
-            // A failed open leaves the box as it is.
+    // Alt+Enter arrives as a system key.
+    const bool keyDown = (message == WM_KEYDOWN || message == WM_SYSKEYDOWN) && wParam == VK_RETURN;
+    const bool isEnter =
+        keyDown || ((message == WM_CHAR || message == WM_SYSCHAR) && wParam == '\r');
+    // With the list dropped down, Enter chooses its entry: the combo box reports that.
+    if (isEnter && self && SendMessageA(self->combo_, CB_GETDROPPEDSTATE, 0, 0) == 0) {
+        if (keyDown) {
+            try {
+                self->OnEnter();
+            } catch (...) {
+                // A failed open leaves the box as it is.
+            }
         }
-        return 0;
+        return 0;  // and no beep after Enter
     }
-    if (message == WM_CHAR && wParam == '\r')
-        return 0;  // no beep after Enter
     if (message == WM_NCDESTROY)
         RemoveWindowSubclass(hwnd, &AddressBar::EditProc, 1);
     return DefSubclassProc(hwnd, message, wParam, lParam);

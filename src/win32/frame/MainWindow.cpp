@@ -10,6 +10,7 @@
 #include "win32/commands/AcceleratorBuilder.h"
 #include "win32/instance/HandOverReceiver.h"
 #include "win32/instance/MainWindowFinder.h"
+#include "win32/shell/SkinImages.h"
 
 namespace lumbrel::win32 {
 namespace {
@@ -100,6 +101,9 @@ bool MainWindow::OnCreate() {
         return false;
     loop_.RegisterTarget(kFrameTarget, hwnd_);
     frame_.OnCreate(FrameWidgets{*this, tabs_, address_, status_});
+    addressDialogs_.SetOwner(hwnd_);
+    addressDialogs_.SetLanguage(&app_.Lang());
+    frame_.Address().SetDialogs(&addressDialogs_);
     Layout();
     return true;
 }
@@ -107,10 +111,18 @@ bool MainWindow::OnCreate() {
 bool MainWindow::CreateBars() {
     if (!rebar_.Create(hwnd_, kRebarId))
         return false;
-    if (!address_.Create(rebar_.Handle(), kAddressId, [this](const std::string& text) {
-            frame_.OnAddressEntered(text, (GetKeyState(VK_MENU) & 0x8000) != 0);
-        }))
+    AddressBar::Events addressEvents;
+    addressEvents.enter = [this](const std::string& text, KeyModifiers keys) {
+        frame_.Address().GoAddress(text, keys);
+    };
+    addressEvents.listItem = [this](const std::string& text) { frame_.Address().GoListItem(text); };
+    if (!address_.Create(rebar_.Handle(), kAddressId, std::move(addressEvents)))
         return false;
+    // The bars are made before the frame reads its creation settings: the skin is read here.
+    const SkinFiles skin(app_.Ports().fs, app_.Directories().skin,
+                         app_.Settings().Get(keys::SkinName));
+    goImages_ = LoadSkinImageList(skin.Resolve(kGoButtonStrip.file), kGoButtonStrip);
+    address_.SetGoImages(goImages_.get());
     if (!tabs_.Create(rebar_.Handle(), kTabBarId))
         return false;
     // Each band goes in at the front: the tab band ends as band 0, the address band as 1.

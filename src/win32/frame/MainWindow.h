@@ -10,6 +10,7 @@
 #include "app/CBrowserApp.h"
 #include "frame/CMainFrame.h"
 #include "platform/FrameWindow.h"
+#include "win32/address/AddressDialogWindows.h"
 #include "win32/commands/MenuHandles.h"
 #include "win32/frame/AddressBar.h"
 #include "win32/frame/HotKey.h"
@@ -20,6 +21,7 @@
 #include "win32/frame/TabControlView.h"
 #include "win32/frame/TrayIcon.h"
 #include "win32/platform/Win32EventLoop.h"
+#include "win32/shell/SkinImages.h"
 #include "win32/ui/Window.h"
 
 namespace lumbrel::win32 {
@@ -106,6 +108,8 @@ private:
     RebarLayout rebar_;
     TabControlView tabs_;
     AddressBar address_;
+    AddressDialogWindows addressDialogs_;
+    UniqueImageList goImages_;  // outlives the Go button that shows it
     StatusBarView status_;
     MenuBar menuBar_;
     UniqueAcceleratorTable accelerators_;

@@ -2,20 +2,39 @@
 
 #include <commctrl.h>
 
+#include <commdlg.h>
+
+#include <cstring>
+
 #include "language/DialogIds.h"
+#include "language/Language.h"
+#include "language/StringIds.h"
+#include "language/StringTable.h"
+#include "win32/platform/Win32CodePage.h"
+#include "win32/platform/Win32FileSystem.h"
 
 namespace lumbrel::win32 {
 
 // --- Input --------------------------------------------------------------------------------
 
-InputDialog::InputDialog(const Language* language, std::string prompt, std::string initial)
+InputDialog::InputDialog(const Language* language, std::string prompt, std::string initial,
+                         bool openButton)
     : ModalDialog(IDD_INPUT, "DialogInput", language),
-      text(std::move(initial)),
-      prompt_(std::move(prompt)) {}
+      text(initial),
+      language_(language),
+      model_(std::move(prompt), std::move(initial), openButton) {}
+
+std::string InputDialog::String(int id) const {
+    return language_ ? language_->LngLoadString(id) : std::string(StringTable::Get(id));
+}
 
 void InputDialog::OnInit() {
-    SetItemText(IDC_INPUT_PROMPT, prompt_);
-    SetItemText(IDC_INPUT_TEXT, text);
+    SetItemText(IDC_INPUT_PROMPT, model_.Prompt());
+    SetItemText(IDC_INPUT_TEXT, model_.Text());
+    if (model_.OpenButton())
+        SetItemText(IDOK, String(IDS_OPEN_BUTTON));
+    if (model_.TextMode())
+        SetItemText(IDC_INPUT_UP, String(IDS_SAVE_BUTTON));
     SendMessageA(Item(IDC_INPUT_TEXT), EM_SETSEL, 0, -1);
     SetFocus(Item(IDC_INPUT_TEXT));
 }
@@ -23,6 +42,84 @@ void InputDialog::OnInit() {
 bool InputDialog::OnOk() {
     text = ItemText(IDC_INPUT_TEXT);
     return true;
+}
+
+INT_PTR InputDialog::OnMessage(UINT message, WPARAM wParam, LPARAM) {
+    if (message != WM_COMMAND || HIWORD(wParam) != BN_CLICKED)
+        return FALSE;
+    if (LOWORD(wParam) == IDC_INPUT_UP) {
+        OnUpOrSave();
+        return TRUE;
+    }
+    if (LOWORD(wParam) == IDC_INPUT_COPY) {
+        OnCopySelected();
+        return TRUE;
+    }
+    return FALSE;
+}
+
+void InputDialog::OnUpOrSave() {
+    const std::string field = ItemText(IDC_INPUT_TEXT);
+    HWND edit = Item(IDC_INPUT_TEXT);
+    if (!model_.TextMode()) {
+        if (const auto up = model_.UpUrl(field)) {
+            SetItemText(IDC_INPUT_TEXT, *up);
+            SetFocus(edit);
+            SendMessageA(edit, EM_SETSEL, 0, -1);
+            SendMessageA(edit, EM_SCROLLCARET, 0, 0);
+        }
+        return;
+    }
+    if (field.empty())
+        return;
+    Win32CodePage codePage;
+    char path[MAX_PATH] = {};
+    const std::string proposed = DialogInput::ProposedFileName(codePage, field);
+    lstrcpynA(path, proposed.c_str(), MAX_PATH);
+    std::string filter = String(IDS_FILTER_TEXT_FILES);
+    for (char& c : filter)
+        if (c == '|')
+            c = '\0';
+    OPENFILENAMEA dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = hwnd_;
+    dialog.lpstrFilter = filter.c_str();
+    dialog.lpstrFile = path;
+    dialog.nMaxFile = MAX_PATH;
+    dialog.lpstrDefExt = "txt";
+    dialog.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST;
+    if (!GetSaveFileNameA(&dialog))
+        return;
+    Win32FileSystem files;
+    if (!DialogInput::SaveText(files, path, field)) {
+        MessageBoxA(hwnd_, String(IDS_FILE_NOT_WRITTEN).c_str(), "Lumbrel", MB_OK | MB_ICONERROR);
+        return;
+    }
+    EndDialog(hwnd_, IDCANCEL);
+}
+
+void InputDialog::OnCopySelected() {
+    const std::string field = ItemText(IDC_INPUT_TEXT);
+    DWORD start = 0, end = 0;
+    SendMessageA(Item(IDC_INPUT_TEXT), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    const std::string copied = DialogInput::CopiedText(field, start, end);
+    if (OpenClipboard(hwnd_)) {
+        EmptyClipboard();
+        if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, copied.size() + 1)) {
+            if (void* bytes = GlobalLock(memory)) {
+                std::memcpy(bytes, copied.c_str(), copied.size() + 1);
+                GlobalUnlock(memory);
+                // The clipboard owns the memory once it takes it.
+                if (!SetClipboardData(CF_TEXT, memory))
+                    GlobalFree(memory);
+            } else {
+                GlobalFree(memory);
+            }
+        }
+        CloseClipboard();
+    }
+    EndDialog(hwnd_, IDCANCEL);
 }
 
 // --- Password -----------------------------------------------------------------------------

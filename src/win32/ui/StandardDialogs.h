@@ -4,22 +4,33 @@
 #include <optional>
 #include <vector>
 
+#include "address/DialogInput.h"
 #include "platform/Ui.h"
 #include "win32/ui/ModalDialog.h"
 
 namespace lumbrel::win32 {
 
+// The general input box: "&Up URL" climbs one level of an address; for a text that is no
+// address it reads "Save" and writes the text to a file; "&Copy Selected" copies. Both of
+// those close the box as cancelled.
 class InputDialog : public ModalDialog {
 public:
-    InputDialog(const Language* language, std::string prompt, std::string text);
+    InputDialog(const Language* language, std::string prompt, std::string text,
+                bool openButton = false);
     std::string text;
 
 protected:
     void OnInit() override;
     bool OnOk() override;
+    INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    std::string prompt_;
+    std::string String(int id) const;
+    void OnUpOrSave();
+    void OnCopySelected();
+
+    const Language* language_;
+    DialogInput model_;
 };
 
 class PasswordDialog : public ModalDialog {

@@ -12,8 +12,9 @@
 //   smokectl children CLASS                    browser windows inside the first window
 //   smokectl address CLASS                     the text of the first window's address box
 //   smokectl key CLASS KEY [ctrl|shift|alt...] types a key into the first window (SendInput)
-//   smokectl type CLASS TEXT                   empties the address box, clicks into it, types
-//                                              TEXT and presses Enter (SendInput)
+//   smokectl type CLASS TEXT [ctrl|shift|alt...] empties the address box, clicks into it,
+//                                              types TEXT and presses Enter with the given
+//                                              keys held (SendInput)
 //   smokectl tab-text CLASS INDEX              the text of a tab of the first window
 //   smokectl shown-children CLASS              visible browser windows inside the first window
 //   smokectl page-controls CLASS               hosted controls (id 100) inside the visible ones
@@ -121,6 +122,20 @@ void PressKeys(const std::vector<WORD>& keys) {
         inputs.push_back(up);
     }
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+// The modifier keys named from argument `first` on ("ctrl", "shift", "alt").
+std::vector<WORD> Modifiers(int argc, char** argv, int first) {
+    std::vector<WORD> keys;
+    for (int i = first; i < argc; ++i) {
+        if (!std::strcmp(argv[i], "ctrl"))
+            keys.push_back(VK_CONTROL);
+        if (!std::strcmp(argv[i], "shift"))
+            keys.push_back(VK_SHIFT);
+        if (!std::strcmp(argv[i], "alt"))
+            keys.push_back(VK_MENU);
+    }
+    return keys;
 }
 
 void Click(HWND window) {
@@ -348,20 +363,12 @@ int main(int argc, char** argv) {
             return 1;
         SetForegroundWindow(frame);
         Sleep(100);
-        std::vector<WORD> keys;
-        for (int i = 4; i < argc; ++i) {
-            if (!std::strcmp(argv[i], "ctrl"))
-                keys.push_back(VK_CONTROL);
-            if (!std::strcmp(argv[i], "shift"))
-                keys.push_back(VK_SHIFT);
-            if (!std::strcmp(argv[i], "alt"))
-                keys.push_back(VK_MENU);
-        }
+        std::vector<WORD> keys = Modifiers(argc, argv, 4);
         keys.push_back(static_cast<WORD>(Value(argv[3])));
         PressKeys(keys);
         return 0;
     }
-    if (!std::strcmp(command, "type") && argc == 4) {
+    if (!std::strcmp(command, "type") && argc >= 4) {
         HWND frame = FirstWindow(className);
         HWND combo = frame ? FindDescendants(frame, "ComboBoxEx32").found : nullptr;
         HWND edit = combo ? FindDescendants(combo, "Edit").found : nullptr;
@@ -373,7 +380,9 @@ int main(int argc, char** argv) {
         Click(edit);
         Sleep(100);
         TypeText(argv[3]);
-        PressKeys({VK_RETURN});
+        std::vector<WORD> keys = Modifiers(argc, argv, 4);
+        keys.push_back(VK_RETURN);
+        PressKeys(keys);
         return 0;
     }
     if (!std::strcmp(command, "tab-text") && argc == 4)
