@@ -10,6 +10,7 @@ static constexpr int kTicksPerSessionSave = 40;
 
 CMainFrame::Parts::Parts(CMainFrame& frame, const FrameWidgets& frameWidgets)
     : widgets(frameWidgets),
+      tabBar(frame, widgets.tabs),
       indicators(widgets),
       visibility(frame),
       sessions(frame),
@@ -20,7 +21,7 @@ CMainFrame::Parts::Parts(CMainFrame& frame, const FrameWidgets& frameWidgets)
       opener(frame),
       commands(frame),
       exit(frame),
-      windows(widgets.tabs, frame.options_) {}
+      windows(widgets.tabs, tabBar) {}
 
 CMainFrame::CMainFrame(CBrowserApp& app) : app_(app), homepage_(app.Ports().registry) {}
 
@@ -32,6 +33,7 @@ void CMainFrame::OnCreate(const FrameWidgets& widgets) {
     parts_.reset();
     parts_ = std::make_unique<Parts>(*this, widgets);
     options_.Load(LoadStage::FrameCreation, app_.Settings());
+    TabBar().Load(LoadStage::FrameCreation, app_.Settings());
     app_.Prefs().Load(LoadStage::FrameCreation, app_.Settings(), app_.Ports().registry);
     Visibility().RegisterHotKey(options_);
     homepage_.Record();
@@ -57,6 +59,7 @@ void CMainFrame::DeferredInit() {
     app_.Prefs().Load(LoadStage::Deferred, app_.Settings(), app_.Ports().registry);
     loop.StartTimer(kFrameTarget, kIconTimer, kIconPeriodMs);
     options_.Load(LoadStage::Deferred, app_.Settings());
+    TabBar().Load(LoadStage::Deferred, app_.Settings());
     localNetwork_ = LanPrefixOf(app_.Ports().network.HostAddresses());
     if (options_.showTrayIcon)
         Visibility().ShowTrayIcon();
@@ -192,11 +195,8 @@ void CMainFrame::OnPosted(uint32_t message, uintptr_t wParam, intptr_t lParam) {
             parts_->activation.OnActivateChildMessage(static_cast<ChildId>(lParam));
             break;
         case UM_TAB_LAYOUT:
-            // The band follows the tab rows; wParam 2 asks for it even with the same rows.
-            if (const int rows = Widgets().tabs.RowCount(); rows != tabRows_ || wParam == 2) {
-                tabRows_ = rows;
-                Widgets().window.FitTabBand();
-            }
+        case UM_TAB_TIPS:
+            TabBar().OnPosted(message, wParam);
             break;
         case UM_FAVORITES_CHANGED:
             // The favorites menus are part of the menus built from data.
