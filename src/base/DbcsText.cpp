@@ -57,8 +57,7 @@ std::string_view CutToBytes(const CodePage& cp, std::string_view text, size_t ma
 
 std::string_view CutToChars(const CodePage& cp, std::string_view text, size_t maxChars) {
     size_t pos = 0;
-    for (size_t chars = 0, len; chars < maxChars && (len = CharLength(cp, text, pos)) != 0;
-         ++chars)
+    for (size_t chars = 0, len; chars < maxChars && (len = CharLength(cp, text, pos)) != 0; ++chars)
         pos += len;
     return text.substr(0, pos);
 }

@@ -19,7 +19,9 @@ struct TabRect {
     int top = 0;
     int right = 0;
     int bottom = 0;
-    bool Contains(TabPoint p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
+    bool Contains(TabPoint p) const {
+        return p.x >= left && p.x < right && p.y >= top && p.y < bottom;
+    }
 };
 
 // The tab control. Item order is window order; each item carries the id of its window.

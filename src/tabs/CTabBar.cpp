@@ -84,8 +84,8 @@ void CTabBar::UpdateWidth() {
     const TabRect first = strip_.ItemRect(0);
     const int height = first.bottom > first.top ? first.bottom - first.top : kDefaultTabHeight;
     const Preferences& prefs = frame_.Prefs();
-    const int width = AutoTabWidth(Look(), strip_.Width(), strip_.Count(), prefs.minTabWidth,
-                                   prefs.maxTabWidth);
+    const int width =
+        AutoTabWidth(Look(), strip_.Width(), strip_.Count(), prefs.minTabWidth, prefs.maxTabWidth);
     if (width == strip_.ItemWidth())
         return;
     strip_.SetItemSize(width, height);
