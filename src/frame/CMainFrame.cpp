@@ -23,7 +23,7 @@ CMainFrame::Parts::Parts(CMainFrame& frame, const FrameWidgets& frameWidgets)
       exit(frame),
       windows(widgets.tabs, tabBar) {}
 
-CMainFrame::CMainFrame(CBrowserApp& app) : app_(app), homepage_(app.Ports().registry) {}
+CMainFrame::CMainFrame(CBrowserApp& app) : app_(app), services_(app.Ports().registry) {}
 
 CMainFrame::~CMainFrame() = default;
 
@@ -36,7 +36,7 @@ void CMainFrame::OnCreate(const FrameWidgets& widgets) {
     TabBar().Load(LoadStage::FrameCreation, app_.Settings());
     app_.Prefs().Load(LoadStage::FrameCreation, app_.Settings(), app_.Ports().registry);
     Visibility().RegisterHotKey(options_);
-    homepage_.Record();
+    services_.Homepage().Record();
     if (options_.menuLoadLastClose) {
         Sessions().LoadClosedList(Closer().Ring());
         Closer().RebuildUndoMenu();
@@ -60,7 +60,7 @@ void CMainFrame::DeferredInit() {
     loop.StartTimer(kFrameTarget, kIconTimer, kIconPeriodMs);
     options_.Load(LoadStage::Deferred, app_.Settings());
     TabBar().Load(LoadStage::Deferred, app_.Settings());
-    localNetwork_ = LanPrefixOf(app_.Ports().network.HostAddresses());
+    services_.SetLocalNetwork(LanPrefixOf(app_.Ports().network.HostAddresses()));
     if (options_.showTrayIcon)
         Visibility().ShowTrayIcon();
     Widgets().window.BringToFront();

@@ -29,10 +29,7 @@
 #include "frame/WindowOpener.h"
 #include "frame/WindowProtection.h"
 #include "platform/FrameWidgets.h"
-#include "view/HomepageLock.h"
-#include "view/PageExtensions.h"
-#include "view/PopupChecks.h"
-#include "view/UrlZone.h"
+#include "view/ViewServices.h"
 
 namespace lumbrel {
 
@@ -135,21 +132,8 @@ public:
     // Set when the favorites were organised: the menus are rebuilt once the user is idle.
     int FavoritesChanged() const { return favoritesChanged_; }
     void SetFavoritesChanged(int flag) { favoritesChanged_ = flag; }
-    // The popup rules the views consult; `checks` is not owned and outlives the frame, or
-    // null for the rules that let every window open.
-    PopupChecks& Popups() { return popups_ ? *popups_ : allowAllPopups_; }
-    void SetPopupChecks(PopupChecks* checks) { popups_ = checks; }
-    // The download manager, external tools and content filters as the views use them;
-    // `extensions` is not owned and outlives the frame, or null for none.
-    PageExtensions& Extensions() { return extensions_ ? *extensions_ : noExtensions_; }
-    void SetPageExtensions(PageExtensions* extensions) { extensions_ = extensions; }
-    // The engine's start page as it was at start-up (`LockHomepage`).
-    HomepageLock& Homepage() { return homepage_; }
-    // The first two numbers of the computer's own address: hosts under them are local.
-    const std::optional<LanPrefix>& LocalNetwork() const { return localNetwork_; }
-    // The address of the latest navigation of any window.
-    void RecordNavigation(const std::string& url) { lastNavigationUrl_ = url; }
-    const std::string& LastNavigationUrl() const { return lastNavigationUrl_; }
+    // The popup rules, page extensions, start page and network the views share.
+    ViewServices& Services() { return services_; }
     // Posts a message to the frame itself.
     void Post(uint32_t message, uintptr_t wParam = 0, intptr_t lParam = 0);
     std::string Text(int stringId) const { return app_.LngLoadString(stringId); }
@@ -185,13 +169,7 @@ private:
     bool active_ = false;
     int tickCounter_ = 0;
     int favoritesChanged_ = 0;
-    AllowAllPopups allowAllPopups_;
-    PopupChecks* popups_ = nullptr;
-    NoPageExtensions noExtensions_;
-    PageExtensions* extensions_ = nullptr;
-    HomepageLock homepage_;
-    std::optional<LanPrefix> localNetwork_;
-    std::string lastNavigationUrl_;
+    ViewServices services_;
 };
 
 }  // namespace lumbrel

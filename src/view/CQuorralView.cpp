@@ -260,7 +260,7 @@ BrowserControl* CQuorralView::OnNewWindow2(bool& cancel) {
     // window may be gone after either, and is looked up again.
     CMainFrame& frame = frame_;
     const ChildId id = child_.Id();
-    const NewWindowVerdict verdict = frame.Popups().OnNewWindow(*this);
+    const NewWindowVerdict verdict = frame.Services().Popups().OnNewWindow(*this);
     CChildFrame* self = frame.Windows().Find(id);
     if (!verdict.allow || !self || self->View().IsClosing())
         return nullptr;

@@ -66,7 +66,7 @@ void NavigationPolicy::RunSteps(const BeforeNavigateArgs& args, bool& cancel) {
         return;
 
     view_->Opening().externalRunDone = false;
-    frame_.RecordNavigation(url);
+    frame_.Services().RecordNavigation(url);
     const std::string normalized = NormalizeLocalUrl(frame_.App().Ports().codePage, url);
     if (args.topLevel)
         ApplyZoneRule(normalized);
@@ -145,7 +145,7 @@ NavigationPolicy::Step NavigationPolicy::ReuseTargetWindow(const BeforeNavigateA
 NavigationPolicy::Step NavigationPolicy::HandOff(const BeforeNavigateArgs& args, bool& cancel) {
     const std::string& url = args.url;
     // The download manager may ask something, and the window may go meanwhile.
-    const bool downloaded = frame_.Extensions().TakeDownload(view_->Child(), url);
+    const bool downloaded = frame_.Services().Extensions().TakeDownload(view_->Child(), url);
     if (downloaded || !Alive()) {
         cancel = true;
         return Step::Stop;
@@ -185,7 +185,7 @@ void NavigationPolicy::ApplyZoneRule(const std::string& normalized) {
     DownloadFlags& flags = view_->MutableFlags();
     if ((downAll != 1 && downAll != 2) || flags.dlFlagsFixed)
         return;
-    const std::optional<LanPrefix> lan = frame_.LocalNetwork();
+    const std::optional<LanPrefix> lan = frame_.Services().LocalNetwork();
     const std::string& lastUrl = view_->Nav().lastUrl;
     const ZoneAction action = ZoneRule(downAll, IsSamePage(normalized, lastUrl),
                                        ZoneOfUrl(normalized, lan), ZoneOfUrl(lastUrl, lan));
@@ -294,7 +294,7 @@ NavigationPolicy::Step NavigationPolicy::CheckPopups(const std::string& url,
     const bool listChecked = prefs.killListWin && page && normalized == view_->Location();
     const bool duplicateChecked = prefs.killDupWin && page && opening.dupCheckBudget > 0 &&
                                   !opening.popupKilled && opening.openedByPage;
-    const bool killed = frame_.Popups().CheckNavigation(*view_, url, normalized);
+    const bool killed = frame_.Services().Popups().CheckNavigation(*view_, url, normalized);
     // The confirmation may have run the message loop.
     if (!Alive()) {
         cancel = true;

@@ -84,7 +84,7 @@ void PageLoadEvents::DocumentComplete(const std::string& eventUrl, FrameToken, b
     if (!url.empty())
         view_.Nav().lastUrl = url;
     if (frame_.Prefs().killPop && !view_.IsClosing() && !view_.Opening().popupKilled &&
-        !url.empty() && frame_.Popups().CheckCompleted(view_, url))
+        !url.empty() && frame_.Services().Popups().CheckCompleted(view_, url))
         return;
     // Frames complete before their page; the shell's work waits for the page itself.
     if (!topLevel)
@@ -99,7 +99,7 @@ void PageLoadEvents::DocumentComplete(const std::string& eventUrl, FrameToken, b
     // FIXME: auto-scroll — a page finished loading may start scrolling here.
     PostTabLayoutForButtonTabs();
     if (frame_.Prefs().lockHomepage)
-        frame_.Homepage().Enforce();
+        frame_.Services().Homepage().Enforce();
     FinishedPageSettings();
 }
 
@@ -125,7 +125,7 @@ void PageLoadEvents::FinishedPageSettings() {
         document->SetBodyScroll("yes");
     if (document && prefs.autoSetBG)
         document->SetBackgroundColor(prefs.bgColor);
-    PageExtensions& extensions = frame_.Extensions();
+    PageExtensions& extensions = frame_.Services().Extensions();
     const ChildId id = view_.Child().Id();
     const bool reloadImages = prefs.reloadUnShownImage && view_.Location() != kAboutBlank;
     if (prefs.autoRunExternal && !view_.Opening().externalRunDone) {
@@ -209,7 +209,7 @@ void PageLoadEvents::ProgressChange(int32_t progressNow, int32_t progressMax) {
     const bool floatingAds = prefs.useFlyingFilter != 0;
     const bool cleanUp = prefs.killBlank && prefs.useUrlFilter;
     if (view_.Location() != kAboutBlank && (floatingAds || cleanUp))
-        frame_.Extensions().FilterLoadedPage(view_.Child(), floatingAds, cleanUp);
+        frame_.Services().Extensions().FilterLoadedPage(view_.Child(), floatingAds, cleanUp);
 }
 
 void PageLoadEvents::MoveFocusAfterLoad() {

@@ -107,7 +107,7 @@ TEST(Popups, AListedWindowOpenedByScriptClosesWithoutATab) {
     FrameHarness h;
     StandInPopupList popups;
     popups.list = {"http://ads.example/pop.htm"};
-    h.frame->SetPopupChecks(&popups);
+    h.frame->Services().SetPopupChecks(&popups);
     CChildFrame* page = LoadedWindow(h, "http://a.example/", "A");
     test::FakeBrowser* popup = h.BrowserOf(page).OpenWindowFromScript("http://ads.example/pop.htm");
     ASSERT_NE(popup, nullptr);
@@ -121,7 +121,7 @@ TEST(Popups, AListedWindowOpenedByScriptClosesWithoutATab) {
     ASSERT_NE(h.BrowserOf(page).OpenWindowFromScript("http://news.example/"), nullptr);
     h.Pump();
     EXPECT_EQ(h.frame->Windows().Count(), 2) << "an address off the list opens";
-    h.frame->SetPopupChecks(nullptr);
+    h.frame->Services().SetPopupChecks(nullptr);
 }
 
 // A popup rule that asks before a page may open a window.
@@ -140,7 +140,7 @@ private:
 TEST(Popups, APageWhoseWindowClosesWhileItsRequestIsAskedAboutOpensNothing) {
     FrameHarness h;
     AskingPopupChecks popups(h.platform.ui);
-    h.frame->SetPopupChecks(&popups);
+    h.frame->Services().SetPopupChecks(&popups);
     LoadedWindow(h, "http://one.example/");
     CChildFrame* page = LoadedWindow(h, "http://a.example/", "A");
     const ChildId id = page->Id();
@@ -152,7 +152,7 @@ TEST(Popups, APageWhoseWindowClosesWhileItsRequestIsAskedAboutOpensNothing) {
     h.Pump();
     EXPECT_EQ(h.frame->Windows().Find(id), nullptr);
     EXPECT_EQ(h.window.Children().size(), 1u) << "no hidden window left behind";
-    h.frame->SetPopupChecks(nullptr);
+    h.frame->Services().SetPopupChecks(nullptr);
 }
 
 // A duplicate of another window is refused without closing the window at once: the engine's
@@ -171,7 +171,7 @@ public:
 TEST(Popups, ARefusedPageWindowGoesWhenTheEngineShowsItsCancelPage) {
     FrameHarness h;
     RefuseWithoutClosing popups;
-    h.frame->SetPopupChecks(&popups);
+    h.frame->Services().SetPopupChecks(&popups);
     CChildFrame* page = LoadedWindow(h, "http://a.example/", "A");
     h.window.visible = false;  // hidden to the tray: only the cancel page proves the refusal
     test::FakeBrowser* popup = h.BrowserOf(page).OpenWindowFromScript("http://dup.example/");
@@ -184,7 +184,7 @@ TEST(Popups, ARefusedPageWindowGoesWhenTheEngineShowsItsCancelPage) {
     h.Pump();
     EXPECT_EQ(h.frame->Windows().Find(id), nullptr);
     EXPECT_EQ(h.Tabs(), "0*:0");
-    h.frame->SetPopupChecks(nullptr);
+    h.frame->Services().SetPopupChecks(nullptr);
 }
 
 TEST(Popups, EveryWindowOpensUntilThePopupFilterExists) {

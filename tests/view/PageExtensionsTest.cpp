@@ -47,9 +47,9 @@ public:
 // A frame whose extensions record what they were asked.
 struct ExtensionsHarness {
     explicit ExtensionsHarness(const std::string& settings) : h(settings) {
-        h.frame->SetPageExtensions(&extensions);
+        h.frame->Services().SetPageExtensions(&extensions);
     }
-    ~ExtensionsHarness() { h.frame->SetPageExtensions(nullptr); }
+    ~ExtensionsHarness() { h.frame->Services().SetPageExtensions(nullptr); }
     FrameHarness h;
     RecordingExtensions extensions;
 };
