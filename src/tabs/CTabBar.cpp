@@ -16,6 +16,17 @@ TabLook CTabBar::Look() const {
     return style == 0 ? TabLook::Normal : style == 2 ? TabLook::Buttons : TabLook::Flat;
 }
 
+TabBarLook CTabBar::Appearance() const {
+    const Preferences& prefs = frame_.Prefs();
+    return TabBarLook{
+        Look(),
+        options_.tabPos == 1,
+        prefs.multiLineTab != 0,
+        prefs.autoTab != 0,
+        options_.showDot != 0,
+        {options_.unSelColor, options_.unSelFontColor, options_.selFontColor, options_.sepColor}};
+}
+
 // --- What a tab shows ---------------------------------------------------------------------
 
 TabTextOptions CTabBar::TextOptions() const {

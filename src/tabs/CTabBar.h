@@ -26,6 +26,17 @@ class CChildFrame;
 // The close button shown on a tab while its image is pressed.
 inline constexpr int kTabCloseImage = 8;
 
+// How the bar is built and painted, as the settings say.
+struct TabBarLook {
+    TabLook look = TabLook::Flat;
+    bool atTop = false;  // `TabPos` 1: above the page area
+    bool multiLine = true;
+    bool fixedWidth = true;
+    bool showDot = true;  // texts that do not fit end with an ellipsis
+    // Unselected background, unselected text, selected text, separator: COLORREF or -1.
+    int colors[4] = {kSystemColor, kSystemColor, kSystemColor, kSystemColor};
+};
+
 class CTabBar {
 public:
     CTabBar(CMainFrame& frame, TabStrip& strip);
@@ -33,6 +44,7 @@ public:
     void Load(LoadStage stage, SettingsStore& store) { options_.Load(stage, store); }
     const TabBarOptions& Options() const { return options_; }
     TabLook Look() const;
+    TabBarLook Appearance() const;
 
     // --- What a tab shows ---
     // Shows `title` on the tab at `index`: cut and numbered as a tab shows it, whole as the

@@ -100,6 +100,9 @@ bool MainWindow::OnCreate() {
         return false;
     loop_.RegisterTarget(kFrameTarget, hwnd_);
     frame_.OnCreate(FrameWidgets{*this, tabs_, address_, status_});
+    tabs_.Configure(frame_.TabBar(),
+                    SkinFiles(app_.Ports().fs, app_.Directories().skin, app_.Prefs().skinName)
+                        .Resolve(kTabImagesStrip.file));
     Layout();
     return true;
 }
@@ -122,8 +125,8 @@ bool MainWindow::CreateBars() {
     return status_.Create(hwnd_, kStatusId);
 }
 
-void MainWindow::FitTabBand() {
-    if (rebar_.FitBand(kTabBandId, tabs_.IdealHeight()))
+void MainWindow::FitTabBand(int height) {
+    if (rebar_.FitBand(kTabBandId, height))
         Layout();
 }
 
@@ -191,6 +194,10 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return Default(message, wParam, lParam);
         case WM_NOTIFY:
             return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+        case WM_DRAWITEM:  // handed on by the rebar, the tab control's parent
+            return tabs_.DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))
+                       ? TRUE
+                       : Default(message, wParam, lParam);
         case WM_TIMER:
             frame_.OnTimer(static_cast<uint32_t>(wParam));
             return 0;
@@ -270,7 +277,7 @@ LRESULT MainWindow::OnNotify(const NMHDR& header) {
 void MainWindow::OnTabContextMenu() {
     POINT cursor{};
     GetCursorPos(&cursor);
-    const ChildId subject = frame_.TabMenuSubject(tabs_.HitTest(cursor));
+    const ChildId subject = frame_.TabMenuSubject(tabs_.HitTestScreen(cursor));
     if (subject == kNoChild)
         return;
     const int id = TrackContextMenu(BuiltinTabMenu(), "MenuTab", app_.Lang(), hwnd_, cursor,
