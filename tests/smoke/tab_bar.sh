@@ -28,9 +28,12 @@ smoke_check "the third tab dragged onto the first is first" \
 smoke_check "and the others follow it, numbered again" \
     smoke_until 5 smoke_tab_is 1 "2-http://a.invalid/"
 smoke_check "the third is b" smoke_tab_is 2 "3-http://b.invalid/"
+smoke_check "the window that was active stays active" smoke_address_is "http://c.invalid/"
 smoke_ctl drag-tab LumbrelMainFrame 1 1
 sleep 0.5
 smoke_check "a tab dropped on itself stays" smoke_tab_is 1 "2-http://a.invalid/"
+smoke_check "and is selected by its press, as any tab clicked" \
+    smoke_until 5 smoke_address_is "http://a.invalid/"
 smoke_check "still three windows" test "$(smoke_ctl children LumbrelMainFrame)" = 3
 smoke_screenshot tabs-style1
 smoke_close_all
