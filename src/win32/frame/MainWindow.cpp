@@ -15,7 +15,7 @@ namespace lumbrel::win32 {
 namespace {
 
 constexpr int kRebarId = 59419;
-constexpr int kTabBarId = 1001;
+constexpr int kTabBarId = 59394;  // the framework's id of the tab bar
 constexpr int kAddressId = 1002;
 constexpr int kStatusId = 59393;
 // The tab band is band 0, as its visibility key "bandb0" says: it is added last.
