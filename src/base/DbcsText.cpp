@@ -55,6 +55,13 @@ std::string_view CutToBytes(const CodePage& cp, std::string_view text, size_t ma
     return text.substr(0, pos);
 }
 
+std::string_view CutToChars(const CodePage& cp, std::string_view text, size_t maxChars) {
+    size_t pos = 0;
+    for (size_t chars = 0, len; chars < maxChars && (len = CharLength(cp, text, pos)) != 0; ++chars)
+        pos += len;
+    return text.substr(0, pos);
+}
+
 size_t FindChar(const CodePage& cp, std::string_view text, char c, size_t from) {
     return FindSubstring(cp, text, std::string_view(&c, 1), from);
 }

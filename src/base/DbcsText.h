@@ -30,6 +30,9 @@ size_t CharLength(const CodePage& cp, std::string_view text, size_t pos);
 // The longest prefix of at most `maxBytes` bytes that does not end inside a character.
 std::string_view CutToBytes(const CodePage& cp, std::string_view text, size_t maxBytes);
 
+// The first `maxChars` characters of `text` (a double-byte character counts as one).
+std::string_view CutToChars(const CodePage& cp, std::string_view text, size_t maxChars);
+
 // --- searching (npos when absent) ---
 // A match always starts and ends on character boundaries, so a trail byte never matches.
 // `from` is where the search starts and must be a character boundary (0, or a position an

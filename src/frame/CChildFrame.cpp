@@ -46,7 +46,7 @@ bool CChildFrame::PassesResize(bool maximized) {
     return maximized || frame_.ChildrenDisplayMode() != DisplayMode::Maximized;
 }
 
-void CChildFrame::OnPosted(uint32_t message, uintptr_t, intptr_t) {
+void CChildFrame::OnPosted(uint32_t message, uintptr_t wParam, intptr_t) {
     switch (message) {
         case UM_FOCUS_PAGE:
             if (view_.Location() != kAboutBlank && view_.Browser())
@@ -54,6 +54,11 @@ void CChildFrame::OnPosted(uint32_t message, uintptr_t, intptr_t) {
             break;
         case kWmClose:
             OnCloseRequest();
+            break;
+        case kWmCommand:
+            // A command meant for this window's page (a tab action), not the active one's.
+            if (CQuorralView::HandlesCommand(static_cast<int>(wParam & 0xFFFF)))
+                view_.OnCommand(static_cast<int>(wParam & 0xFFFF));
             break;
         default:
             break;

@@ -10,6 +10,7 @@ static constexpr int kTicksPerSessionSave = 40;
 
 CMainFrame::Parts::Parts(CMainFrame& frame, const FrameWidgets& frameWidgets)
     : widgets(frameWidgets),
+      tabBar(frame, widgets.tabs),
       indicators(widgets),
       visibility(frame),
       sessions(frame),
@@ -21,7 +22,7 @@ CMainFrame::Parts::Parts(CMainFrame& frame, const FrameWidgets& frameWidgets)
       commands(frame),
       exit(frame),
       address(frame),
-      windows(widgets.tabs, frame.options_) {}
+      windows(widgets.tabs, tabBar) {}
 
 CMainFrame::CMainFrame(CBrowserApp& app) : app_(app), services_(app.Ports().registry) {}
 
@@ -33,6 +34,7 @@ void CMainFrame::OnCreate(const FrameWidgets& widgets) {
     parts_.reset();
     parts_ = std::make_unique<Parts>(*this, widgets);
     options_.Load(LoadStage::FrameCreation, app_.Settings());
+    TabBar().Load(LoadStage::FrameCreation, app_.Settings());
     app_.Prefs().Load(LoadStage::FrameCreation, app_.Settings(), app_.Ports().registry);
     Visibility().RegisterHotKey(options_);
     services_.Homepage().Record();
@@ -60,6 +62,7 @@ void CMainFrame::DeferredInit() {
     app_.Prefs().Load(LoadStage::Deferred, app_.Settings(), app_.Ports().registry);
     loop.StartTimer(kFrameTarget, kIconTimer, kIconPeriodMs);
     options_.Load(LoadStage::Deferred, app_.Settings());
+    TabBar().Load(LoadStage::Deferred, app_.Settings());
     services_.SetLocalNetwork(LanPrefixOf(app_.Ports().network.HostAddresses()));
     if (options_.showTrayIcon)
         Visibility().ShowTrayIcon();
@@ -195,11 +198,8 @@ void CMainFrame::OnPosted(uint32_t message, uintptr_t wParam, intptr_t lParam) {
             parts_->activation.OnActivateChildMessage(static_cast<ChildId>(lParam));
             break;
         case UM_TAB_LAYOUT:
-            // The band follows the tab rows; wParam 2 asks for it even with the same rows.
-            if (const int rows = Widgets().tabs.RowCount(); rows != tabRows_ || wParam == 2) {
-                tabRows_ = rows;
-                Widgets().window.FitTabBand();
-            }
+        case UM_TAB_TIPS:
+            TabBar().OnPosted(message, wParam);
             break;
         case UM_FAVORITES_CHANGED:
             // The favorites menus are part of the menus built from data.

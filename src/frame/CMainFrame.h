@@ -112,6 +112,7 @@ public:
 
     // --- The parts ---
     WindowList& Windows() { return parts_->windows; }
+    CTabBar& TabBar() { return parts_->tabBar; }
     WindowCloser& Closer() { return parts_->closer; }
     WindowProtection& Protection() { return parts_->protection; }
     SessionFiles& Sessions() { return parts_->sessions; }
@@ -146,6 +147,7 @@ private:
     struct Parts {
         Parts(CMainFrame& frame, const FrameWidgets& frameWidgets);
         FrameWidgets widgets;
+        CTabBar tabBar;
         FrameIndicators indicators;
         FrameVisibility visibility;
         SessionFiles sessions;
@@ -166,7 +168,6 @@ private:
     std::unique_ptr<Parts> parts_;
     DisplayMode displayMode_ = DisplayMode::Maximized;
     bool active_ = false;
-    int tabRows_ = -1;
     int tickCounter_ = 0;
     int favoritesChanged_ = 0;
     ViewServices services_;

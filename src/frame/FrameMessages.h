@@ -29,7 +29,8 @@ inline constexpr uint32_t UM_FOCUS_PAGE = 0x1400;
 // so a message the core posts to the frame that the binding would not forward fails a test.
 // UM_HANDOVER is not among them: the binding first reads the handed-over record.
 inline constexpr uint32_t kForwardedFrameMessages[] = {
-    UM_FAVORITES_CHANGED, UM_TAB_LAYOUT, UM_ACTIVATE_CHILD, UM_DEFERRED_INIT, UM_TAB_SELECTED,
+    UM_FAVORITES_CHANGED, UM_TAB_LAYOUT,    UM_TAB_TIPS,
+    UM_ACTIVATE_CHILD,    UM_DEFERRED_INIT, UM_TAB_SELECTED,
 };
 constexpr bool IsForwardedFrameMessage(uint32_t message) {
     for (uint32_t forwarded : kForwardedFrameMessages)

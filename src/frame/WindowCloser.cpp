@@ -53,7 +53,7 @@ void WindowCloser::Close(ChildId id) {
             RebuildUndoMenu();
         }
         frame_.Post(UM_TAB_LAYOUT, static_cast<uintptr_t>(frame_.Prefs().autoTab));
-        // FIXME: UM_TAB_TIPS is posted here once the tab bar shows tooltips.
+        frame_.Post(UM_TAB_TIPS);
     }
     if (windows.Count() == 0) {
         widgets.address.SetText("");

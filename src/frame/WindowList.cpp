@@ -5,20 +5,8 @@
 #include "frame/WindowListRules.h"
 
 namespace lumbrel {
-namespace {
 
-// What a tab shows before the page has told its title: the page's address.
-std::string TabTitle(CChildFrame& child) {
-    if (!child.DisplayTitle().empty())
-        return child.DisplayTitle();
-    const std::string& location = child.View().Location();
-    return location.empty() ? kAboutBlank : location;
-}
-
-}  // namespace
-
-WindowList::WindowList(TabStrip& tabs, const FrameOptions& options)
-    : tabs_(tabs), options_(options) {}
+WindowList::WindowList(TabStrip& tabs, CTabBar& bar) : tabs_(tabs), bar_(bar) {}
 
 WindowList::~WindowList() {
     DestroyAll();
@@ -103,6 +91,7 @@ void WindowList::SelectIndex(int index) {
 int WindowList::Insert(CChildFrame& child, int position, const std::string& title) {
     position = std::clamp(position, 0, tabs_.Count());
     tabs_.Insert(position, title.empty() ? kAboutBlank : title, child.Id());
+    bar_.ShowTitle(position, title);
     changed_ = true;
     return position;
 }
@@ -119,13 +108,11 @@ int WindowList::Remove(ChildId id) {
 
 void WindowList::ShowTitle(ChildId id, const std::string& title) {
     const int index = IndexOf(id);
-    if (index >= 0)
-        tabs_.SetText(index, TabCaption(options_.showIndex != 0, index, title));
+    bar_.ShowTitle(index, title);
 }
 
 int WindowList::ShowImage(ChildId id, int image) {
-    if (image == kTabRead && !options_.showRead)
-        image = kTabNoImage;
+    image = bar_.ImageShown(image);
     const int index = IndexOf(id);
     if (index >= 0)
         tabs_.SetImage(index, image);
@@ -137,11 +124,7 @@ int WindowList::ImageOf(ChildId id) {
 }
 
 void WindowList::Renumber(int from) {
-    if (!options_.showIndex)
-        return;
-    for (int i = std::max(from, 0), n = tabs_.Count(); i < n; ++i)
-        if (CChildFrame* child = At(i))
-            tabs_.SetText(i, TabCaption(true, i, TabTitle(*child)));
+    bar_.Renumber(from);
 }
 
 }  // namespace lumbrel

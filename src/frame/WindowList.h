@@ -12,14 +12,14 @@
 #include <vector>
 
 #include "frame/CChildFrame.h"
-#include "frame/FrameOptions.h"
 #include "platform/FrameWidgets.h"
+#include "tabs/CTabBar.h"
 
 namespace lumbrel {
 
 class WindowList {
 public:
-    WindowList(TabStrip& tabs, const FrameOptions& options);
+    WindowList(TabStrip& tabs, CTabBar& bar);
     ~WindowList();
     WindowList(const WindowList&) = delete;
     WindowList& operator=(const WindowList&) = delete;
@@ -45,7 +45,8 @@ public:
     int SelectedIndex();
     void Select(ChildId id);
     void SelectIndex(int index);
-    // Inserts the tab of `child` at `position` (clamped). Returns the index used.
+    // Inserts the tab of `child` at `position` (clamped) showing `title`. Returns the index
+    // used.
     int Insert(CChildFrame& child, int position, const std::string& title);
     // Numbers the tabs from `from` on again, when numbers are shown.
     void Renumber(int from);
@@ -69,7 +70,7 @@ public:
 
 private:
     TabStrip& tabs_;
-    const FrameOptions& options_;
+    CTabBar& bar_;
     std::map<ChildId, std::unique_ptr<CChildFrame>> children_;
     bool changed_ = false;
 };

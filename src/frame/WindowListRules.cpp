@@ -90,10 +90,6 @@ int NextWindowIndex(int selected, int count) {
     return selected + 1 >= count ? 0 : selected + 1;
 }
 
-std::string TabCaption(bool showIndex, int index, const std::string& title) {
-    return showIndex ? std::to_string(index + 1) + "-" + title : title;
-}
-
 std::string CleanRequestedUrl(const CodePage& cp, std::string_view url) {
     std::string cleaned;
     for (char c : TrimBlanks(cp, url))

@@ -1,5 +1,5 @@
 // The window list's arithmetic, free of any window: where a new tab goes, which tab stays
-// selected, which window becomes active when one closes, what a tab shows, and the cleaning
+// selected, which window becomes active when one closes, and the cleaning
 // of a URL that asks for a new window.
 #pragma once
 
@@ -40,9 +40,6 @@ int NextAfterClose(int closeSequence, int removed, const std::vector<bool>& clos
 // Previous and next window, wrapping around.
 int PreviousWindowIndex(int selected, int count);
 int NextWindowIndex(int selected, int count);
-
-// What a tab shows for `title` at `index`: "3-title" with `ShowIndex`, else the title.
-std::string TabCaption(bool showIndex, int index, const std::string& title);
 
 // Blanks trimmed on both sides and every carriage return and line feed removed.
 std::string CleanRequestedUrl(const CodePage& cp, std::string_view url);

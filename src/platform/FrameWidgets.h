@@ -9,7 +9,24 @@
 
 namespace lumbrel {
 
+// A point and a rectangle in the tab control's client pixels.
+struct TabPoint {
+    int x = 0;
+    int y = 0;
+};
+struct TabRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    bool Contains(TabPoint p) const {
+        return p.x >= left && p.x < right && p.y >= top && p.y < bottom;
+    }
+};
+
 // The tab control. Item order is window order; each item carries the id of its window.
+// Inserting before the selection moves the selection along; deleting the selected item
+// leaves none selected (as the Windows control does).
 class TabStrip {
 public:
     virtual ~TabStrip() = default;
@@ -23,9 +40,34 @@ public:
     virtual std::string Text(int index) = 0;
     virtual void SetImage(int index, int image) = 0;  // -1: no image
     virtual int Image(int index) = 0;
+    // The tool tip shown over the item.
+    virtual void SetTip(int index, const std::string& tip) = 0;
     virtual int RowCount() = 0;
     virtual void Widen(int pixels) = 0;
     virtual void Repaint() = 0;
+
+    // --- Geometry ---
+    // The control's width in pixels.
+    virtual int Width() = 0;
+    // The item under `point`, -1 when none.
+    virtual int HitTest(TabPoint point) = 0;
+    // The item's rectangle; empty outside the range.
+    virtual TabRect ItemRect(int index) = 0;
+    // The width every item has while items are of fixed width.
+    virtual int ItemWidth() = 0;
+    virtual void SetItemSize(int width, int height) = 0;
+    // Makes the control lay its rows out again (it does so only when its size changes).
+    virtual void Reflow() = 0;
+    // Fixed-width items and multi-line rows on or off.
+    virtual void SetFixedWidth(bool on) = 0;
+    virtual void SetMultiLine(bool on) = 0;
+
+    // --- The mouse ---
+    // Every mouse event goes to the control until the capture is released or lost.
+    virtual void CaptureMouse() = 0;
+    virtual void ReleaseMouse() = 0;
+    // The cursor while a tab is dragged: the move cursor over another tab, else the normal one.
+    virtual void ShowMoveCursor(bool move) = 0;
 };
 
 class AddressBox {

@@ -122,8 +122,8 @@ public:
     virtual void RebuildMenus() = 0;
     // The items after the fixed ones of the undo-close menu, newest first.
     virtual void SetUndoCloseItems(const std::vector<MenuEntry>& items) = 0;
-    // Gives the tab band the height of the tab control's rows.
-    virtual void FitTabBand() = 0;
+    // Gives the tab band `height` pixels for the tab control's rows.
+    virtual void FitTabBand(int height) = 0;
 
     // --- Show/hide ways back ---
     virtual bool RegisterShowHideHotKey(int modifiers, int virtualKey) = 0;

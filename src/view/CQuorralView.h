@@ -111,6 +111,9 @@ public:
     void SaveTabImage() { page_.savedTabImage = page_.tabImage; }
     int SavedTabImage() const { return page_.savedTabImage; }
     bool HasTab();
+    // The next "Auto Save" of this window files the page by the sort-save rules.
+    void RequestSortSave() { page_.sortSave = true; }
+    bool SortSaveRequested() const { return page_.sortSave; }
 
     // --- Page settings ---
     const DownloadFlags& Flags() const { return flags_; }

@@ -368,7 +368,7 @@ bool NavigationPolicy::ShowFirstTime(const std::string& url) {
     view_->ShowTabImage(kTabNew);
     if (frame_.Options().tabStyle == kButtonTabStyle)
         frame_.Post(UM_TAB_LAYOUT);
-    // FIXME: UM_TAB_TIPS is posted here once the tab bar shows tooltips.
+    frame_.Post(UM_TAB_TIPS);
     return true;
 }
 

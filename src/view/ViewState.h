@@ -95,6 +95,8 @@ struct PageState {
     int autoScrollSpeed = 1;
     bool autoScrollAfterDL = false;
     bool autoScroll = false;
+    // The next "Auto Save" files the page by the sort-save rules.
+    bool sortSave = false;
 };
 
 }  // namespace lumbrel

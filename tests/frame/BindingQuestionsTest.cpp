@@ -98,7 +98,7 @@ TEST(DownloadControl, ANewHostGetsTheDefaultOrItsOpenersFlags) {
 
 TEST(FrameMessages, OnlyForwardedMessagesReachTheFrame) {
     FrameHarness h;
-    h.platform.loop.Post(kFrameTarget, UM_TAB_TIPS, 0, 0);
+    h.platform.loop.Post(kFrameTarget, UM_REBUILD_TOOLBAR, 0, 0);
     EXPECT_NONFATAL_FAILURE(h.Pump(), "does not forward");
     for (uint32_t message : kForwardedFrameMessages)
         EXPECT_NE(message, UM_HANDOVER) << "the hand-over is read by the main window first";

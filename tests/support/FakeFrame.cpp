@@ -91,7 +91,7 @@ std::string FakeTabStrip::State() const {
 
 void FakeTabStrip::Insert(int index, const std::string& text, ChildId child) {
     index = std::clamp(index, 0, Count());
-    items.insert(items.begin() + index, Item{text, -1, child});
+    items.insert(items.begin() + index, Item{text, -1, child, {}});
     if (selected >= index)
         ++selected;
 }
@@ -131,6 +131,51 @@ void FakeTabStrip::SetImage(int index, int image) {
 
 int FakeTabStrip::Image(int index) {
     return index >= 0 && index < Count() ? items[static_cast<size_t>(index)].image : -1;
+}
+
+void FakeTabStrip::SetTip(int index, const std::string& tip) {
+    if (index >= 0 && index < Count())
+        items[static_cast<size_t>(index)].tip = tip;
+}
+
+int FakeTabStrip::PerRow() const {
+    const int w = itemWidth > 0 ? itemWidth : kUnsizedWidth;
+    return multiLine ? std::max(1, width / w) : static_cast<int>(items.size()) + 1;
+}
+
+int FakeTabStrip::RowCount() {
+    if (items.empty())
+        return 0;
+    const int perRow = PerRow();
+    return (Count() + perRow - 1) / perRow;
+}
+
+TabRect FakeTabStrip::ItemRect(int index) {
+    if (index < 0 || index >= Count())
+        return TabRect{};
+    const int w = itemWidth > 0 ? itemWidth : kUnsizedWidth;
+    const int row = index / PerRow();
+    const int column = index % PerRow();
+    return TabRect{column * w, row * itemHeight, (column + 1) * w, (row + 1) * itemHeight};
+}
+
+int FakeTabStrip::HitTest(TabPoint point) {
+    for (int i = 0; i < Count(); ++i)
+        if (ItemRect(i).Contains(point))
+            return i;
+    return -1;
+}
+
+TabPoint FakeTabStrip::PointIn(int index, int dx) {
+    const TabRect rect = ItemRect(index);
+    return TabPoint{rect.left + dx, rect.top + (rect.bottom - rect.top) / 2};
+}
+
+std::vector<std::string> FakeTabStrip::Texts() const {
+    std::vector<std::string> texts;
+    for (const Item& item : items)
+        texts.push_back(item.text);
+    return texts;
 }
 
 }  // namespace lumbrel::test

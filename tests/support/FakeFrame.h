@@ -78,6 +78,7 @@ public:
     bool statusBarVisible = true;
     std::vector<MenuEntry> undoItems;
     int tabBandFits = 0;
+    int tabBandHeight = 0;
     int trayMenus = 0;
     std::map<ChildId, ChildCreateOptions> createdWith;
 
@@ -119,7 +120,10 @@ public:
         undoItems.clear();
     }
     void SetUndoCloseItems(const std::vector<MenuEntry>& items) override { undoItems = items; }
-    void FitTabBand() override { ++tabBandFits; }
+    void FitTabBand(int height) override {
+        ++tabBandFits;
+        tabBandHeight = height;
+    }
     void ShowTrayMenu() override { ++trayMenus; }
     bool RegisterShowHideHotKey(int, int) override { return hotKeyRegistered = hotKeyAvailable; }
     void UnregisterShowHideHotKey() override { hotKeyRegistered = false; }
@@ -138,18 +142,34 @@ private:
 };
 
 // The tab control. Inserting before the selection moves the selection along, deleting the
-// selected tab leaves none selected, as the Windows tab control does.
+// selected tab leaves none selected, as the Windows tab control does. Items are laid out
+// left to right in rows of `width` pixels, each `itemWidth` wide (kUnsizedWidth until set)
+// and `itemHeight` high; without multi-line rows everything stays in one row.
 class FakeTabStrip : public TabStrip {
 public:
+    static constexpr int kUnsizedWidth = 60;
     struct Item {
         std::string text;
         int image = -1;
         ChildId child = kNoChild;
+        std::string tip;
     };
     std::vector<Item> items;
     int selected = -1;
     int widened = 0;
     int repaints = 0;
+    int width = 600;
+    int itemWidth = 0;
+    int itemHeight = 19;
+    int reflows = 0;
+    bool fixedWidth = true;
+    bool multiLine = true;
+    bool captured = false;
+    bool moveCursor = false;
+
+    // Client point inside tab `index`, `dx` pixels from its left edge.
+    TabPoint PointIn(int index, int dx = 30);
+    std::vector<std::string> Texts() const;
 
     // "0 1* 2" — each tab's index, "*" on the selection, with its image after a colon when set.
     std::string State() const;
@@ -164,9 +184,27 @@ public:
     std::string Text(int index) override;
     void SetImage(int index, int image) override;
     int Image(int index) override;
-    int RowCount() override { return 1; }
+    void SetTip(int index, const std::string& tip) override;
+    int RowCount() override;
     void Widen(int pixels) override { widened += pixels; }
     void Repaint() override { ++repaints; }
+    int Width() override { return width; }
+    int HitTest(TabPoint point) override;
+    TabRect ItemRect(int index) override;
+    int ItemWidth() override { return itemWidth; }
+    void SetItemSize(int w, int h) override {
+        itemWidth = w;
+        itemHeight = h;
+    }
+    void Reflow() override { ++reflows; }
+    void SetFixedWidth(bool on) override { fixedWidth = on; }
+    void SetMultiLine(bool on) override { multiLine = on; }
+    void CaptureMouse() override { captured = true; }
+    void ReleaseMouse() override { captured = false; }
+    void ShowMoveCursor(bool move) override { moveCursor = move; }
+
+private:
+    int PerRow() const;
 };
 
 class FakeAddressBox : public AddressBox {

@@ -240,6 +240,12 @@ LRESULT ChildWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (target_)
                 target_->OnTimer(static_cast<uint32_t>(wParam));
             return 0;
+        case WM_COMMAND:
+            // A command the core posted to this window's page (no control sends one here).
+            if (!target_ || lParam != 0)
+                return Default(message, wParam, lParam);
+            target_->OnPosted(message, wParam, lParam);
+            return 0;
         case UM_FOCUS_PAGE:
             if (target_)
                 target_->OnPosted(message, wParam, lParam);

@@ -16,7 +16,7 @@ namespace lumbrel::win32 {
 namespace {
 
 constexpr int kRebarId = 59419;
-constexpr int kTabBarId = 1001;
+constexpr int kTabBarId = 59394;  // the framework's id of the tab bar
 constexpr int kAddressId = 1002;
 constexpr int kStatusId = 59393;
 // The tab band is band 0, as its visibility key "bandb0" says: it is added last.
@@ -104,6 +104,9 @@ bool MainWindow::OnCreate() {
     addressDialogs_.SetOwner(hwnd_);
     addressDialogs_.SetLanguage(&app_.Lang());
     frame_.Address().SetDialogs(&addressDialogs_);
+    tabs_.Configure(frame_.TabBar(),
+                    SkinFiles(app_.Ports().fs, app_.Directories().skin, app_.Prefs().skinName)
+                        .Resolve(kTabImagesStrip.file));
     Layout();
     return true;
 }
@@ -134,8 +137,8 @@ bool MainWindow::CreateBars() {
     return status_.Create(hwnd_, kStatusId);
 }
 
-void MainWindow::FitTabBand() {
-    if (rebar_.FitBand(kTabBandId, tabs_.IdealHeight()))
+void MainWindow::FitTabBand(int height) {
+    if (rebar_.FitBand(kTabBandId, height))
         Layout();
 }
 
@@ -203,6 +206,10 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return Default(message, wParam, lParam);
         case WM_NOTIFY:
             return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+        case WM_DRAWITEM:  // handed on by the rebar, the tab control's parent
+            return tabs_.DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))
+                       ? TRUE
+                       : Default(message, wParam, lParam);
         case WM_TIMER:
             frame_.OnTimer(static_cast<uint32_t>(wParam));
             return 0;
@@ -282,7 +289,7 @@ LRESULT MainWindow::OnNotify(const NMHDR& header) {
 void MainWindow::OnTabContextMenu() {
     POINT cursor{};
     GetCursorPos(&cursor);
-    const ChildId subject = frame_.TabMenuSubject(tabs_.HitTest(cursor));
+    const ChildId subject = frame_.TabMenuSubject(tabs_.HitTestScreen(cursor));
     if (subject == kNoChild)
         return;
     const int id = TrackContextMenu(BuiltinTabMenu(), "MenuTab", app_.Lang(), hwnd_, cursor,

@@ -70,7 +70,7 @@ public:
     void SetUndoCloseItems(const std::vector<MenuEntry>& items) override {
         menuBar_.SetUndoCloseItems(items);
     }
-    void FitTabBand() override;
+    void FitTabBand(int height) override;
     bool RegisterShowHideHotKey(int modifiers, int virtualKey) override;
     void UnregisterShowHideHotKey() override { showHideKey_.reset(); }
     bool ShowTrayIcon() override;

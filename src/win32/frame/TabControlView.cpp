@@ -1,81 +1,85 @@
 #include "win32/frame/TabControlView.h"
 
-#include <commctrl.h>
+#include <windowsx.h>
 
 #include <algorithm>
 
 namespace lumbrel::win32 {
 namespace {
 
-constexpr int kImageCount = 11;
-constexpr int kImageSize = 16;
+constexpr UINT_PTR kSubclassId = 1;
+constexpr UINT_PTR kTipToolId = 1;
+constexpr DWORD kLookBits = TCS_BUTTONS | TCS_FLATBUTTONS | TCS_RAGGEDRIGHT | TCS_OWNERDRAWFIXED |
+                            TCS_BOTTOM | TCS_MULTILINE | TCS_FIXEDWIDTH;
 
-// Eleven plain state pictures until the skins draw the real ones: new, loading 1-3, locked,
-// unread, protected, saved, (unused), read, marked.
-HIMAGELIST CreateStateImages() {
-    static const COLORREF kColors[kImageCount] = {
-        RGB(120, 200, 120), RGB(200, 200, 80),  RGB(230, 170, 60), RGB(240, 120, 40),
-        RGB(90, 90, 90),    RGB(70, 130, 230),  RGB(200, 60, 60),  RGB(60, 160, 160),
-        RGB(0, 0, 0),       RGB(170, 170, 170), RGB(230, 80, 200)};
-    HIMAGELIST list =
-        ImageList_Create(kImageSize, kImageSize, ILC_COLOR24 | ILC_MASK, kImageCount, 0);
-    if (!list)
-        return nullptr;
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    for (COLORREF color : kColors) {
-        HBITMAP bitmap = CreateCompatibleBitmap(screen, kImageSize, kImageSize);
-        HGDIOBJ old = SelectObject(dc, bitmap);
-        RECT all{0, 0, kImageSize, kImageSize};
-        HBRUSH back = CreateSolidBrush(RGB(255, 0, 255));
-        FillRect(dc, &all, back);
-        DeleteObject(back);
-        HBRUSH dot = CreateSolidBrush(color);
-        HGDIOBJ oldBrush = SelectObject(dc, dot);
-        SelectObject(dc, GetStockObject(NULL_PEN));
-        Ellipse(dc, 3, 3, 13, 13);
-        SelectObject(dc, oldBrush);
-        DeleteObject(dot);
-        SelectObject(dc, old);
-        ImageList_AddMasked(list, bitmap, RGB(255, 0, 255));
-        DeleteObject(bitmap);
-    }
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
-    return list;
+TabPoint PointOf(LPARAM lParam) {
+    return TabPoint{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
 }
 
 }  // namespace
 
 TabControlView::~TabControlView() {
-    if (images_)
-        ImageList_Destroy(images_);
+    if (hwnd_)
+        RemoveWindowSubclass(hwnd_, &TabControlView::SubclassProc, kSubclassId);
 }
 
 bool TabControlView::Create(HWND parent, int controlId) {
-    hwnd_ = CreateWindowExA(
-        0, WC_TABCONTROLA, "",
-        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TCS_MULTILINE | TCS_FOCUSNEVER | TCS_TOOLTIPS, 0,
-        0, 400, 24, parent, reinterpret_cast<HMENU>(INT_PTR{controlId}), GetModuleHandleA(nullptr),
-        nullptr);
+    hwnd_ =
+        CreateWindowExA(0, WC_TABCONTROLA, "",
+                        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TCS_MULTILINE | TCS_FOCUSNEVER |
+                            TCS_FORCELABELLEFT | TCS_FIXEDWIDTH | TCS_OWNERDRAWFIXED | TCS_BOTTOM,
+                        0, 0, 400, 24, parent, reinterpret_cast<HMENU>(INT_PTR{controlId}),
+                        GetModuleHandleA(nullptr), nullptr);
     if (!hwnd_)
         return false;
+    SetWindowSubclass(hwnd_, &TabControlView::SubclassProc, kSubclassId,
+                      reinterpret_cast<DWORD_PTR>(this));
     SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
                  FALSE);
-    images_ = CreateStateImages();
-    if (images_)
-        TabCtrl_SetImageList(hwnd_, images_);
+    CreateTip();
+    return true;
+}
+
+void TabControlView::Configure(CTabBar& bar, const std::optional<std::string>& taskBar) {
+    bar_ = &bar;
+    const TabBarLook look = bar.Appearance();
+    painter_.SetLook(look);
+    DWORD style = static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_STYLE)) & ~kLookBits;
+    if (look.look == TabLook::Buttons)
+        style |= TCS_BUTTONS | TCS_FLATBUTTONS | TCS_RAGGEDRIGHT;
+    else
+        style |= TCS_OWNERDRAWFIXED | (look.atTop ? 0 : TCS_BOTTOM);
+    if (look.multiLine)
+        style |= TCS_MULTILINE;
+    if (look.fixedWidth)
+        style |= TCS_FIXEDWIDTH;
+    SetWindowLongPtrA(hwnd_, GWL_STYLE, static_cast<LONG_PTR>(style));
+    SendMessageA(hwnd_, TCM_SETEXTENDEDSTYLE, TCS_EX_FLATSEPARATORS, TCS_EX_FLATSEPARATORS);
+    if (look.look == TabLook::Buttons)
+        SendMessageA(hwnd_, TCM_SETPADDING, 0, MAKELPARAM(3, 2));
+    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(painter_.ControlFont()), FALSE);
+    images_ = LoadSkinImageList(taskBar, kTabImagesStrip);
+    TabCtrl_SetImageList(hwnd_, images_.get());
+    SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+bool TabControlView::DrawItem(const DRAWITEMSTRUCT& item) {
+    if (item.hwndItem != hwnd_ || !painter_.DrawsItems())
+        return false;
+    painter_.DrawItem(hwnd_, item, images_.get());
     return true;
 }
 
 int TabControlView::IdealHeight() const {
-    RECT rect{0, 0, 400, 0};
-    TabCtrl_AdjustRect(hwnd_, TRUE, &rect);
     const int rows = TabCtrl_GetRowCount(hwnd_);
     RECT item{};
     const int rowHeight = TabCtrl_GetItemRect(hwnd_, 0, &item) ? item.bottom - item.top : 20;
     return std::max(1, rows) * rowHeight + 4;
 }
+
+// --- Items --------------------------------------------------------------------------------
 
 int TabControlView::Count() {
     return TabCtrl_GetItemCount(hwnd_);
@@ -88,12 +92,15 @@ void TabControlView::Insert(int index, const std::string& text, ChildId child) {
     item.pszText = copy.data();
     item.iImage = -1;
     item.lParam = static_cast<LPARAM>(child);
-    SendMessageA(hwnd_, TCM_INSERTITEMA, static_cast<WPARAM>(index),
-                 reinterpret_cast<LPARAM>(&item));
+    const int at = static_cast<int>(SendMessageA(hwnd_, TCM_INSERTITEMA, static_cast<WPARAM>(index),
+                                                 reinterpret_cast<LPARAM>(&item)));
+    if (at >= 0)
+        tips_.insert(tips_.begin() + std::min(at, static_cast<int>(tips_.size())), text);
 }
 
 void TabControlView::Delete(int index) {
-    TabCtrl_DeleteItem(hwnd_, index);
+    if (TabCtrl_DeleteItem(hwnd_, index) && index >= 0 && index < static_cast<int>(tips_.size()))
+        tips_.erase(tips_.begin() + index);
 }
 
 ChildId TabControlView::ItemChild(int index) {
@@ -147,12 +154,18 @@ int TabControlView::Image(int index) {
     return item.iImage;
 }
 
+void TabControlView::SetTip(int index, const std::string& tip) {
+    if (index >= 0 && index < static_cast<int>(tips_.size()))
+        tips_[static_cast<size_t>(index)] = tip;
+}
+
+// --- Geometry -----------------------------------------------------------------------------
+
 int TabControlView::RowCount() {
     return TabCtrl_GetRowCount(hwnd_);
 }
 
 void TabControlView::Widen(int pixels) {
-    extraWidth_ += pixels;
     RECT rect{};
     GetWindowRect(hwnd_, &rect);
     SetWindowPos(hwnd_, nullptr, 0, 0, rect.right - rect.left + pixels, rect.bottom - rect.top,
@@ -163,11 +176,231 @@ void TabControlView::Repaint() {
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
-int TabControlView::HitTest(POINT screen) const {
+int TabControlView::Width() {
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    return client.right - client.left;
+}
+
+int TabControlView::HitTest(TabPoint point) {
+    TCHITTESTINFO hit{};
+    hit.pt = POINT{point.x, point.y};
+    return TabCtrl_HitTest(hwnd_, &hit);
+}
+
+int TabControlView::HitTestScreen(POINT screen) const {
     TCHITTESTINFO hit{};
     hit.pt = screen;
     ScreenToClient(hwnd_, &hit.pt);
     return TabCtrl_HitTest(hwnd_, &hit);
+}
+
+TabRect TabControlView::ItemRect(int index) {
+    RECT rect{};
+    if (index < 0 || !TabCtrl_GetItemRect(hwnd_, index, &rect))
+        return TabRect{};
+    return TabRect{rect.left, rect.top, rect.right, rect.bottom};
+}
+
+void TabControlView::SetItemSize(int width, int height) {
+    itemWidth_ = width;
+    TabCtrl_SetItemSize(hwnd_, width, height);
+}
+
+void TabControlView::Reflow() {
+    RECT rect{};
+    GetWindowRect(hwnd_, &rect);
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    const UINT flags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
+    SetWindowPos(hwnd_, nullptr, 0, 0, width + 1, height, flags);
+    SetWindowPos(hwnd_, nullptr, 0, 0, width, height, flags);
+}
+
+void TabControlView::SetStyleBit(DWORD bit, bool on) {
+    const auto style = static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_STYLE));
+    SetWindowLongPtrA(hwnd_, GWL_STYLE, static_cast<LONG_PTR>(on ? style | bit : style & ~bit));
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+// --- The mouse ----------------------------------------------------------------------------
+
+void TabControlView::CaptureMouse() {
+    SetCapture(hwnd_);
+}
+
+void TabControlView::ReleaseMouse() {
+    if (GetCapture() == hwnd_)
+        ReleaseCapture();
+}
+
+void TabControlView::ShowMoveCursor(bool move) {
+    moveCursor_ = move;
+    SetCursor(LoadCursor(nullptr, move ? IDC_SIZEALL : IDC_ARROW));
+}
+
+// Presses the core takes never reach the control: a press on a tab's close image must not
+// select the tab first.
+bool TabControlView::OnMouse(UINT message, WPARAM wParam, TabPoint point) {
+    switch (message) {
+        case WM_LBUTTONDOWN:
+            return bar_->OnLeftDown(point);
+        case WM_LBUTTONUP:
+            bar_->OnLeftUp(point);
+            return false;
+        case WM_RBUTTONDOWN:
+            return bar_->OnRightDown(point);
+        case WM_RBUTTONUP:
+            return bar_->OnRightUp(point, (wParam & MK_CONTROL) != 0);
+        case WM_MOUSEMOVE:
+            bar_->OnMouseMove(point);
+            return false;
+        case WM_LBUTTONDBLCLK:
+            bar_->OnLeftDoubleClick(point);
+            return false;
+        case WM_RBUTTONDBLCLK:
+            bar_->OnRightDoubleClick(point);
+            return false;
+        case WM_MBUTTONDOWN:
+            bar_->OnMiddleDown(point);
+            return false;
+        default:
+            return false;
+    }
+}
+
+// --- Painting and tips --------------------------------------------------------------------
+
+void TabControlView::Paint() {
+    PAINTSTRUCT paint{};
+    HDC dc = BeginPaint(hwnd_, &paint);
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    const int width = client.right - client.left;
+    const int height = client.bottom - client.top;
+    if (dc && width > 0 && height > 0) {
+        HDC memory = CreateCompatibleDC(dc);
+        UniqueGdiObject bitmap(CreateCompatibleBitmap(dc, width, height));
+        if (memory && bitmap) {
+            HGDIOBJ old = SelectObject(memory, bitmap.Get());
+            painter_.PaintControl(hwnd_, memory, images_.get());
+            BitBlt(dc, 0, 0, width, height, memory, 0, 0, SRCCOPY);
+            SelectObject(memory, old);
+        }
+        if (memory)
+            DeleteDC(memory);
+    }
+    EndPaint(hwnd_, &paint);
+}
+
+void TabControlView::CreateTip() {
+    tip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
+                           WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                           CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, GetModuleHandleA(nullptr),
+                           nullptr);
+    if (!tip_)
+        return;
+    TOOLINFOA tool{};
+    tool.cbSize = TTTOOLINFOA_V1_SIZE;
+    tool.uFlags = TTF_SUBCLASS;
+    tool.hwnd = hwnd_;
+    tool.uId = kTipToolId;
+    tool.lpszText = LPSTR_TEXTCALLBACKA;
+    GetClientRect(hwnd_, &tool.rect);
+    SendMessageA(tip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+const char* TabControlView::TipUnderCursor() {
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    const int index = HitTestScreen(cursor);
+    return index >= 0 && index < static_cast<int>(tips_.size())
+               ? tips_[static_cast<size_t>(index)].c_str()
+               : "";
+}
+
+bool TabControlView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    result = 0;
+    switch (message) {
+        case WM_PAINT:
+            if (!painter_.PaintsControl())
+                return false;
+            Paint();
+            return true;
+        case WM_ERASEBKGND:
+            result = 1;
+            return painter_.PaintsControl();
+        case WM_SETCURSOR:
+            if (!moveCursor_)
+                return false;
+            SetCursor(LoadCursor(nullptr, IDC_SIZEALL));
+            result = TRUE;
+            return true;
+        case WM_CAPTURECHANGED:
+            // The control may take the mouse itself (buttons do): only another window ends
+            // what a press began.
+            if (bar_ && reinterpret_cast<HWND>(lParam) != hwnd_)
+                bar_->OnCaptureLost();
+            return false;
+        case WM_MOUSEWHEEL:
+            if (bar_)
+                bar_->OnWheel(GET_WHEEL_DELTA_WPARAM(wParam));
+            return true;
+        case WM_SIZE:
+            if (tip_) {
+                TOOLINFOA tool{};
+                tool.cbSize = TTTOOLINFOA_V1_SIZE;
+                tool.hwnd = hwnd_;
+                tool.uId = kTipToolId;
+                GetClientRect(hwnd_, &tool.rect);
+                SendMessageA(tip_, TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&tool));
+            }
+            return false;
+        case WM_NOTIFY: {
+            auto* header = reinterpret_cast<NMHDR*>(lParam);
+            if (header->hwndFrom != tip_ || header->code != TTN_GETDISPINFOA)
+                return false;
+            reinterpret_cast<NMTTDISPINFOA*>(lParam)->lpszText =
+                const_cast<char*>(TipUnderCursor());
+            return true;
+        }
+        default:
+            break;
+    }
+    if (message >= WM_MOUSEFIRST && message <= WM_MBUTTONDBLCLK && bar_) {
+        if (message == WM_MOUSEMOVE && tip_) {
+            // A new tab under the mouse has a tip of its own.
+            POINT cursor{};
+            GetCursorPos(&cursor);
+            if (const int hovered = HitTestScreen(cursor); hovered != hoveredTip_) {
+                hoveredTip_ = hovered;
+                SendMessageA(tip_, TTM_POP, 0, 0);
+            }
+        }
+        return OnMouse(message, wParam, PointOf(lParam));
+    }
+    return false;
+}
+
+LRESULT CALLBACK TabControlView::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                              UINT_PTR, DWORD_PTR data) {
+    auto* self = reinterpret_cast<TabControlView*>(data);
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(hwnd, &TabControlView::SubclassProc, kSubclassId);
+        if (self) {
+            self->hwnd_ = nullptr;
+            self->bar_ = nullptr;
+        }
+        return DefSubclassProc(hwnd, message, wParam, lParam);
+    }
+    try {
+        LRESULT result = 0;
+        if (self && self->OnMessage(message, wParam, lParam, result))
+            return result;
+    } catch (...) {
+        // No exception crosses the window procedure; the control handles the message.
+    }
+    return DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
 }  // namespace lumbrel::win32

@@ -1,10 +1,19 @@
 // The window list's tab strip: a tab control living in a band of the main rebar. Each item's
 // parameter is the id of its browser window. A selection made by the user is reported to the
-// main frame by a posted message, after the control has finished with the click.
+// main frame by a posted message, after the control has finished with the click. The
+// control's mouse events go to the core's tab bar, which answers whether the control may
+// see a press; the look comes from CColorTabCtrl; each tab's tool tip is the text the core
+// gave it.
 #pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "platform/FrameWidgets.h"
 #include "win32/platform/WinApi.h"
+#include "win32/shell/SkinImages.h"
+#include "win32/tabs/CColorTabCtrl.h"
 
 #include <commctrl.h>
 
@@ -22,6 +31,11 @@ public:
     HWND Handle() const { return hwnd_; }
     // The control's height for the band, from its row count.
     int IdealHeight() const;
+    // Builds the control as `bar` says (style bits, look, fonts), takes the tab images from
+    // `taskBar` (none: tabs without images) and sends the mouse to `bar`.
+    void Configure(CTabBar& bar, const std::optional<std::string>& taskBar);
+    // The system asks for an item of an owner-drawn style; false when it is not ours.
+    bool DrawItem(const DRAWITEMSTRUCT& item);
 
     int Count() override;
     void Insert(int index, const std::string& text, ChildId child) override;
@@ -33,17 +47,45 @@ public:
     std::string Text(int index) override;
     void SetImage(int index, int image) override;
     int Image(int index) override;
+    void SetTip(int index, const std::string& tip) override;
     int RowCount() override;
     void Widen(int pixels) override;
     void Repaint() override;
+    int Width() override;
+    int HitTest(TabPoint point) override;
+    TabRect ItemRect(int index) override;
+    int ItemWidth() override { return itemWidth_; }
+    void SetItemSize(int width, int height) override;
+    void Reflow() override;
+    void SetFixedWidth(bool on) override { SetStyleBit(TCS_FIXEDWIDTH, on); }
+    void SetMultiLine(bool on) override { SetStyleBit(TCS_MULTILINE, on); }
+    void CaptureMouse() override;
+    void ReleaseMouse() override;
+    void ShowMoveCursor(bool move) override;
 
     // The tab under a point of the screen, or -1.
-    int HitTest(POINT screen) const;
+    int HitTestScreen(POINT screen) const;
 
 private:
+    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR id, DWORD_PTR data);
+    // True when the message was answered here (`result` holds the answer).
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    bool OnMouse(UINT message, WPARAM wParam, TabPoint point);
+    void Paint();
+    void SetStyleBit(DWORD bit, bool on);
+    void CreateTip();
+    const char* TipUnderCursor();
+
     HWND hwnd_ = nullptr;
-    HIMAGELIST images_ = nullptr;
-    int extraWidth_ = 0;
+    HWND tip_ = nullptr;
+    CTabBar* bar_ = nullptr;
+    CColorTabCtrl painter_;
+    UniqueImageList images_;
+    std::vector<std::string> tips_;
+    int hoveredTip_ = -1;
+    int itemWidth_ = 0;
+    bool moveCursor_ = false;
 };
 
 }  // namespace lumbrel::win32

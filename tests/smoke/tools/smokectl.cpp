@@ -16,6 +16,8 @@
 //                                              types TEXT and presses Enter with the given
 //                                              keys held (SendInput)
 //   smokectl tab-text CLASS INDEX              the text of a tab of the first window
+//   smokectl drag-tab CLASS FROM TO            drags tab FROM onto tab TO with the real mouse
+//                                              (SendInput: press, moves, release)
 //   smokectl shown-children CLASS              visible browser windows inside the first window
 //   smokectl page-controls CLASS               hosted controls (id 100) inside the visible ones
 //
@@ -203,6 +205,60 @@ int TabText(const char* className, int index) {
     return result;
 }
 
+// TCM_GETITEMRECT of another process, in screen pixels.
+bool TabScreenRect(HWND tabs, int index, RECT& rect) {
+    DWORD pid = 0;
+    if (!GetWindowThreadProcessId(tabs, &pid))
+        return false;
+    HANDLE process =
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    if (!process)
+        return false;
+    bool found = false;
+    if (void* remote = VirtualAllocEx(process, nullptr, sizeof(RECT), MEM_COMMIT | MEM_RESERVE,
+                                      PAGE_READWRITE)) {
+        found = SendMessageA(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(index),
+                             reinterpret_cast<LPARAM>(remote)) &&
+                ReadProcessMemory(process, remote, &rect, sizeof(rect), nullptr);
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    }
+    CloseHandle(process);
+    if (found)
+        MapWindowPoints(tabs, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    return found;
+}
+
+void SendMouse(LONG x, LONG y, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof(INPUT));
+    Sleep(30);
+}
+
+// Presses on the middle of tab `from`, moves in steps onto tab `to` and releases there.
+int DragTab(const char* className, int from, int to) {
+    HWND frame = FirstWindow(className);
+    HWND tabs = frame ? FindDescendants(frame, "SysTabControl32").found : nullptr;
+    RECT source{}, target{};
+    if (!tabs || !TabScreenRect(tabs, from, source) || !TabScreenRect(tabs, to, target))
+        return 1;
+    SetForegroundWindow(frame);
+    Sleep(100);
+    // Right of the image area, where a press starts a drag and never a close.
+    const LONG x0 = (source.left + source.right) / 2, y0 = (source.top + source.bottom) / 2;
+    const LONG x1 = (target.left + target.right) / 2, y1 = (target.top + target.bottom) / 2;
+    SendMouse(x0, y0, 0);
+    SendMouse(x0, y0, MOUSEEVENTF_LEFTDOWN);
+    constexpr int kSteps = 8;
+    for (int i = 1; i <= kSteps; ++i)
+        SendMouse(x0 + (x1 - x0) * i / kSteps, y0 + (y1 - y0) * i / kSteps, 0);
+    SendMouse(x1, y1, MOUSEEVENTF_LEFTUP);
+    return 0;
+}
+
 std::vector<HWND> ShownChildren(const char* className) {
     HWND frame = FirstWindow(className);
     HWND client = frame ? FindDescendants(frame, "MDIClient").found : nullptr;
@@ -387,6 +443,9 @@ int main(int argc, char** argv) {
     }
     if (!std::strcmp(command, "tab-text") && argc == 4)
         return TabText(className, static_cast<int>(Number(argv[3])));
+    if (!std::strcmp(command, "drag-tab") && argc == 5)
+        return DragTab(className, static_cast<int>(Number(argv[3])),
+                       static_cast<int>(Number(argv[4])));
     if (!std::strcmp(command, "shown-children")) {
         std::printf("%u\n", static_cast<unsigned>(ShownChildren(className).size()));
         return 0;
