@@ -5,6 +5,7 @@
 #include "commands/CommandIds.h"
 #include "frame/CMainFrame.h"
 #include "frame/FrameMessages.h"
+#include "frame/PageManager.h"
 #include "frame/WindowListRules.h"
 #include "language/LanguageChoice.h"
 #include "language/StringIds.h"
@@ -94,6 +95,9 @@ const F::Row F::kRows[] = {
     {IDM_UNDO_CLOSE, IDM_UNDO_CLOSE, &F::UndoClose, &F::UndoCloseState},
     {IDM_UNDO_CLOSE_ITEM_FIRST, IDM_UNDO_CLOSE_ITEM_LAST, &F::ReopenClosed, nullptr},
     {IDM_CLEAN_UNDO_CLOSE, IDM_CLEAN_UNDO_CLOSE, &F::CleanUndoClose, nullptr},
+    {IDM_PAGE_MANAGER, IDM_PAGE_MANAGER, &F::OpenPageManager, nullptr},
+    {IDM_CURRENT_VISITING_PAGES, IDM_CURRENT_VISITING_PAGES, &F::OpenPageManager, nullptr},
+    {IDM_SET_UNDO_CLOSE, IDM_SET_UNDO_CLOSE, &F::OpenPageManager, nullptr},
 };
 
 const F::Row* FrameCommands::Find(int id) {
@@ -352,10 +356,11 @@ void FrameCommands::UndoClose(const CommandCall&) {
     if (ring.Empty())
         return;
     const std::string url = ring.Newest().url;
-    if (url.empty())
-        return;
-    frame_.NewChild(NewChildRequest::Url(url));
+    // An entry without an address cannot be reopened, but it must still go: it would keep
+    // the command enabled and hide every older entry.
     ring.PopNewest();
+    if (!url.empty())
+        frame_.NewChild(NewChildRequest::Url(url));
     frame_.Closer().RebuildUndoMenu();
 }
 
@@ -364,14 +369,25 @@ CommandState FrameCommands::UndoCloseState(int) const {
 }
 
 void FrameCommands::ReopenClosed(const CommandCall& call) {
-    UndoCloseRing& ring = frame_.Closer().Ring();
+    WindowCloser& closer = frame_.Closer();
     const int slot = call.id - IDM_UNDO_CLOSE_ITEM_FIRST;
-    if (!ring.IsUsedSlot(slot))
+    // The item names the page it showed; when the ring moved since, the menu is out of date.
+    const std::string url = closer.MenuItemUrl(slot);
+    if (url.empty() || !closer.Ring().RemoveSlotIfHolds(slot, url)) {
+        closer.RebuildUndoMenu();
         return;
-    const std::string url = ring.Slot(slot).url;
+    }
+    closer.RebuildUndoMenu();
     frame_.NewChild(NewChildRequest::Url(url));
-    ring.RemoveSlot(slot);
-    frame_.Closer().RebuildUndoMenu();
+}
+
+void FrameCommands::OpenPageManager(const CommandCall& call) {
+    const PageManagerTab tab = call.id == IDM_SET_UNDO_CLOSE ? PageManagerTab::CurrentClosed
+                               : call.id == IDM_CURRENT_VISITING_PAGES
+                                   ? PageManagerTab::CurrentVisiting
+                                   : PageManagerTab::LastVisiting;
+    PageManager manager(frame_, tab);
+    frame_.Widgets().window.RunPageManager(manager);
 }
 
 void FrameCommands::CleanUndoClose(const CommandCall&) {

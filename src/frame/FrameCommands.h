@@ -76,6 +76,7 @@ private:
     CommandState UndoCloseState(int id) const;
     void ReopenClosed(const CommandCall& call);
     void CleanUndoClose(const CommandCall& call);
+    void OpenPageManager(const CommandCall& call);
 
     void ActivateIndex(int index);
 
