@@ -6,12 +6,23 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 
+#include "support/FakeCodePage.h"
+
 namespace lumbrel::fuzz {
+
+// The code page a run works in, picked by the lowest bit of `flags`: GBK, whose trail bytes
+// can look like ASCII separators, or the Western one.
+inline const CodePage& CodePageFor(uint8_t flags) {
+    static const test::FakeCodePage western(test::FakeCodePage::kWestern);
+    static const test::FakeCodePage gbk(test::FakeCodePage::kGbk);
+    return (flags & 1) ? static_cast<const CodePage&>(gbk) : western;
+}
 
 [[noreturn]] inline void CheckFailed(const char* file, int line, const char* what) {
     std::fprintf(stderr, "%s:%d: check failed: %s\n", file, line, what);

@@ -18,7 +18,6 @@
 #include "FuzzCheck.h"
 #include "base/DbcsText.h"
 #include "instance/CommandLine.h"
-#include "support/FakeCodePage.h"
 #include "support/FakeFileSystem.h"
 
 namespace lumbrel::fuzz {
@@ -163,12 +162,10 @@ void CheckParse(const CodePage& cp, std::string_view line, const std::vector<std
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace lumbrel;
     using namespace lumbrel::fuzz;
-    static const test::FakeCodePage western(test::FakeCodePage::kWestern);
-    static const test::FakeCodePage gbk(test::FakeCodePage::kGbk);
     if (size == 0)
         return 0;
     const uint8_t flags = data[0];
-    const CodePage& cp = (flags & 1) ? static_cast<const CodePage&>(gbk) : western;
+    const CodePage& cp = CodePageFor(flags);
 
     if (flags & 2) {
         FuzzedDataProvider in(data + 1, size - 1);

@@ -17,7 +17,6 @@
 #include "FuzzCheck.h"
 #include "base/DbcsText.h"
 #include "instance/HandOverRecord.h"
-#include "support/FakeCodePage.h"
 
 namespace lumbrel::fuzz {
 namespace {
@@ -58,12 +57,10 @@ void CheckWriteReadsBack(const CodePage& cp, std::string_view text, std::vector<
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace lumbrel;
     using namespace lumbrel::fuzz;
-    static const test::FakeCodePage western(test::FakeCodePage::kWestern);
-    static const test::FakeCodePage gbk(test::FakeCodePage::kGbk);
     if (size == 0)
         return 0;
     const uint8_t flags = data[0];
-    const CodePage& cp = (flags & 1) ? static_cast<const CodePage&>(gbk) : western;
+    const CodePage& cp = CodePageFor(flags);
     FuzzedDataProvider in(data + 1, size - 1);
     const size_t recordSize =
         (flags & 2) ? in.ConsumeIntegralInRange<size_t>(0, 3000) : kHandOverRecordSize;

@@ -20,7 +20,6 @@
 #include "base/DbcsText.h"
 #include "language/Language.h"
 #include "language/LanguageEscapes.h"
-#include "support/FakeCodePage.h"
 #include "support/FakeFileSystem.h"
 
 namespace lumbrel::fuzz {
@@ -261,12 +260,10 @@ void Look(const Language& language, const CodePage& cp, std::string_view text,
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace lumbrel;
     using namespace lumbrel::fuzz;
-    static const test::FakeCodePage western(test::FakeCodePage::kWestern);
-    static const test::FakeCodePage gbk(test::FakeCodePage::kGbk);
     if (size == 0)
         return 0;
     const uint8_t flags = data[0];
-    const CodePage& cp = (flags & 1) ? static_cast<const CodePage&>(gbk) : western;
+    const CodePage& cp = CodePageFor(flags);
     FuzzedDataProvider in(data + 1, size - 1);
 
     std::string text;
