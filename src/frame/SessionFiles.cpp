@@ -12,6 +12,8 @@
 namespace lumbrel {
 namespace {
 
+constexpr size_t kNameCapacity = 4096;
+
 std::string Numbered(const char* prefix, int n) {
     return prefix + std::to_string(n);
 }
@@ -29,6 +31,11 @@ const std::string* Find(const std::vector<ProfileEntry>& lines, const std::strin
             return &line.value;
     }
     return nullptr;
+}
+
+// Names are read as a profile read with the default buffer returns them.
+std::string NameValue(const std::string* name) {
+    return name ? name->substr(0, kNameCapacity - 1) : std::string();
 }
 
 }  // namespace
@@ -79,8 +86,7 @@ std::vector<SessionEntry> SessionFiles::ReadSession(const std::string& file) {
             break;
         SessionEntry entry;
         entry.url = url->substr(0, kAddressCapacity - 1);
-        if (const std::string* name = Find(lines, Numbered("name", n)))
-            entry.name = *name;
+        entry.name = NameValue(Find(lines, Numbered("name", n)));
         if (const std::string* state = Find(lines, Numbered("state", n)))
             entry.state = std::atoi(state->c_str());
         entries.push_back(std::move(entry));
@@ -104,8 +110,8 @@ std::vector<ClosedPage> SessionFiles::ReadClosedList() {
         // written with an empty name, and the windows closed after it must come back too.
         if (!url || url->empty())
             break;
-        const std::string* name = Find(lines, Numbered("name", n));
-        pages.push_back({url->substr(0, kAddressCapacity - 1), name ? *name : std::string()});
+        pages.push_back(
+            {url->substr(0, kAddressCapacity - 1), NameValue(Find(lines, Numbered("name", n)))});
     }
     return pages;
 }
