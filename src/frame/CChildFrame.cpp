@@ -60,6 +60,8 @@ void CChildFrame::OnPosted(uint32_t message, uintptr_t, intptr_t) {
     }
 }
 
-void CChildFrame::OnTimer(uint32_t) {}
+void CChildFrame::OnTimer(uint32_t timerId) {
+    view_.OnTimer(timerId);
+}
 
 }  // namespace lumbrel

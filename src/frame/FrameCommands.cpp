@@ -6,6 +6,7 @@
 #include "frame/CMainFrame.h"
 #include "frame/FrameMessages.h"
 #include "frame/PageManager.h"
+#include "frame/RefreshCommands.h"
 #include "frame/WindowListRules.h"
 #include "language/LanguageChoice.h"
 #include "language/StringIds.h"
@@ -98,6 +99,10 @@ const F::Row F::kRows[] = {
     {IDM_PAGE_MANAGER, IDM_PAGE_MANAGER, &F::OpenPageManager, nullptr},
     {IDM_CURRENT_VISITING_PAGES, IDM_CURRENT_VISITING_PAGES, &F::OpenPageManager, nullptr},
     {IDM_SET_UNDO_CLOSE, IDM_SET_UNDO_CLOSE, &F::OpenPageManager, nullptr},
+    {IDM_AUTO_REFRESH, IDM_AUTO_REFRESH, &F::ToggleAutoRefresh, &F::AutoRefreshState},
+    {IDM_TAB_AUTO_REFRESH, IDM_TAB_AUTO_REFRESH, &F::ToggleAutoRefresh, nullptr},
+    {IDM_SET_REFRESH, IDM_SET_REFRESH, &F::SetRefreshFrequency, nullptr},
+    {IDM_TAB_SET_REFRESH, IDM_TAB_SET_REFRESH, &F::SetRefreshFrequency, nullptr},
 };
 
 const F::Row* FrameCommands::Find(int id) {
@@ -379,6 +384,21 @@ void FrameCommands::ReopenClosed(const CommandCall& call) {
     }
     closer.RebuildUndoMenu();
     frame_.NewChild(NewChildRequest::Url(url));
+}
+
+// --- Auto-refresh -------------------------------------------------------------------------
+
+void FrameCommands::ToggleAutoRefresh(const CommandCall& call) {
+    RefreshCommands(frame_).Toggle(call.subject);
+}
+
+CommandState FrameCommands::AutoRefreshState(int) const {
+    CChildFrame* active = frame_.ActiveChild();
+    return CommandState{active != nullptr, active && RefreshCommands(frame_).IsOn(active->Id())};
+}
+
+void FrameCommands::SetRefreshFrequency(const CommandCall& call) {
+    RefreshCommands(frame_).SetFrequency(call.subject);
 }
 
 void FrameCommands::OpenPageManager(const CommandCall& call) {

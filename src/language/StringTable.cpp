@@ -183,6 +183,8 @@ constexpr Entry kUnsorted[] = {
     {IDS_CONFIRM_DELETE_FORMS, "Do you really want to delete all saved form data?"},
     {IDS_NO_MAIL_CLIENT, "mail client not found\n"},
     {IDS_NEEDS_MAPI, "This function need MAPI"},
+    {IDS_REFRESH_FREQUENCY, "Refresh Frequency (S) :"},
+    {IDS_REFRESH_RANGE, "Please enter an integer between 1 and 10000."},
 };
 
 constexpr auto kEntries = [] {
