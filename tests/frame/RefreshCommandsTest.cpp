@@ -76,5 +76,17 @@ TEST(AutoRefreshCommand, AWindowClosedWhileTheDialogIsUpIsLeftAlone) {
               std::string::npos);
 }
 
+TEST(AutoRefreshCommand, ABackgroundErrorPageReloadsItsOwnFailedAddress) {
+    TwoWindows h("AutoRefresh=1\r\n");
+    CChildFrame* back = h.windows[1];
+    h.BrowserOf(back).Load(
+        test::FakePage{"res://ieframe.dll/dnserror.htm#http://down.example/", "Error", {}});
+    h.frame->OnTabMenuCommand(IDM_TAB_AUTO_REFRESH, back->Id());
+    h.address.text = "http://front.example/";
+    h.platform.loop.Advance(1100);
+    EXPECT_EQ(h.BrowserOf(back).navigations.back(), "http://down.example/");
+    EXPECT_EQ(h.address.text, "http://front.example/");
+}
+
 }  // namespace
 }  // namespace lumbrel
