@@ -1,0 +1,48 @@
+#include "filter/ScriptString.h"
+
+#include "base/DbcsText.h"
+
+namespace lumbrel {
+
+std::string EscapeForScriptString(const CodePage& cp, std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 8);
+    bool afterLessThan = false;
+    for (size_t pos = 0, len; (len = CharLength(cp, text, pos)) != 0; pos += len) {
+        const bool slashEndsTag = afterLessThan;
+        afterLessThan = len == 1 && text[pos] == '<';
+        if (len == 2) {
+            out.append(text.substr(pos, 2));
+            continue;
+        }
+        const char c = text[pos];
+        switch (c) {
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\'':
+                out += "\\'";
+                break;
+            case '"':
+                out += "\\\"";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\0':
+                out += "\\x00";
+                break;
+            case '/':
+                out += slashEndsTag ? "\\/" : "/";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
+}  // namespace lumbrel
