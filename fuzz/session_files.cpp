@@ -5,9 +5,9 @@
 // given to both readers. Whatever a reader takes from a file is a list it could have written
 // itself: no empty address, no line break, at most 23 closed windows; written again, it
 // reads back as it was (values as the INI store returns them: blanks around them dropped, one
-// pair of quotes removed). Generated lists are written (the closed windows by the program's
-// own writer, the session in the file's format) and must read back whole, including the
-// windows after one that had no title.
+// pair of quotes removed; control characters the program's writer made blanks). Generated lists are
+// written (the closed windows by the program's own writer, the session in the file's format) and
+// must read back whole, including the windows after one that had no title.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -18,6 +18,7 @@
 #include "base/PrivateProfile.h"
 #include "frame/CMainFrame.h"
 #include "frame/SessionFiles.h"
+#include "frame/SessionFormat.h"
 #include "frame/UndoCloseRing.h"
 #include "support/FrameHarness.h"
 
@@ -66,6 +67,12 @@ std::string ReadBack(std::string_view value, size_t maxBytes = 4095) {
     return std::string(UnquoteProfileValue(TrimProfileBlanks(value)).substr(0, maxBytes));
 }
 
+// What the INI store returns for a value the program wrote: its writer turns control
+// characters into blanks, so a title keeps the text after a line break.
+std::string WrittenBack(std::string_view value, size_t maxBytes = 4095) {
+    return ReadBack(IniSafeValue(value), maxBytes);
+}
+
 bool HasLineBreakOrNul(std::string_view text) {
     return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
 }
@@ -100,7 +107,7 @@ std::vector<ClosedPage> ExpectedClosed(const std::vector<ClosedPage>& pushed) {
     std::vector<ClosedPage> expected;
     const size_t first = pushed.size() > kClosedMost ? pushed.size() - kClosedMost : 0;
     for (size_t i = first; i < pushed.size(); ++i) {
-        ClosedPage back{ReadBack(pushed[i].url, kUrlBytes), ReadBack(pushed[i].title)};
+        ClosedPage back{WrittenBack(pushed[i].url, kUrlBytes), WrittenBack(pushed[i].title)};
         if (back.url.empty())
             break;
         expected.push_back(std::move(back));

@@ -65,6 +65,8 @@ void CChildFrame::OnPosted(uint32_t message, uintptr_t wParam, intptr_t) {
     }
 }
 
-void CChildFrame::OnTimer(uint32_t) {}
+void CChildFrame::OnTimer(uint32_t timerId) {
+    view_.OnTimer(timerId);
+}
 
 }  // namespace lumbrel

@@ -6,6 +6,8 @@
 #include "commands/CommandIds.h"
 #include "frame/CMainFrame.h"
 #include "frame/FrameMessages.h"
+#include "frame/PageManager.h"
+#include "frame/RefreshCommands.h"
 #include "frame/WindowListRules.h"
 #include "language/LanguageChoice.h"
 #include "language/StringIds.h"
@@ -98,6 +100,13 @@ const F::Row F::kRows[] = {
     {IDM_UNDO_CLOSE, IDM_UNDO_CLOSE, &F::UndoClose, &F::UndoCloseState},
     {IDM_UNDO_CLOSE_ITEM_FIRST, IDM_UNDO_CLOSE_ITEM_LAST, &F::ReopenClosed, nullptr},
     {IDM_CLEAN_UNDO_CLOSE, IDM_CLEAN_UNDO_CLOSE, &F::CleanUndoClose, nullptr},
+    {IDM_PAGE_MANAGER, IDM_PAGE_MANAGER, &F::OpenPageManager, nullptr},
+    {IDM_CURRENT_VISITING_PAGES, IDM_CURRENT_VISITING_PAGES, &F::OpenPageManager, nullptr},
+    {IDM_SET_UNDO_CLOSE, IDM_SET_UNDO_CLOSE, &F::OpenPageManager, nullptr},
+    {IDM_AUTO_REFRESH, IDM_AUTO_REFRESH, &F::ToggleAutoRefresh, &F::AutoRefreshState},
+    {IDM_TAB_AUTO_REFRESH, IDM_TAB_AUTO_REFRESH, &F::ToggleAutoRefresh, nullptr},
+    {IDM_SET_REFRESH, IDM_SET_REFRESH, &F::SetRefreshFrequency, nullptr},
+    {IDM_TAB_SET_REFRESH, IDM_TAB_SET_REFRESH, &F::SetRefreshFrequency, nullptr},
 };
 
 const F::Row* FrameCommands::Find(int id) {
@@ -413,10 +422,11 @@ void FrameCommands::UndoClose(const CommandCall&) {
     if (ring.Empty())
         return;
     const std::string url = ring.Newest().url;
-    if (url.empty())
-        return;
-    frame_.NewChild(NewChildRequest::Url(url));
+    // An entry without an address cannot be reopened, but it must still go: it would keep
+    // the command enabled and hide every older entry.
     ring.PopNewest();
+    if (!url.empty())
+        frame_.NewChild(NewChildRequest::Url(url));
     frame_.Closer().RebuildUndoMenu();
 }
 
@@ -425,14 +435,40 @@ CommandState FrameCommands::UndoCloseState(int) const {
 }
 
 void FrameCommands::ReopenClosed(const CommandCall& call) {
-    UndoCloseRing& ring = frame_.Closer().Ring();
+    WindowCloser& closer = frame_.Closer();
     const int slot = call.id - IDM_UNDO_CLOSE_ITEM_FIRST;
-    if (!ring.IsUsedSlot(slot))
+    // The item names the page it showed; when the ring moved since, the menu is out of date.
+    const std::string url = closer.MenuItemUrl(slot);
+    if (url.empty() || !closer.Ring().RemoveSlotIfHolds(slot, url)) {
+        closer.RebuildUndoMenu();
         return;
-    const std::string url = ring.Slot(slot).url;
+    }
+    closer.RebuildUndoMenu();
     frame_.NewChild(NewChildRequest::Url(url));
-    ring.RemoveSlot(slot);
-    frame_.Closer().RebuildUndoMenu();
+}
+
+// --- Auto-refresh -------------------------------------------------------------------------
+
+void FrameCommands::ToggleAutoRefresh(const CommandCall& call) {
+    RefreshCommands(frame_).Toggle(call.subject);
+}
+
+CommandState FrameCommands::AutoRefreshState(int) const {
+    CChildFrame* active = frame_.ActiveChild();
+    return CommandState{active != nullptr, active && RefreshCommands(frame_).IsOn(active->Id())};
+}
+
+void FrameCommands::SetRefreshFrequency(const CommandCall& call) {
+    RefreshCommands(frame_).SetFrequency(call.subject);
+}
+
+void FrameCommands::OpenPageManager(const CommandCall& call) {
+    const PageManagerTab tab = call.id == IDM_SET_UNDO_CLOSE ? PageManagerTab::CurrentClosed
+                               : call.id == IDM_CURRENT_VISITING_PAGES
+                                   ? PageManagerTab::CurrentVisiting
+                                   : PageManagerTab::LastVisiting;
+    PageManager manager(frame_, tab);
+    frame_.Widgets().window.RunPageManager(manager);
 }
 
 void FrameCommands::CleanUndoClose(const CommandCall&) {

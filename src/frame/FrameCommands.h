@@ -79,6 +79,10 @@ private:
     CommandState UndoCloseState(int id) const;
     void ReopenClosed(const CommandCall& call);
     void CleanUndoClose(const CommandCall& call);
+    void OpenPageManager(const CommandCall& call);
+    void ToggleAutoRefresh(const CommandCall& call);
+    CommandState AutoRefreshState(int id) const;
+    void SetRefreshFrequency(const CommandCall& call);
 
     void ActivateIndex(int index);
 

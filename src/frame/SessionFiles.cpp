@@ -1,18 +1,41 @@
 #include "frame/SessionFiles.h"
 
+#include <cctype>
+#include <cstdlib>
+
 #include "base/InternetShortcut.h"
 #include "commands/CommandIds.h"
 #include "frame/CMainFrame.h"
+#include "frame/PageManager.h"
 #include "frame/WindowListRules.h"
 
 namespace lumbrel {
 namespace {
 
-constexpr const char* kSessionSection = "LastVisit";
-constexpr const char* kClosedSection = "LastClose";
+constexpr size_t kNameCapacity = 4096;
 
 std::string Numbered(const char* prefix, int n) {
     return prefix + std::to_string(n);
+}
+
+// The value of `key` among the lines of one section read whole (the first of duplicates).
+const std::string* Find(const std::vector<ProfileEntry>& lines, const std::string& key) {
+    for (const ProfileEntry& line : lines) {
+        if (line.key.size() != key.size())
+            continue;
+        bool same = true;
+        for (size_t i = 0; i < key.size() && same; ++i)
+            same = std::tolower(static_cast<unsigned char>(line.key[i])) ==
+                   std::tolower(static_cast<unsigned char>(key[i]));
+        if (same)
+            return &line.value;
+    }
+    return nullptr;
+}
+
+// Names are read as a profile read with the default buffer returns them.
+std::string NameValue(const std::string* name) {
+    return name ? name->substr(0, kNameCapacity - 1) : std::string();
 }
 
 }  // namespace
@@ -21,15 +44,15 @@ std::string SessionFiles::UserFile(const char* name) const {
     return frame_.App().Directories().user + name;
 }
 
-void SessionFiles::SaveSession(bool visiting) {
+bool SessionFiles::WriteWhole(const char* name, const std::string& text) {
     if (frame_.App().Directories().user.empty())
-        return;
-    const std::string file = UserFile(visiting ? "Visiting.ini" : "LastVisit.ini");
-    PrivateProfile& profile = frame_.App().Profiles();
+        return false;
+    return frame_.App().Ports().fs.WriteFileAtomic(UserFile(name), text);
+}
+
+std::vector<OpenWindowEntry> SessionFiles::OpenWindows() {
+    std::vector<OpenWindowEntry> open;
     WindowList& windows = frame_.Windows();
-    auto batch = profile.BeginBatch(file);
-    profile.DeleteSection(file, kSessionSection);
-    int n = 0;
     for (ChildId id : windows.InOrder()) {
         CChildFrame* child = windows.Find(id);
         if (!child)
@@ -38,71 +61,87 @@ void SessionFiles::SaveSession(bool visiting) {
         const std::string& url = view.Location();
         if (url.empty() || view.IsClosing() || url == kAboutBlank)
             continue;
+        // The tab image of a locked window may show its loading or unread state; the lock is
+        // what must survive the restart.
         const int state = child->Locked() ? static_cast<int>(kTabLocked) : view.TabImageShown();
-        profile.WriteString(file, kSessionSection, Numbered("state", n), std::to_string(state));
-        profile.WriteString(file, kSessionSection, Numbered("name", n), child->DisplayTitle());
-        profile.WriteString(file, kSessionSection, Numbered("url", n), url);
-        ++n;
+        open.push_back({id, SessionEntry{state, child->DisplayTitle(), url}});
     }
-    batch.Commit();
+    return open;
+}
+
+bool SessionFiles::SaveSession(bool visiting) {
+    std::vector<SessionEntry> entries;
+    for (OpenWindowEntry& open : OpenWindows())
+        entries.push_back(std::move(open.entry));
+    return WriteWhole(visiting ? "Visiting.ini" : "LastVisit.ini", RenderSession(entries));
 }
 
 std::vector<SessionEntry> SessionFiles::ReadSession(const std::string& file) {
     std::vector<SessionEntry> entries;
-    PrivateProfile& profile = frame_.App().Profiles();
+    const std::vector<ProfileEntry> lines =
+        frame_.App().Profiles().GetSection(file, kSessionSection);
     for (int n = 0;; ++n) {
-        SessionEntry entry;
-        entry.url =
-            profile.GetString(file, kSessionSection, Numbered("url", n), "", kAddressCapacity);
-        if (entry.url.empty())
+        const std::string* url = Find(lines, Numbered("url", n));
+        if (!url || url->empty())
             break;
-        entry.name = profile.GetString(file, kSessionSection, Numbered("name", n), "");
-        entry.state = profile.GetInt(file, kSessionSection, Numbered("state", n), 0);
+        SessionEntry entry;
+        entry.url = url->substr(0, kAddressCapacity - 1);
+        entry.name = NameValue(Find(lines, Numbered("name", n)));
+        if (const std::string* state = Find(lines, Numbered("state", n)))
+            entry.state = std::atoi(state->c_str());
         entries.push_back(std::move(entry));
     }
     return entries;
 }
 
-void SessionFiles::SaveClosedList(const UndoCloseRing& ring) {
+bool SessionFiles::SaveClosedList(const UndoCloseRing& ring) {
+    return WriteWhole("LastClose.ini", RenderClosedList(ring.OldestFirst()));
+}
+
+std::vector<ClosedPage> SessionFiles::ReadClosedList() {
+    std::vector<ClosedPage> pages;
     if (frame_.App().Directories().user.empty())
-        return;
-    const std::string file = UserFile("LastClose.ini");
-    PrivateProfile& profile = frame_.App().Profiles();
-    auto batch = profile.BeginBatch(file);
-    profile.DeleteSection(file, kClosedSection);
-    int n = 0;
-    for (const ClosedPage& page : ring.OldestFirst()) {
-        profile.WriteString(file, kClosedSection, Numbered("name", n), page.title);
-        profile.WriteString(file, kClosedSection, Numbered("url", n), page.url);
-        ++n;
+        return pages;
+    const std::vector<ProfileEntry> lines =
+        frame_.App().Profiles().GetSection(UserFile("LastClose.ini"), kClosedSection);
+    for (int n = 0;; ++n) {
+        const std::string* url = Find(lines, Numbered("url", n));
+        // Only the address ends the list: a window closed before its page had a title is
+        // written with an empty name, and the windows closed after it must come back too.
+        if (!url || url->empty())
+            break;
+        pages.push_back(
+            {url->substr(0, kAddressCapacity - 1), NameValue(Find(lines, Numbered("name", n)))});
     }
-    batch.Commit();
+    return pages;
 }
 
 void SessionFiles::LoadClosedList(UndoCloseRing& ring) {
-    if (frame_.App().Directories().user.empty())
-        return;
-    const std::string file = UserFile("LastClose.ini");
-    PrivateProfile& profile = frame_.App().Profiles();
-    for (int n = 0;; ++n) {
-        const std::string name = profile.GetString(file, kClosedSection, Numbered("name", n), "");
-        const std::string url =
-            profile.GetString(file, kClosedSection, Numbered("url", n), "", kAddressCapacity);
-        // Only the address ends the list: a window closed before its page had a title is
-        // written with an empty name, and the windows closed after it must come back too.
-        if (url.empty())
-            break;
-        ring.Push(url, name);
-    }
+    for (ClosedPage& page : ReadClosedList())
+        ring.Push(std::move(page.url), std::move(page.title));
+}
+
+void SessionFiles::KeepNewestSession() {
+    FileSystem& fs = frame_.App().Ports().fs;
+    const std::string visiting = UserFile("Visiting.ini");
+    const std::string lastVisit = UserFile("LastVisit.ini");
+    const std::optional<FileStamp> periodic = fs.Stamp(visiting);
+    if (!periodic)
+        return;  // the run ended before its first periodic save: the last exit's stays
+    const std::optional<FileStamp> orderly = fs.Stamp(lastVisit);
+    if (orderly && orderly->writeTime > periodic->writeTime)
+        return;  // a stale periodic save from before the last orderly exit
+    // Copied by an atomic replacement, then removed: a crash in between leaves both files
+    // with the same session, never neither.
+    const std::optional<std::string> text = fs.ReadFile(visiting);
+    if (text && fs.WriteFileAtomic(lastVisit, *text))
+        fs.DeleteFile(visiting);
 }
 
 void SessionFiles::RestoreAtStart(StartupMode mode, bool uncleanEnd) {
-    FileSystem& fs = frame_.App().Ports().fs;
     const std::string lastVisit = UserFile("LastVisit.ini");
     if (uncleanEnd) {
-        // The windows of the last periodic save take the place of the last orderly exit's.
-        fs.DeleteFile(lastVisit);
-        fs.MoveFile(UserFile("Visiting.ini"), lastVisit);
+        KeepNewestSession();
         OfferLastSession();
         return;
     }
@@ -117,7 +156,8 @@ void SessionFiles::RestoreAtStart(StartupMode mode, bool uncleanEnd) {
             OfferLastSession();
             break;
         case StartupMode::LastVisit:
-            ReopenSession(ReadSession(lastVisit));
+            for (const SessionEntry& entry : ReadSession(lastVisit))
+                Reopen(entry, TabPlacement::End);
             break;
         case StartupMode::FavoritesFolder: {
             const std::string folder = frame_.App().Settings().Get(keys::StartFolder);
@@ -133,22 +173,21 @@ void SessionFiles::RestoreAtStart(StartupMode mode, bool uncleanEnd) {
 }
 
 void SessionFiles::OfferLastSession() {
-    const std::vector<SessionEntry> entries = ReadSession(UserFile("LastVisit.ini"));
-    if (entries.empty())
+    if (frame_.App()
+            .Profiles()
+            .GetString(UserFile("LastVisit.ini"), kSessionSection, "url0", "")
+            .empty())
         return;
-    // FIXME: the Page Manager lets the user pick among these; until it exists every window
-    // of the last session opens again.
-    ReopenSession(entries);
+    PageManager manager(frame_, PageManagerTab::LastVisiting);
+    frame_.Widgets().window.RunPageManager(manager);
 }
 
-void SessionFiles::ReopenSession(const std::vector<SessionEntry>& entries) {
-    for (const SessionEntry& entry : entries) {
-        NewChildRequest request = NewChildRequest::Url(entry.url);
-        request.placement = TabPlacement::End;
-        CChildFrame* child = frame_.NewChild(request);
-        if (child && entry.state == kTabLocked)
-            child->SetLocked(true);
-    }
+void SessionFiles::Reopen(const SessionEntry& entry, TabPlacement placement) {
+    NewChildRequest request = NewChildRequest::Url(entry.url);
+    request.placement = placement;
+    CChildFrame* child = frame_.NewChild(request);
+    if (child && entry.state == kTabLocked)
+        child->SetLocked(true);
 }
 
 }  // namespace lumbrel

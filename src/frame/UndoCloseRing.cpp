@@ -7,6 +7,19 @@ void UndoCloseRing::Push(std::string url, std::string title) {
     tail_ = Next(tail_);
     if (tail_ == head_)
         head_ = Next(head_);
+    ++pushes_;
+}
+
+bool UndoCloseRing::RemoveSlotIfHolds(int slot, const std::string& url) {
+    return IsUsedSlot(slot) && slots_[slot].url == url && RemoveSlot(slot);
+}
+
+std::vector<ClosedPage> UndoCloseRing::PushedSince(uint64_t pushCount) const {
+    const uint64_t pushed = pushes_ > pushCount ? pushes_ - pushCount : 0;
+    std::vector<ClosedPage> pages = OldestFirst();
+    if (pushed < pages.size())
+        pages.erase(pages.begin(), pages.end() - static_cast<std::ptrdiff_t>(pushed));
+    return pages;
 }
 
 void UndoCloseRing::PopNewest() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,9 @@ public:
     void PopNewest();
     // Removes the entry in `slot`; later entries move one slot back.
     bool RemoveSlot(int slot);
+    // Removes the entry in `slot` only while it lies between head and tail and still holds
+    // `url`: a menu item or a dialog row built earlier names the page it showed.
+    bool RemoveSlotIfHolds(int slot, const std::string& url);
     const ClosedPage& Slot(int slot) const { return slots_[slot]; }
     bool IsUsedSlot(int slot) const;
     // Slot numbers, newest first (the order of the undo menu).
@@ -36,6 +40,11 @@ public:
     // Entries from the oldest to the newest (the order of the closed-windows file).
     std::vector<ClosedPage> OldestFirst() const;
     void Clear();
+    // How many pushes the ring has seen; a reader that kept this number learns with
+    // PushedSince what arrived after it.
+    uint64_t PushCount() const { return pushes_; }
+    // The entries pushed after the count was `pushCount` and still held, oldest first.
+    std::vector<ClosedPage> PushedSince(uint64_t pushCount) const;
 
 private:
     static int Prev(int i) { return (i + kSlots - 1) % kSlots; }
@@ -44,6 +53,7 @@ private:
     std::array<ClosedPage, kSlots> slots_;
     int head_ = 0;
     int tail_ = 0;
+    uint64_t pushes_ = 0;
 };
 
 }  // namespace lumbrel

@@ -6,6 +6,7 @@
 // the message loop, and a close request queued before it may have taken the window.
 #pragma once
 
+#include <array>
 #include <set>
 #include <string>
 
@@ -42,6 +43,8 @@ public:
     const UndoCloseRing& Ring() const { return ring_; }
     // Lists the ring in the undo-close menu, newest first.
     void RebuildUndoMenu();
+    // The address the undo-close menu showed for `slot`; empty when it showed none.
+    std::string MenuItemUrl(int slot) const;
 
 private:
     // Posts a close request to each window of tab indexes [first, last] that `pick` takes,
@@ -53,6 +56,7 @@ private:
 
     CMainFrame& frame_;
     UndoCloseRing ring_;
+    std::array<std::string, UndoCloseRing::kSlots> menuUrls_;
     // Windows whose close is under way: a second request for one of them, delivered by a
     // prompt of the first, is already being answered.
     std::set<ChildId> underWay_;

@@ -185,6 +185,8 @@ constexpr Entry kUnsorted[] = {
     {IDS_NEEDS_MAPI, "This function need MAPI"},
     {IDS_FILE_NOT_WRITTEN, "The file could not be written; the old one is unchanged."},
     {IDS_SETTINGS_NOT_WRITTEN, "The settings file could not be written."},
+    {IDS_REFRESH_FREQUENCY, "Refresh Frequency (S) :"},
+    {IDS_REFRESH_RANGE, "Please enter an integer between 1 and 10000."},
 };
 
 constexpr auto kEntries = [] {

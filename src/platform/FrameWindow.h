@@ -16,6 +16,8 @@
 
 namespace lumbrel {
 
+class PageManager;
+
 using ChildId = uint32_t;
 inline constexpr ChildId kNoChild = 0;
 
@@ -122,6 +124,9 @@ public:
     virtual void RebuildMenus() = 0;
     // The items after the fixed ones of the undo-close menu, newest first.
     virtual void SetUndoCloseItems(const std::vector<MenuEntry>& items) = 0;
+    // Shows the Page Manager dialog over `manager` until it ends; modal, with the message
+    // loop running.
+    virtual void RunPageManager(PageManager& manager) = 0;
     // Gives the tab band `height` pixels for the tab control's rows.
     virtual void FitTabBand(int height) = 0;
 

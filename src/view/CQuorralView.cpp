@@ -29,8 +29,21 @@ CQuorralView::CQuorralView(CMainFrame& frame, CChildFrame& child, int defaultPro
     : frame_(frame),
       child_(child),
       defaultWebProxy_(std::move(defaultWebProxy)),
-      flags_(defaultProperty) {
+      flags_(defaultProperty),
+      refresh_([this](uint32_t id, uint32_t ms) { Timers().StartTimer(child_.Id(), id, ms); },
+               [this](uint32_t id) { Timers().StopTimer(child_.Id(), id); },
+               frame.App().Settings().Get(keys::AutoRefresh)) {
     page_.fontSize = frame.Prefs().defFontSize;
+}
+
+EventLoop& CQuorralView::Timers() {
+    return frame_.App().Ports().loop;
+}
+
+void CQuorralView::OnTimer(uint32_t timerId) {
+    const bool refreshActive = frame_.App().Settings().Get(keys::AutoRefreshActive) != 0;
+    if (!IsClosing() && refresh_.OnTimer(timerId, IsActiveView(), refreshActive))
+        Refresh();
 }
 
 // --- Navigation ---------------------------------------------------------------------------

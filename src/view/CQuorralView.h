@@ -13,6 +13,7 @@
 #include <string>
 
 #include "platform/FrameWindow.h"
+#include "view/AutoRefresh.h"
 #include "view/CFixedHtmlView.h"
 #include "view/DownloadFlags.h"
 #include "view/WebProxy.h"
@@ -72,6 +73,11 @@ public:
     void Refresh();
     // Reloads the page and everything on it ("Completely Refresh").
     void RefreshCompletely();
+
+    // --- Page tools ---
+    AutoRefresh& AutoRefresher() { return refresh_; }
+    // A timer of this view went off.
+    void OnTimer(uint32_t timerId);
 
     // --- What the window list keeps in the view ---
     // The URL the view considers loaded.
@@ -175,6 +181,7 @@ protected:
 
 private:
     void StampLeftClick();
+    EventLoop& Timers();
     // Makes the window a page asked for, as this window's; its control, or null when none.
     BrowserControl* OpenPageWindow(const NewWindowVerdict& verdict, bool& cancel);
 
@@ -186,6 +193,7 @@ private:
     PageState page_;
     DownloadFlags flags_;
     WebProxy proxy_;
+    AutoRefresh refresh_;
     // The message filter's memory of the last key message.
     enum class LastKey { Other, EnterDown, EnterDownWithCtrl, Char };
     LastKey lastKey_ = LastKey::Other;

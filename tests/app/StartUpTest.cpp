@@ -7,6 +7,7 @@
 #include "commands/CommandIds.h"
 #include "frame/CMainFrame.h"
 #include "frame/FrameMessages.h"
+#include "frame/PageManager.h"
 #include "support/FakeAppHost.h"
 #include "support/FakePlatform.h"
 
@@ -82,9 +83,10 @@ TEST_F(StartUpTest, OnlyTheFirstInstanceFollowsAnUncleanEnd) {
     EXPECT_TRUE(platform.fs.HasFile("C:\\Lumbrel\\User\\Visiting.ini"));
 }
 
-TEST_F(StartUpTest, TheFirstInstanceAfterAnUncleanEndReopensThePeriodicSave) {
+TEST_F(StartUpTest, TheFirstInstanceAfterAnUncleanEndOffersThePeriodicSave) {
     platform.fs.AddFile("C:\\Lumbrel\\User\\Visiting.ini",
                         "[LastVisit]\r\nurl0=http://crashed.example/\r\n");
+    host.window.pageManagerScript = [](PageManager& manager) { manager.Ok(); };
     ASSERT_TRUE(Start("", "UseLngFile=0\r\nRunning=1\r\nStartupMode=0\r\n"));
     ASSERT_EQ(Frame().Windows().Count(), 1);
     EXPECT_EQ(Frame().Windows().At(0)->View().Location(), "http://crashed.example/");

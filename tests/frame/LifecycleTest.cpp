@@ -3,6 +3,7 @@
 
 #include "commands/CommandIds.h"
 #include "frame/FrameMessages.h"
+#include "frame/PageManager.h"
 #include "frame/SessionFiles.h"
 #include "frame/UndoCloseRing.h"
 #include "support/FrameHarness.h"
@@ -196,13 +197,14 @@ TEST(SystemCommands, MinimiseAndCloseGoToTheTrayWhenAsked) {
     EXPECT_FALSE(plain.frame->OnSysCommand(CMainFrame::SysCommand::Close));
 }
 
-TEST(Restore, AnUncleanEndReopensTheLastPeriodicSave) {
+TEST(Restore, AnUncleanEndOffersTheLastPeriodicSave) {
     FrameHarness h("", false);
+    h.platform.fs.AddFile("C:\\Lumbrel\\User\\LastVisit.ini",
+                          "[LastVisit]\r\nurl0=http://old.example/\r\n");
     h.platform.fs.AddFile("C:\\Lumbrel\\User\\Visiting.ini",
                           "[LastVisit]\r\nstate0=4\r\nname0=A\r\nurl0=http://a.example/\r\n"
                           "state1=0\r\nname1=B\r\nurl1=http://b.example/\r\n");
-    h.platform.fs.AddFile("C:\\Lumbrel\\User\\LastVisit.ini",
-                          "[LastVisit]\r\nurl0=http://old.example/\r\n");
+    h.window.pageManagerScript = [](PageManager& manager) { manager.Ok(); };
     h.frame->RestoreAtStart(0, true);
     h.Pump();
     EXPECT_FALSE(h.platform.fs.HasFile("C:\\Lumbrel\\User\\Visiting.ini"));

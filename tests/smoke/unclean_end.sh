@@ -3,9 +3,10 @@
 # the last periodic save; a second instance started meanwhile does not.
 source "$(dirname "$0")/lib.sh"
 smoke_settled_program "Running=1" "StartupMode=3"
+printf '[LastVisit]\r\nurl0=http://stale.invalid/\r\n' >"$smoke_prog/User/LastVisit.ini"
+touch -d "-1 minute" "$smoke_prog/User/LastVisit.ini"
 printf '[LastVisit]\r\nstate0=0\r\nname0=One\r\nurl0=http://one.invalid/\r\nstate1=4\r\nname1=Two\r\nurl1=http://two.invalid/\r\n' \
     >"$smoke_prog/User/Visiting.ini"
-printf '[LastVisit]\r\nurl0=http://stale.invalid/\r\n' >"$smoke_prog/User/LastVisit.ini"
 smoke_start
 smoke_ctl wait-window LumbrelMainFrame 20000 >/dev/null
 smoke_check "the windows of the periodic save open again" smoke_ctl wait-tabs LumbrelMainFrame 2 10000

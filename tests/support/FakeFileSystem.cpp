@@ -145,10 +145,28 @@ std::optional<std::string> FakeFileSystem::ReadFile(const std::string& path) {
     return it->second.content;
 }
 
+bool FakeFileSystem::Step() {
+    if (stepsLeft_ == 0)
+        return false;
+    if (stepsLeft_ > 0)
+        --stepsLeft_;
+    return true;
+}
+
 bool FakeFileSystem::WriteFileAtomic(const std::string& path, std::string_view data) {
     std::string key = Key(path);
     if (Fails(FsOp::Write, path) || folders_.count(key) || !ParentExists(key))
         return false;
+    if (!Step())
+        return false;
+    if (!Step()) {
+        // Cut between writing the temporary file and renaming it: the temporary stays.
+        File& temp = files_[key + ".~tmp"];
+        temp.displayName = LastComponent(path) + ".~tmp";
+        temp.content.assign(data);
+        Touch(temp);
+        return false;
+    }
     File& file = files_[key];
     if (file.displayName.empty())
         file.displayName = LastComponent(path);
@@ -158,6 +176,8 @@ bool FakeFileSystem::WriteFileAtomic(const std::string& path, std::string_view d
 }
 
 bool FakeFileSystem::AppendFile(const std::string& path, std::string_view data) {
+    if (!Step())
+        return false;
     std::string key = Key(path);
     if (Fails(FsOp::Append, path) || folders_.count(key) || !ParentExists(key))
         return false;
@@ -219,6 +239,8 @@ bool FakeFileSystem::CreateFolder(const std::string& path) {
 }
 
 bool FakeFileSystem::CopyFile(const std::string& from, const std::string& to, bool overwrite) {
+    if (!Step())
+        return false;
     if (Fails(FsOp::Copy, from) || Fails(FsOp::Copy, to))
         return false;
     auto src = files_.find(Key(from));
@@ -236,6 +258,8 @@ bool FakeFileSystem::CopyFile(const std::string& from, const std::string& to, bo
 }
 
 bool FakeFileSystem::MoveFile(const std::string& from, const std::string& to) {
+    if (!Step())
+        return false;
     if (Fails(FsOp::Move, from) || Fails(FsOp::Move, to))
         return false;
     auto src = files_.find(Key(from));
@@ -250,6 +274,8 @@ bool FakeFileSystem::MoveFile(const std::string& from, const std::string& to) {
 }
 
 bool FakeFileSystem::DeleteFile(const std::string& path) {
+    if (!Step())
+        return false;
     if (Fails(FsOp::Delete, path))
         return false;
     return files_.erase(Key(path)) != 0;

@@ -27,6 +27,12 @@ public:
     // Makes every `op` on `path` fail until cleared.
     void FailOn(FsOp op, const std::string& path);
     void ClearFailures();
+    // Cuts the process after `steps` more steps that change the disk: every later change
+    // fails and leaves nothing behind. An atomic write is two steps (a temporary file written
+    // beside the target, then renamed over it); a move, copy, delete or append is one.
+    // A negative count lifts the cut (the next run of the program).
+    void CutAfter(int steps) { stepsLeft_ = steps; }
+    bool Cut() const { return stepsLeft_ == 0; }
     int WriteCount() const { return writeCount_; }
     int ReadCount() const { return readCount_; }
 
@@ -68,6 +74,9 @@ private:
     uint64_t now_ = 132000000000000000ull;
     int writeCount_ = 0;
     int readCount_ = 0;
+    int stepsLeft_ = -1;
+    // Takes one step of a change; false once the process is cut.
+    bool Step();
 };
 
 }  // namespace lumbrel::test

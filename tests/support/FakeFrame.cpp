@@ -179,3 +179,18 @@ std::vector<std::string> FakeTabStrip::Texts() const {
 }
 
 }  // namespace lumbrel::test
+
+namespace lumbrel::test {
+
+// As the dialog does: its message loop runs while it is up, then the user acts; closing the
+// dialog by any other way than its buttons is Cancel.
+void FakeFrameWindow::RunPageManager(PageManager& manager) {
+    pageManagersShown.push_back(manager.Tab());
+    loop_.Pump();
+    if (pageManagerScript)
+        pageManagerScript(manager);
+    if (!manager.Ended())
+        manager.Cancel();
+}
+
+}  // namespace lumbrel::test

@@ -3,12 +3,14 @@
 // and destroying the active window activates the one activated before it.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "frame/PageManager.h"
 #include "platform/FrameWidgets.h"
 #include "support/FakeBrowser.h"
 #include "support/FakeEventLoop.h"
@@ -120,6 +122,10 @@ public:
         undoItems.clear();
     }
     void SetUndoCloseItems(const std::vector<MenuEntry>& items) override { undoItems = items; }
+    // The Page Manager: what a test does in it (nothing: the dialog is cancelled at once).
+    std::function<void(PageManager&)> pageManagerScript;
+    std::vector<PageManagerTab> pageManagersShown;
+    void RunPageManager(PageManager& manager) override;
     void FitTabBand(int height) override {
         ++tabBandFits;
         tabBandHeight = height;

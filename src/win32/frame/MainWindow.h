@@ -70,6 +70,7 @@ public:
     void SetUndoCloseItems(const std::vector<MenuEntry>& items) override {
         menuBar_.SetUndoCloseItems(items);
     }
+    void RunPageManager(PageManager& manager) override;
     void FitTabBand(int height) override;
     bool RegisterShowHideHotKey(int modifiers, int virtualKey) override;
     void UnregisterShowHideHotKey() override { showHideKey_.reset(); }
