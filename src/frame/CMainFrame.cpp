@@ -20,6 +20,7 @@ CMainFrame::Parts::Parts(CMainFrame& frame, const FrameWidgets& frameWidgets)
       opener(frame),
       commands(frame),
       exit(frame),
+      filters(frame),
       windows(widgets.tabs, frame.options_) {}
 
 CMainFrame::CMainFrame(CBrowserApp& app) : app_(app), services_(app.Ports().registry) {}
@@ -50,13 +51,13 @@ void CMainFrame::DeferredInit() {
     if (!parts_)
         return;
     app_.CopyDeferredDefaults();
-    // FIXME: proxy list, filter lists, aliases, the tab bar's drop target and the URL filter's
-    // namespace handler load here as their owners arrive.
+    // FIXME: proxy list, aliases and the tab bar's drop target load here as their owners arrive.
     EventLoop& loop = app_.Ports().loop;
     loop.StartTimer(kFrameTarget, kUiTickTimer, kUiTickPeriodMs);
     app_.Prefs().Load(LoadStage::Deferred, app_.Settings(), app_.Ports().registry);
     loop.StartTimer(kFrameTarget, kIconTimer, kIconPeriodMs);
     options_.Load(LoadStage::Deferred, app_.Settings());
+    Filters().Load();
     services_.SetLocalNetwork(LanPrefixOf(app_.Ports().network.HostAddresses()));
     if (options_.showTrayIcon)
         Visibility().ShowTrayIcon();

@@ -18,6 +18,7 @@
 #include "frame/CChildFrame.h"
 #include "frame/ExitSequence.h"
 #include "frame/FrameCommands.h"
+#include "frame/FrameFilters.h"
 #include "frame/FrameIndicators.h"
 #include "frame/FrameOptions.h"
 #include "frame/FrameVisibility.h"
@@ -119,6 +120,7 @@ public:
     BatchOpener& Batch() { return parts_->batch; }
     FrameIndicators& Indicators() { return parts_->indicators; }
     FrameVisibility& Visibility() { return parts_->visibility; }
+    FrameFilters& Filters() { return parts_->filters; }
 
     // --- State the parts, the views and the binding read ---
     CBrowserApp& App() { return app_; }
@@ -156,6 +158,7 @@ private:
         WindowOpener opener;
         FrameCommands commands;
         ExitSequence exit;
+        FrameFilters filters;
         WindowList windows;
     };
     void OnUiTick();

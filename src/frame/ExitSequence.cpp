@@ -76,6 +76,7 @@ bool ExitSequence::Run(bool endingSession) {
     Preferences& prefs = frame_.Prefs();
     prefs.enableFilter = RecomputeEnableFilter(prefs.enableFilter, prefs.Filters());
     frame_.App().SaveSettings();
+    frame_.Filters().Exit();
 
     frame_.Windows().DestroyAll();
     frame_.Widgets().window.Destroy();

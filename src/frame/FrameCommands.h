@@ -76,6 +76,9 @@ private:
     CommandState UndoCloseState(int id) const;
     void ReopenClosed(const CommandCall& call);
     void CleanUndoClose(const CommandCall& call);
+    // The filter switches.
+    void Filter(const CommandCall& call);
+    CommandState FilterState(int id) const;
 
     void ActivateIndex(int index);
 
