@@ -7,6 +7,7 @@
 #include "platform/Environment.h"
 #include "platform/EventLoop.h"
 #include "platform/FileSystem.h"
+#include "platform/NamespaceHandlerSession.h"
 #include "platform/Network.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
@@ -26,6 +27,8 @@ struct Platform {
     Shell& shell;
     Tasks& tasks;
     Network& network;
+    // Where the URL filter registers its namespace handler.
+    NamespaceHandlerSession& filterSession;
 };
 
 }  // namespace lumbrel

@@ -22,6 +22,7 @@ CMainFrame::Parts::Parts(CMainFrame& frame, const FrameWidgets& frameWidgets)
       commands(frame),
       exit(frame),
       address(frame),
+      filters(frame),
       windows(widgets.tabs, tabBar) {}
 
 CMainFrame::CMainFrame(CBrowserApp& app) : app_(app), services_(app.Ports().registry) {}
@@ -54,8 +55,7 @@ void CMainFrame::DeferredInit() {
     if (!parts_)
         return;
     app_.CopyDeferredDefaults();
-    // FIXME: proxy list, filter lists, the tab bar's drop target and the URL filter's
-    // namespace handler load here as their owners arrive.
+    // FIXME: proxy list and the tab bar's drop target load here as their owners arrive.
     Address().LoadAliases();
     EventLoop& loop = app_.Ports().loop;
     loop.StartTimer(kFrameTarget, kUiTickTimer, kUiTickPeriodMs);
@@ -63,6 +63,7 @@ void CMainFrame::DeferredInit() {
     loop.StartTimer(kFrameTarget, kIconTimer, kIconPeriodMs);
     options_.Load(LoadStage::Deferred, app_.Settings());
     TabBar().Load(LoadStage::Deferred, app_.Settings());
+    Filters().Load();
     services_.SetLocalNetwork(LanPrefixOf(app_.Ports().network.HostAddresses()));
     if (options_.showTrayIcon)
         Visibility().ShowTrayIcon();

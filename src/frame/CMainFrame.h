@@ -19,6 +19,7 @@
 #include "frame/CChildFrame.h"
 #include "frame/ExitSequence.h"
 #include "frame/FrameCommands.h"
+#include "frame/FrameFilters.h"
 #include "frame/FrameIndicators.h"
 #include "frame/FrameOptions.h"
 #include "frame/FrameVisibility.h"
@@ -120,6 +121,7 @@ public:
     FrameIndicators& Indicators() { return parts_->indicators; }
     FrameVisibility& Visibility() { return parts_->visibility; }
     AddressInput& Address() { return parts_->address; }
+    FrameFilters& Filters() { return parts_->filters; }
 
     // --- State the parts, the views and the binding read ---
     CBrowserApp& App() { return app_; }
@@ -159,6 +161,7 @@ private:
         FrameCommands commands;
         ExitSequence exit;
         AddressInput address;
+        FrameFilters filters;
         WindowList windows;
     };
     void OnUiTick();

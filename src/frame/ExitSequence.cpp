@@ -77,6 +77,7 @@ bool ExitSequence::Run(bool endingSession) {
     prefs.enableFilter = RecomputeEnableFilter(prefs.enableFilter, prefs.Filters());
     frame_.App().SaveSettings();
     frame_.Address().SaveTypedAddresses();
+    frame_.Filters().Exit();
 
     frame_.Windows().DestroyAll();
     frame_.Widgets().window.Destroy();

@@ -107,6 +107,10 @@ const F::Row F::kRows[] = {
     {IDM_TAB_AUTO_REFRESH, IDM_TAB_AUTO_REFRESH, &F::ToggleAutoRefresh, nullptr},
     {IDM_SET_REFRESH, IDM_SET_REFRESH, &F::SetRefreshFrequency, nullptr},
     {IDM_TAB_SET_REFRESH, IDM_TAB_SET_REFRESH, &F::SetRefreshFrequency, nullptr},
+    {IDM_KILL_POPUP, IDM_KILL_POPUP, &F::Filter, &F::FilterState},
+    {IDM_FILTER_DIALOG_ADS, IDM_FILTER_DIALOG_ADS, &F::Filter, &F::FilterState},
+    {IDM_FILTER_AD_CONTENT, IDM_FILTER_AD_CONTENT, &F::Filter, &F::FilterState},
+    {IDM_ENABLE_FILTER, IDM_ENABLE_FILTER, &F::Filter, &F::FilterState},
 };
 
 const F::Row* FrameCommands::Find(int id) {
@@ -133,6 +137,16 @@ CommandState FrameCommands::State(int id) const {
     if (!row)
         return CommandState{false, false};
     return row->state ? (this->*row->state)(id) : CommandState{};
+}
+
+// --- The filter switches ------------------------------------------------------------------
+
+void FrameCommands::Filter(const CommandCall& call) {
+    frame_.Filters().Run(call.id);
+}
+
+CommandState FrameCommands::FilterState(int id) const {
+    return frame_.Filters().State(id);
 }
 
 // --- Every window's page ------------------------------------------------------------------

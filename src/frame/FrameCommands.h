@@ -83,6 +83,9 @@ private:
     void ToggleAutoRefresh(const CommandCall& call);
     CommandState AutoRefreshState(int id) const;
     void SetRefreshFrequency(const CommandCall& call);
+    // The filter switches.
+    void Filter(const CommandCall& call);
+    CommandState FilterState(int id) const;
 
     void ActivateIndex(int index);
 

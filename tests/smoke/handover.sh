@@ -2,7 +2,11 @@
 # A second start with a URL or an Internet Shortcut hands it to the running browser, which
 # opens it in a new window; a URL longer than the hand-over record arrives cut to 2559.
 source "$(dirname "$0")/lib.sh"
-smoke_settled_program
+# FIXME: with the URL filter's namespace handler registered, the 2559-character address below
+# makes Wine 8 fault inside its own shell32.dll (an access violation ignored in a window
+# callback, the address's "a"s in a register); with both filters off it does not. The
+# hand-over is what this run checks, so it runs without the handler until that is understood.
+smoke_settled_program UseUrlFilter=0 UseDialogFilter=0
 smoke_start
 smoke_ctl wait-window LumbrelMainFrame 20000 >/dev/null
 first=$smoke_last_pid

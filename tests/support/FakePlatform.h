@@ -10,6 +10,7 @@
 #include "support/FakeEnvironment.h"
 #include "support/FakeEventLoop.h"
 #include "support/FakeFileSystem.h"
+#include "support/FakeNamespaceSession.h"
 #include "support/FakeNetwork.h"
 #include "support/FakeRegistry.h"
 #include "support/FakeShell.h"
@@ -34,10 +35,11 @@ struct FakePlatform {
     FakeShell shell;
     ImmediateTasks tasks;
     FakeNetwork network;
+    FakeNamespaceSession filterSession;
 
     Platform Ports() {
-        return Platform{fs,   registry, clock, codePage, environment,
-                        loop, ui,       shell, tasks,    network};
+        return Platform{fs, registry, clock, codePage, environment,  loop,
+                        ui, shell,    tasks, network,  filterSession};
     }
 };
 

@@ -12,6 +12,7 @@
 
 #include "app/CBrowserApp.h"
 #include "frame/CMainFrame.h"
+#include "win32/filter/Win32NamespaceSession.h"
 #include "win32/frame/MainWindow.h"
 #include "win32/platform/ThreadTasks.h"
 #include "win32/platform/Win32Clock.h"
@@ -95,6 +96,8 @@ public:
     CBrowserApp& App() { return app_; }
     CMainFrame& Frame() { return frame_; }
     AnsweringUi& Boxes() { return ui_; }
+    // The URL filter's registration with the engine's session.
+    const NamespaceHandlerSession& FilterSession() const { return filterSession_; }
     // The MDI client and the browser windows in it, in z-order.
     HWND MdiClient() const;
     std::vector<HWND> BrowserWindows() const;
@@ -110,6 +113,7 @@ private:
     win32::Win32Shell shell_;
     win32::ThreadTasks tasks_;
     win32::Win32Network network_;
+    win32::Win32NamespaceSession filterSession_;
     CBrowserApp app_;
     CMainFrame frame_;
     win32::MainWindow window_;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/Platform.h"
+#include "win32/filter/Win32NamespaceSession.h"
 #include "win32/platform/ThreadTasks.h"
 #include "win32/platform/Win32Clock.h"
 #include "win32/platform/Win32CodePage.h"
@@ -28,10 +29,11 @@ struct ProgramPorts {
     Win32Shell shell;
     ThreadTasks tasks;
     Win32Network network;
+    Win32NamespaceSession filterSession;
 
     Platform Ports() {
-        return Platform{fs,   registry, clock, codePage, environment,
-                        loop, ui,       shell, tasks,    network};
+        return Platform{fs, registry, clock, codePage, environment,  loop,
+                        ui, shell,    tasks, network,  filterSession};
     }
 };
 

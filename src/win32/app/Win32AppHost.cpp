@@ -2,6 +2,8 @@
 
 #include <objbase.h>
 
+#include "frame/CMainFrame.h"
+
 namespace lumbrel::win32 {
 
 Win32AppHost::Win32AppHost(ProgramPorts& ports, CBrowserApp& app, int showCommand)
@@ -62,8 +64,11 @@ bool Win32AppHost::StartComModule(const CommandLineInfo&) {
 }
 
 void Win32AppHost::EndComModule() {
-    if (comModule_)
+    if (comModule_) {
+        // Handlers the engine still holds fall back to its own handler from now on.
+        comModule_->SetRequestFilter(nullptr);
         comModule_->Revoke();
+    }
     comModule_.reset();
 }
 
@@ -74,6 +79,10 @@ bool Win32AppHost::CreateMainWindow(CMainFrame& frame, int trayIconId) {
         return false;
     }
     ports_.ui.SetOwner(window_->Handle());
+    // The frame's filter decides every request from now on; it lives until ExitInstance,
+    // which ends the module first.
+    if (comModule_)
+        comModule_->SetRequestFilter(&frame.Filters().Url().Requests());
     return true;
 }
 
