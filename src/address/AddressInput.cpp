@@ -228,7 +228,7 @@ bool AddressInput::RunQuickKeyBinding(int index) {
             for (const std::string& url : binding.urls) {
                 NewChildRequest request = NewChildRequest::Url(url);
                 request.mode = ChildMode::Create;
-                if (binding.urls.size() > 1)
+                if (binding.isList)
                     request.placement = TabPlacement::End;
                 frame_.NewChild(request);
             }

@@ -14,6 +14,7 @@ QuickKeyBinding ResolveQuickKey(const CodePage& cp, bool useSC, std::string_view
         return result;
     }
     result.kind = QuickKeyBinding::Kind::NewWindows;
+    result.isList = FindChar(cp, binding, '|', 0) != std::string_view::npos;
     size_t start = 0;
     for (;;) {
         const size_t bar = FindChar(cp, binding, '|', start);

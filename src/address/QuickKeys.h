@@ -23,6 +23,7 @@ struct QuickKeyBinding {
     };
     Kind kind = Kind::BuiltIn;
     std::vector<std::string> urls;
+    bool isList = false;  // written with "|": its windows go to the end of the tab bar
 };
 
 // The binding of a key: in use only with `UseSC` on and a text other than empty or exactly

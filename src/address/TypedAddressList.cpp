@@ -29,7 +29,6 @@ std::vector<std::string> TypedAddressList::ReadRegistry() {
             break;
         if (value->empty())
             continue;
-        value->resize(std::min(value->size(), kMaxLength));
         values.push_back(std::move(*value));
     }
     return values;

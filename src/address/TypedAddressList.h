@@ -17,9 +17,9 @@ namespace lumbrel {
 class TypedAddressList {
 public:
     static constexpr const char* kKey = "Software\\Microsoft\\Internet Explorer\\TypedUrls";
-    // Entries written back; longer values are cut when read.
+    // Entries written back. Values are kept whole: the key is shared, and an address cut
+    // here would be stored cut for the other program too.
     static constexpr size_t kSavedEntries = 24;
-    static constexpr size_t kMaxLength = 259;
 
     explicit TypedAddressList(Registry& registry) : registry_(registry) {}
 

@@ -172,6 +172,8 @@ bool CTabBar::OnLeftDown(TabPoint point) {
     if (index < 0)
         return false;
     drag_ = strip_.ItemChild(index);
+    if (drag_ == kNoChild)
+        return false;  // a tab without a window is nobody's to drag
     // Held so that a release anywhere ends the drag, not a later release over the bar.
     strip_.CaptureMouse();
     return false;

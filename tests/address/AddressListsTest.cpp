@@ -9,6 +9,7 @@
 #include "support/FakeCodePage.h"
 #include "support/FakeFileSystem.h"
 #include "support/FakeRegistry.h"
+#include "support/GbkSamples.h"
 
 namespace lumbrel {
 namespace {
@@ -51,7 +52,7 @@ TEST(TypedAddressList, LoadsUpToTheFirstMissingNumber) {
     TypedAddressList list(registry);
     list.Load();
     ASSERT_EQ(list.Items().size(), 2u) << "empty values skipped, stops at url4";
-    EXPECT_EQ(list.Items()[1].size(), TypedAddressList::kMaxLength);
+    EXPECT_EQ(list.Items()[1], std::string(300, 'x')) << "kept whole";
 }
 
 TEST(TypedAddressList, WritesTheNewest24InPlaceAndDeletesOnlyHigherNumbers) {
@@ -89,6 +90,32 @@ TEST(TypedAddressList, KeepsWhatTheOtherProgramAddedSinceTheLoad) {
     EXPECT_EQ(Stored(registry),
               (std::vector<std::string>{"http://mine/", "http://theirs1/", "http://theirs2/",
                                         "http://old1/", "http://old2/"}));
+}
+
+TEST(TypedAddressList, ALongAddressOfTheSystemBrowserIsWrittenBackWhole) {
+    // The key is shared: what this program only shows cut must not be stored cut.
+    FakeRegistry registry;
+    const std::string longUrl = "http://long.example/?q=" + std::string(300, 'x');
+    Store(registry, 1, longUrl);
+    TypedAddressList list(registry);
+    list.Load();
+    list.Add("http://new/");
+    ASSERT_TRUE(list.Save());
+    EXPECT_EQ(Stored(registry), (std::vector<std::string>{"http://new/", longUrl}));
+}
+
+TEST(TypedAddressList, ALongValueIsNeverCutInsideADoubleByteCharacter) {
+    FakeRegistry registry;
+    std::string url = "http://z.example/?q=";
+    url += std::string(259 - 1 - url.size(), 'x');
+    url += test::gbk::kZhong;  // its lead byte is byte 259, its trail byte 260
+    url += "tail";
+    Store(registry, 1, url);
+    TypedAddressList list(registry);
+    list.Load();
+    ASSERT_EQ(list.Items().size(), 1u);
+    EXPECT_NE(list.Items()[0].back(), test::gbk::kZhong[0])
+        << "half a character is shown in the list and written back to the shared key";
 }
 
 TEST(TypedAddressList, CleanEmptiesTheListAndItsValues) {

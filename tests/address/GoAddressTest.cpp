@@ -331,5 +331,19 @@ TEST_F(GoAddressTest, QuickKeysOpenTheirListsAtTheEndOrDoTheirOwnAction) {
     EXPECT_EQ(Windows(), 4) << "UseSC off: F5 refreshes";
 }
 
+TEST_F(GoAddressTest, AListBindingWithOneAddressLeftStillOpensAtTheEnd) {
+    h.app->Prefs().useSC = 1;
+    h.app->Settings().Write(keys::QuickKeyUrls, 5, "http://one.example/ | ");
+    Enter("http://first.example/");
+    Enter("http://second.example/", {.alt = true});
+    h.frame->ActivateChild(*h.frame->Windows().At(0));
+    h.Pump();
+    h.Command(IDM_QUICK_KEY_FIRST + 3);  // F5
+    h.Pump();
+    ASSERT_EQ(Windows(), 3);
+    EXPECT_EQ(h.frame->Windows().At(2)->View().Location(), "http://one.example/")
+        << "a binding with \"|\" opens at the end whatever NewSequence says";
+}
+
 }  // namespace
 }  // namespace lumbrel

@@ -4,7 +4,8 @@
 # path its forward slashes. Each opens a window of its own (AddressInNewWindow) whose tab
 # shows the completed address (Wine's engine never tells a title).
 source "$(dirname "$0")/lib.sh"
-smoke_settled_program "ShowIndex=0" "NewSequence=0" "AddressInNewWindow=1"
+# TabSize: a tab shows the whole address, not the first twenty characters.
+smoke_settled_program "ShowIndex=0" "TabSize=100" "NewSequence=0" "AddressInNewWindow=1"
 smoke_start
 smoke_ctl wait-window LumbrelMainFrame 20000 >/dev/null
 

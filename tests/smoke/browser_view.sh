@@ -6,7 +6,8 @@
 # Forward stay with the view while the engine offers no step (it said so by
 # CommandStateChange), and nothing of it faults.
 source "$(dirname "$0")/lib.sh"
-smoke_settled_program "ShowIndex=0"
+# TabSize: a tab shows the whole address, not the first twenty characters.
+smoke_settled_program "ShowIndex=0" "TabSize=100"
 address=http://localhost:9/lumbrel-smoke.html
 WINEDEBUG=-all,err+seh,trace+ieframe,fixme+ieframe smoke_start
 browser=$smoke_last_pid

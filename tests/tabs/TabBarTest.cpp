@@ -232,6 +232,14 @@ TEST(TabBarDrag, ALostCaptureEndsTheDragWithoutAMove) {
     EXPECT_EQ(h.Texts(), "1-A 2-B 3-C") << "a later release over the bar moves nothing";
 }
 
+TEST(TabBarDrag, APressOnATabWithoutAWindowLeavesNoCaptureBehind) {
+    TitledWindows h(2);
+    h.tabs.Insert(2, "stray", kNoChild);  // a tab whose window is not (or no longer) known
+    h.Bar().OnLeftDown(h.tabs.PointIn(2));
+    h.Bar().OnLeftUp(h.tabs.PointIn(2));
+    EXPECT_FALSE(h.tabs.captured) << "the mouse would stay with the bar after the release";
+}
+
 // --- Closing by the tab image -------------------------------------------------------------
 
 TEST(TabBarClickClose, LeftReleaseOutsideClosesNothingAndRestoresTheImage) {
