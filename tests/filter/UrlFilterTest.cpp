@@ -7,6 +7,7 @@
 #include "filter/FilterListFile.h"
 #include "support/FakeCodePage.h"
 #include "support/FakeFileSystem.h"
+#include "support/FakeNamespaceSession.h"
 #include "support/ImmediateTasks.h"
 
 namespace lumbrel {
@@ -16,23 +17,6 @@ using test::FakeCodePage;
 using test::FakeFileSystem;
 
 constexpr char kPath[] = "C:\\Lumbrel\\User\\Filter.ini";
-
-class RecordingSession : public NamespaceHandlerSession {
-public:
-    bool available = true;
-    bool registered = false;
-    std::string calls;
-    bool Register() override {
-        calls += "R";
-        registered = registered || available;
-        return registered;
-    }
-    void Unregister() override {
-        calls += "U";
-        registered = false;
-    }
-    bool IsRegistered() const override { return registered; }
-};
 
 class NoHost : public RequestFilterHost {
 public:
@@ -54,7 +38,7 @@ protected:
     FakeCodePage cp_;
     FakeFileSystem fs_;
     test::ImmediateTasks tasks_;
-    RecordingSession session_;
+    test::FakeNamespaceSession session_;
     NoHost host_;
     PrivateProfile store_{fs_};
     UrlFilter filter_{{fs_, tasks_, cp_, session_, host_}, kPath};
