@@ -9,6 +9,7 @@
 #include "language/Language.h"
 #include "language/StringIds.h"
 #include "language/StringTable.h"
+#include "win32/ui/AutoComplete.h"
 #include "win32/ui/ModalDialog.h"
 #include "win32/ui/StandardDialogs.h"
 
@@ -61,6 +62,7 @@ protected:
         }
         CheckDlgButton(hwnd_, IDC_OPEN_IN_NEW, fields.openInNew ? BST_CHECKED : BST_UNCHECKED);
         CheckDlgButton(hwnd_, IDC_OPEN_DIRECT, fields.directOpen ? BST_CHECKED : BST_UNCHECKED);
+        AttachAddressAutoComplete(Edit());
         SetFocus(combo);
         if (fields.directOpen)
             PostMessageA(hwnd_, kBrowseAtStart, 0, 0);

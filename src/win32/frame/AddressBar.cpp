@@ -4,30 +4,14 @@
 
 #include <string>
 
+#include "win32/ui/AutoComplete.h"
+
 namespace lumbrel::win32 {
 namespace {
 
 constexpr int kComboId = 1;
 constexpr int kGoId = IDOK;  // the Go button is the address box's OK (command 1)
 constexpr int kPageIcon = 1;
-// SHACF_URLHISTORY | SHACF_URLMRU | SHACF_USETAB: the history, the typed addresses and Tab
-// to complete.
-constexpr DWORD kAutoCompleteFlags = 14;
-
-// The shell's auto-completion, when the system's utility library has it.
-void AttachAutoComplete(HWND edit) {
-    using AutoCompleteFn = HRESULT(WINAPI*)(HWND, DWORD);
-    // Loaded for the life of the process: the completion object it attaches to the edit
-    // field runs code of the library until the field is gone.
-    static HMODULE library = LoadLibraryA("shlwapi.dll");
-    if (!library)
-        return;
-    const auto attach = reinterpret_cast<AutoCompleteFn>(
-        reinterpret_cast<void (*)()>(GetProcAddress(library, "SHAutoComplete")));
-    if (attach)
-        attach(edit, kAutoCompleteFlags);
-}
-
 }  // namespace
 
 AddressBar::~AddressBar() {
@@ -68,7 +52,7 @@ bool AddressBar::Create(HWND parent, int controlId, Events events) {
     edit_ = reinterpret_cast<HWND>(SendMessageA(combo_, CBEM_GETEDITCONTROL, 0, 0));
     if (edit_) {
         SetWindowSubclass(edit_, &AddressBar::EditProc, 1, reinterpret_cast<DWORD_PTR>(this));
-        AttachAutoComplete(edit_);
+        AttachAddressAutoComplete(edit_);
     }
     const int height = Height();
     SetWindowPos(hwnd_, nullptr, 0, 0, 400, height, SWP_NOMOVE | SWP_NOZORDER);
