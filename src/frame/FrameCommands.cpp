@@ -111,6 +111,12 @@ const F::Row F::kRows[] = {
     {IDM_FILTER_DIALOG_ADS, IDM_FILTER_DIALOG_ADS, &F::Filter, &F::FilterState},
     {IDM_FILTER_AD_CONTENT, IDM_FILTER_AD_CONTENT, &F::Filter, &F::FilterState},
     {IDM_ENABLE_FILTER, IDM_ENABLE_FILTER, &F::Filter, &F::FilterState},
+    {IDM_FAVORITE_FIRST, IDM_FAVORITE_LAST, &F::FavoritesCommand, nullptr},
+    {IDM_FAV_OPEN_ALL_FIRST, IDM_FAV_OPEN_ALL_LAST, &F::FavoritesCommand, nullptr},
+    {IDM_FAV_ADD_HERE_FIRST, IDM_FAV_ADD_HERE_LAST, &F::FavoritesCommand, nullptr},
+    {IDM_ADD_TO_FAVORITES, IDM_ADD_TO_FAVORITES, &F::AddToFavorites, nullptr},
+    {IDM_TAB_TO_FAVORITES, IDM_TAB_TO_FAVORITES, &F::AddToFavorites, nullptr},
+    {IDM_ORGANIZE_FAVORITES, IDM_ORGANIZE_FAVORITES, &F::OrganizeFavorites, nullptr},
 };
 
 const F::Row* FrameCommands::Find(int id) {
@@ -489,6 +495,22 @@ void FrameCommands::CleanUndoClose(const CommandCall&) {
     frame_.Closer().Ring().Clear();
     frame_.Closer().RebuildUndoMenu();
     frame_.Sessions().SaveClosedList(frame_.Closer().Ring());
+}
+
+void FrameCommands::FavoritesCommand(const CommandCall& call) {
+    frame_.Favs().OnCommand(call.id);
+}
+
+void FrameCommands::AddToFavorites(const CommandCall& call) {
+    const CChildFrame* child = frame_.Windows().Find(call.subject);
+    if (!child)
+        return;
+    frame_.Favs().AddPage(
+        PageInfo{child->DisplayTitle(), child->View().Location(), child->View().Flags().dlFlags});
+}
+
+void FrameCommands::OrganizeFavorites(const CommandCall&) {
+    frame_.Favs().Organize();
 }
 
 }  // namespace lumbrel
