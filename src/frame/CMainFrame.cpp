@@ -25,6 +25,7 @@ CMainFrame::Parts::Parts(CMainFrame& frame, const FrameWidgets& frameWidgets)
       filters(frame),
       favoritesHost(frame),
       favorites(frame.App(), favoritesHost),
+      groups(frame.App(), favoritesHost),
       windows(widgets.tabs, tabBar) {}
 
 CMainFrame::CMainFrame(CBrowserApp& app) : app_(app), services_(app.Ports().registry) {}

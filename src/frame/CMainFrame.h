@@ -17,6 +17,7 @@
 #include "app/CBrowserApp.h"
 #include "favorites/Favorites.h"
 #include "favorites/FrameFavoritesHost.h"
+#include "favorites/Groups.h"
 #include "frame/BatchOpener.h"
 #include "frame/CChildFrame.h"
 #include "frame/ExitSequence.h"
@@ -125,6 +126,7 @@ public:
     AddressInput& Address() { return parts_->address; }
     FrameFilters& Filters() { return parts_->filters; }
     Favorites& Favs() { return parts_->favorites; }
+    Groups& UrlGroups() { return parts_->groups; }
 
     // --- State the parts, the views and the binding read ---
     CBrowserApp& App() { return app_; }
@@ -168,6 +170,7 @@ private:
         FrameFilters filters;
         FrameFavoritesHost favoritesHost;
         Favorites favorites;
+        Groups groups;
         WindowList windows;
     };
     void OnUiTick();

@@ -117,6 +117,11 @@ const F::Row F::kRows[] = {
     {IDM_ADD_TO_FAVORITES, IDM_ADD_TO_FAVORITES, &F::AddToFavorites, nullptr},
     {IDM_TAB_TO_FAVORITES, IDM_TAB_TO_FAVORITES, &F::AddToFavorites, nullptr},
     {IDM_ORGANIZE_FAVORITES, IDM_ORGANIZE_FAVORITES, &F::OrganizeFavorites, nullptr},
+    {IDM_GROUP_OPEN_FIRST, IDM_GROUP_OPEN_LAST, &F::GroupsCommand, nullptr},
+    {IDM_ADD_TO_GROUP_FIRST, IDM_ADD_TO_GROUP_LAST, &F::GroupsCommand, nullptr},
+    {IDM_GROUP_MEMBER_FIRST, IDM_GROUP_MEMBER_LAST, &F::GroupsCommand, nullptr},
+    {IDM_SET_GROUPS, IDM_SET_GROUPS, &F::SetGroups, nullptr},
+    {IDM_SAVE_WINDOWS_AS_GROUP, IDM_SAVE_WINDOWS_AS_GROUP, &F::SaveWindowsAsGroup, nullptr},
 };
 
 const F::Row* FrameCommands::Find(int id) {
@@ -511,6 +516,18 @@ void FrameCommands::AddToFavorites(const CommandCall& call) {
 
 void FrameCommands::OrganizeFavorites(const CommandCall&) {
     frame_.Favs().Organize();
+}
+
+void FrameCommands::GroupsCommand(const CommandCall& call) {
+    frame_.UrlGroups().OnCommand(call.id);
+}
+
+void FrameCommands::SetGroups(const CommandCall&) {
+    frame_.UrlGroups().EditGroups();
+}
+
+void FrameCommands::SaveWindowsAsGroup(const CommandCall&) {
+    frame_.UrlGroups().SaveWindows();
 }
 
 }  // namespace lumbrel
