@@ -11,6 +11,7 @@
 #define IDM_EXTERNAL_TOOL_FIRST 3584  // one toolbar button per external tool
 #define IDM_EXTERNAL_TOOL_LAST 3839
 #define IDM_FAV_OPEN_ALL_FIRST 4096  // "Open All URL" of a favorites folder
+#define IDM_FAV_OPEN_ALL_LAST 4351   // the translation proxies follow
 #define IDM_TRANSLATION_PROXY_FIRST 4352
 #define IDM_TRANSLATION_PROXY_LAST 4607
 #define IDM_WEB_PROXY_FIRST 4608

@@ -23,6 +23,9 @@ CMainFrame::Parts::Parts(CMainFrame& frame, const FrameWidgets& frameWidgets)
       exit(frame),
       address(frame),
       filters(frame),
+      favoritesHost(frame),
+      favorites(frame.App(), favoritesHost),
+      groups(frame.App(), favoritesHost),
       windows(widgets.tabs, tabBar) {}
 
 CMainFrame::CMainFrame(CBrowserApp& app) : app_(app), services_(app.Ports().registry) {}
@@ -203,8 +206,7 @@ void CMainFrame::OnPosted(uint32_t message, uintptr_t wParam, intptr_t lParam) {
             TabBar().OnPosted(message, wParam);
             break;
         case UM_FAVORITES_CHANGED:
-            // The favorites menus are part of the menus built from data.
-            RebuildMenus();
+            Favs().OnFavoritesChanged(static_cast<int>(wParam));
             break;
         default:
             break;

@@ -15,6 +15,9 @@
 
 #include "address/AddressInput.h"
 #include "app/CBrowserApp.h"
+#include "favorites/Favorites.h"
+#include "favorites/FrameFavoritesHost.h"
+#include "favorites/Groups.h"
 #include "frame/BatchOpener.h"
 #include "frame/CChildFrame.h"
 #include "frame/ExitSequence.h"
@@ -122,6 +125,8 @@ public:
     FrameVisibility& Visibility() { return parts_->visibility; }
     AddressInput& Address() { return parts_->address; }
     FrameFilters& Filters() { return parts_->filters; }
+    Favorites& Favs() { return parts_->favorites; }
+    Groups& UrlGroups() { return parts_->groups; }
 
     // --- State the parts, the views and the binding read ---
     CBrowserApp& App() { return app_; }
@@ -131,7 +136,8 @@ public:
     DisplayMode ChildrenDisplayMode() const { return displayMode_; }
     // The mode is also the `PageMax` value saved at exit.
     void SetChildrenDisplayMode(DisplayMode mode);
-    // Set when the favorites were organised: the menus are rebuilt once the user is idle.
+    // Set when the favorites changed (1) or only their order (2): the menus are rebuilt once
+    // the user is idle.
     int FavoritesChanged() const { return favoritesChanged_; }
     void SetFavoritesChanged(int flag) { favoritesChanged_ = flag; }
     // The popup rules, page extensions, start page and network the views share.
@@ -162,6 +168,9 @@ private:
         ExitSequence exit;
         AddressInput address;
         FrameFilters filters;
+        FrameFavoritesHost favoritesHost;
+        Favorites favorites;
+        Groups groups;
         WindowList windows;
     };
     void OnUiTick();

@@ -113,6 +113,17 @@ const F::Row F::kRows[] = {
     {IDM_FILTER_DIALOG_ADS, IDM_FILTER_DIALOG_ADS, &F::Filter, &F::FilterState},
     {IDM_FILTER_AD_CONTENT, IDM_FILTER_AD_CONTENT, &F::Filter, &F::FilterState},
     {IDM_ENABLE_FILTER, IDM_ENABLE_FILTER, &F::Filter, &F::FilterState},
+    {IDM_FAVORITE_FIRST, IDM_FAVORITE_LAST, &F::FavoritesCommand, nullptr},
+    {IDM_FAV_OPEN_ALL_FIRST, IDM_FAV_OPEN_ALL_LAST, &F::FavoritesCommand, nullptr},
+    {IDM_FAV_ADD_HERE_FIRST, IDM_FAV_ADD_HERE_LAST, &F::FavoritesCommand, nullptr},
+    {IDM_ADD_TO_FAVORITES, IDM_ADD_TO_FAVORITES, &F::AddToFavorites, nullptr},
+    {IDM_TAB_TO_FAVORITES, IDM_TAB_TO_FAVORITES, &F::AddToFavorites, nullptr},
+    {IDM_ORGANIZE_FAVORITES, IDM_ORGANIZE_FAVORITES, &F::OrganizeFavorites, nullptr},
+    {IDM_GROUP_OPEN_FIRST, IDM_GROUP_OPEN_LAST, &F::GroupsCommand, nullptr},
+    {IDM_ADD_TO_GROUP_FIRST, IDM_ADD_TO_GROUP_LAST, &F::GroupsCommand, nullptr},
+    {IDM_GROUP_MEMBER_FIRST, IDM_GROUP_MEMBER_LAST, &F::GroupsCommand, nullptr},
+    {IDM_SET_GROUPS, IDM_SET_GROUPS, &F::SetGroups, nullptr},
+    {IDM_SAVE_WINDOWS_AS_GROUP, IDM_SAVE_WINDOWS_AS_GROUP, &F::SaveWindowsAsGroup, nullptr},
 };
 
 const F::Row* FrameCommands::Find(int id) {
@@ -505,6 +516,34 @@ void FrameCommands::CleanUndoClose(const CommandCall&) {
     frame_.Closer().Ring().Clear();
     frame_.Closer().RebuildUndoMenu();
     frame_.Sessions().SaveClosedList(frame_.Closer().Ring());
+}
+
+void FrameCommands::FavoritesCommand(const CommandCall& call) {
+    frame_.Favs().OnCommand(call.id);
+}
+
+void FrameCommands::AddToFavorites(const CommandCall& call) {
+    const CChildFrame* child = frame_.Windows().Find(call.subject);
+    if (!child)
+        return;
+    frame_.Favs().AddPage(
+        PageInfo{child->DisplayTitle(), child->View().Location(), child->View().Flags().dlFlags});
+}
+
+void FrameCommands::OrganizeFavorites(const CommandCall&) {
+    frame_.Favs().Organize();
+}
+
+void FrameCommands::GroupsCommand(const CommandCall& call) {
+    frame_.UrlGroups().OnCommand(call.id);
+}
+
+void FrameCommands::SetGroups(const CommandCall&) {
+    frame_.UrlGroups().EditGroups();
+}
+
+void FrameCommands::SaveWindowsAsGroup(const CommandCall&) {
+    frame_.UrlGroups().SaveWindows();
 }
 
 }  // namespace lumbrel

@@ -85,6 +85,14 @@ private:
     void ToggleAutoRefresh(const CommandCall& call);
     CommandState AutoRefreshState(int id) const;
     void SetRefreshFrequency(const CommandCall& call);
+    // Favorites: the favorites menus' items, adding a page, the shell's organise dialog.
+    void FavoritesCommand(const CommandCall& call);
+    void AddToFavorites(const CommandCall& call);
+    void OrganizeFavorites(const CommandCall& call);
+    // Groups: the group menus' items, "Set &Groups...", "&Save Windows As Group...".
+    void GroupsCommand(const CommandCall& call);
+    void SetGroups(const CommandCall& call);
+    void SaveWindowsAsGroup(const CommandCall& call);
     // The filter switches.
     void Filter(const CommandCall& call);
     CommandState FilterState(int id) const;

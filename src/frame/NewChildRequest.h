@@ -29,6 +29,9 @@ struct NewChildRequest {
     // Show and activate the new window.
     bool activate = false;
     TabPlacement placement = TabPlacement::ByNewSequence;
+    // Download-control flags fixed for the window (a favorite's "Property", a group
+    // member's); -1 leaves the window's own.
+    int downloadFlags = -1;
 
     static NewChildRequest Url(std::string url, bool activate = false) {
         NewChildRequest request;

@@ -166,7 +166,8 @@ void SessionFiles::RestoreAtStart(StartupMode mode, bool uncleanEnd) {
             break;
         }
         case StartupMode::Group:
-            // FIXME: the start group opens here once groups exist.
+            frame_.UrlGroups().OpenStartGroup();
+            break;
         case StartupMode::Nothing:
             break;
     }

@@ -41,6 +41,8 @@ CChildFrame* WindowOpener::NewChild(const NewChildRequest& request) {
     }
 
     ConfigureView(child->View(), request.source);
+    if (request.downloadFlags != -1)
+        child->View().SetFixedDownloadFlags(request.downloadFlags);
     // Activating may ask for the window's password and navigating may ask questions of the
     // page's own: either runs the message loop, and the window's close may come in it.
     const ChildId id = child->Id();

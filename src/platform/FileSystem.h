@@ -21,6 +21,7 @@ enum FileAttribute : uint32_t {
     kAttrDirectory = 0x10,
     kAttrArchive = 0x20,
     kAttrNormal = 0x80,
+    kAttrReparsePoint = 0x400,  // a junction or symbolic link
 };
 
 // What identifies one version of a file: when any field differs, the content may differ.

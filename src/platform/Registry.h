@@ -23,11 +23,16 @@ public:
                                                   const std::string& name) = 0;
     virtual std::optional<uint32_t> ReadDword(RegRoot root, const std::string& key,
                                               const std::string& name) = 0;
+    // A REG_BINARY value's bytes; nothing when missing or of another type.
+    virtual std::optional<std::string> ReadBinary(RegRoot root, const std::string& key,
+                                                  const std::string& name) = 0;
     // Writes create the key and its missing parents.
     virtual bool WriteString(RegRoot root, const std::string& key, const std::string& name,
                              const std::string& value) = 0;
     virtual bool WriteDword(RegRoot root, const std::string& key, const std::string& name,
                             uint32_t value) = 0;
+    virtual bool WriteBinary(RegRoot root, const std::string& key, const std::string& name,
+                             const std::string& bytes) = 0;
     virtual bool DeleteValue(RegRoot root, const std::string& key, const std::string& name) = 0;
     // Deletes the key with everything below it.
     virtual bool DeleteKey(RegRoot root, const std::string& key) = 0;

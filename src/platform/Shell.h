@@ -6,6 +6,12 @@
 
 namespace lumbrel {
 
+// The system folders the program asks the shell for.
+enum class SystemFolder {
+    Favorites,  // the user's Favorites folder (CSIDL_FAVORITES)
+    Windows,    // the Windows directory
+};
+
 class Shell {
 public:
     virtual ~Shell() = default;
@@ -15,6 +21,9 @@ public:
     // The target of a shell link (".lnk"); nothing when it cannot be resolved.
     virtual std::optional<std::string> ResolveLink(const std::string& path) = 0;
     virtual std::string ClipboardText() = 0;
+    // The path of a system folder, without a closing backslash; nothing when the shell
+    // cannot give it.
+    virtual std::optional<std::string> FolderPath(SystemFolder folder) = 0;
 };
 
 }  // namespace lumbrel

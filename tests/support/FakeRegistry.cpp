@@ -76,6 +76,25 @@ bool FakeRegistry::WriteDword(RegRoot root, const std::string& key, const std::s
     return true;
 }
 
+std::optional<std::string> FakeRegistry::ReadBinary(RegRoot root, const std::string& key,
+                                                    const std::string& name) {
+    auto it = keys_.find(Path(root, key));
+    if (it == keys_.end())
+        return std::nullopt;
+    auto v = it->second.values.find(Lower(name));
+    if (v == it->second.values.end() || !std::holds_alternative<Binary>(v->second))
+        return std::nullopt;
+    return std::get<Binary>(v->second).bytes;
+}
+
+bool FakeRegistry::WriteBinary(RegRoot root, const std::string& key, const std::string& name,
+                               const std::string& bytes) {
+    if (failWrites_)
+        return false;
+    Create(root, key).values[Lower(name)] = Binary{bytes};
+    return true;
+}
+
 bool FakeRegistry::DeleteValue(RegRoot root, const std::string& key, const std::string& name) {
     auto it = keys_.find(Path(root, key));
     return it != keys_.end() && it->second.values.erase(Lower(name)) != 0;

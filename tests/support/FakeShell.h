@@ -18,6 +18,7 @@ public:
     std::vector<Execution> executed;
     std::map<std::string, std::string> links;  // .lnk path -> target
     std::string clipboard;
+    std::map<SystemFolder, std::string> folders;  // a missing one cannot be had
     bool failExecute = false;
 
     bool Execute(const std::string& verb, const std::string& file, const std::string& parameters,
@@ -32,6 +33,12 @@ public:
         return it->second;
     }
     std::string ClipboardText() override { return clipboard; }
+    std::optional<std::string> FolderPath(SystemFolder folder) override {
+        auto it = folders.find(folder);
+        if (it == folders.end())
+            return std::nullopt;
+        return it->second;
+    }
 };
 
 }  // namespace lumbrel::test

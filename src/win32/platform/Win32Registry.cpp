@@ -101,6 +101,34 @@ bool Win32Registry::WriteDword(RegRoot root, const std::string& key, const std::
                                reinterpret_cast<const BYTE*>(&v), sizeof(v)) == ERROR_SUCCESS;
 }
 
+std::optional<std::string> Win32Registry::ReadBinary(RegRoot root, const std::string& key,
+                                                     const std::string& name) {
+    OpenKey k(root, key, KEY_READ, false);
+    if (!k)
+        return std::nullopt;
+    DWORD type = 0;
+    DWORD size = 0;
+    if (RegQueryValueExA(k.get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
+        type != REG_BINARY)
+        return std::nullopt;
+    std::string bytes(size, '\0');
+    DWORD got = size;
+    if (size > 0 && RegQueryValueExA(k.get(), name.c_str(), nullptr, &type,
+                                     reinterpret_cast<BYTE*>(bytes.data()), &got) != ERROR_SUCCESS)
+        return std::nullopt;
+    // The value may have shrunk between the two calls.
+    bytes.resize(got < bytes.size() ? got : bytes.size());
+    return bytes;
+}
+
+bool Win32Registry::WriteBinary(RegRoot root, const std::string& key, const std::string& name,
+                                const std::string& bytes) {
+    OpenKey k(root, key, KEY_WRITE, true);
+    return k && RegSetValueExA(k.get(), name.c_str(), 0, REG_BINARY,
+                               reinterpret_cast<const BYTE*>(bytes.data()),
+                               static_cast<DWORD>(bytes.size())) == ERROR_SUCCESS;
+}
+
 bool Win32Registry::DeleteValue(RegRoot root, const std::string& key, const std::string& name) {
     OpenKey k(root, key, KEY_WRITE, false);
     return k && RegDeleteValueA(k.get(), name.c_str()) == ERROR_SUCCESS;

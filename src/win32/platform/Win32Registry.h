@@ -16,6 +16,10 @@ public:
                      const std::string& value) override;
     bool WriteDword(RegRoot root, const std::string& key, const std::string& name,
                     uint32_t value) override;
+    std::optional<std::string> ReadBinary(RegRoot root, const std::string& key,
+                                          const std::string& name) override;
+    bool WriteBinary(RegRoot root, const std::string& key, const std::string& name,
+                     const std::string& bytes) override;
     bool DeleteValue(RegRoot root, const std::string& key, const std::string& name) override;
     bool DeleteKey(RegRoot root, const std::string& key) override;
     std::vector<std::string> SubKeys(RegRoot root, const std::string& key) override;

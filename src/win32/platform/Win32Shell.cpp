@@ -83,4 +83,22 @@ std::string Win32Shell::ClipboardText() {
     return result;
 }
 
+std::optional<std::string> Win32Shell::FolderPath(SystemFolder folder) {
+    char path[MAX_PATH] = {};
+    if (folder == SystemFolder::Windows) {
+        const UINT length = GetWindowsDirectoryA(path, MAX_PATH);
+        if (length == 0 || length >= MAX_PATH)
+            return std::nullopt;
+        return std::string(path, length);
+    }
+    PIDLIST_ABSOLUTE list = nullptr;
+    if (FAILED(SHGetSpecialFolderLocation(nullptr, CSIDL_FAVORITES, &list)) || !list)
+        return std::nullopt;
+    const BOOL found = SHGetPathFromIDListA(list, path);
+    CoTaskMemFree(list);
+    if (!found || path[0] == '\0')
+        return std::nullopt;
+    return std::string(path);
+}
+
 }  // namespace lumbrel::win32

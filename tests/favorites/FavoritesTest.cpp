@@ -1,0 +1,239 @@
+// The favorites in the main frame: opening favorites with their flags, adding pages, the
+// favorites-changed flag answered, Reset Order and the side bar's delete.
+#include <gtest/gtest.h>
+
+#include "commands/CommandIds.h"
+#include "favorites/Favorites.h"
+#include "favorites/FavoritesFakes.h"
+#include "favorites/MenuOrderStore.h"
+#include "frame/FrameMessages.h"
+#include "support/FrameHarness.h"
+#include "support/GbkSamples.h"
+
+namespace lumbrel {
+namespace {
+
+class FavoritesTest : public ::testing::Test {
+protected:
+    explicit FavoritesTest(const std::string& settings = "") : h(settings) {
+        h.platform.shell.folders[SystemFolder::Favorites] = "C:\\Fav";
+        h.platform.fs.AddFolder("C:\\Fav");
+        favorites().Attach(&view, &dialogs);
+    }
+    Favorites& favorites() { return h.frame->Favs(); }
+    void Url(const std::string& relative, const std::string& body) {
+        h.platform.fs.AddFile("C:\\Fav\\" + relative, "[InternetShortcut]\r\n" + body);
+    }
+    // The command id of the favorite `title` in the root menu.
+    int IdOf(const std::string& title) {
+        for (const FavMenuItem& item : favorites().Menu().items)
+            if (item.text == title)
+                return item.commandId;
+        ADD_FAILURE() << "no item " << title;
+        return 0;
+    }
+    // What the idle duty posts once the flag is set.
+    void DeliverChanged() {
+        h.frame->OnPosted(UM_FAVORITES_CHANGED, static_cast<uintptr_t>(h.frame->FavoritesChanged()),
+                          0);
+        h.frame->SetFavoritesChanged(0);
+    }
+
+    test::FrameHarness h;
+    test::FakeFavoritesView view;
+    test::FakeFavoritesDialogs dialogs;
+};
+
+class FavoritesInCurrentWindowTest : public FavoritesTest {
+protected:
+    FavoritesInCurrentWindowTest() : FavoritesTest("FavInNewWindow=0\r\n") {}
+};
+
+TEST_F(FavoritesTest, StartingTellsWhenTheShellHasNoFavoritesFolder) {
+    h.platform.shell.folders.erase(SystemFolder::Favorites);
+    h.platform.shell.folders[SystemFolder::Windows] = "C:\\WINDOWS";
+    favorites().Start();
+    EXPECT_EQ(favorites().Folders().root, "C:\\WINDOWS\\favorites\\");
+    ASSERT_EQ(h.platform.ui.Questions().size(), 1u);
+    EXPECT_EQ(h.platform.ui.Questions()[0].text, "Can't get path of favorite.");
+}
+
+TEST_F(FavoritesTest, AFavoriteOpensInANewWindowWithItsFlags) {
+    Url("a.url", "URL=http://a.example/\r\nProperty=16\r\n");
+    Url("b.URL", "URL=http://b.example/\r\n");
+    favorites().Start();
+    ASSERT_EQ(view.menusShown, 1);
+    h.Command(IdOf("a"));
+    ASSERT_EQ(h.frame->Windows().Count(), 1);
+    CChildFrame* a = h.frame->Windows().At(0);
+    EXPECT_EQ(h.BrowserOf(a).navigations.back(), "http://a.example/");
+    EXPECT_EQ(a->View().Flags().dlFlags, 16);
+    EXPECT_TRUE(a->View().Flags().dlFlagsFixed);
+
+    h.Command(IdOf("b"));
+    ASSERT_EQ(h.frame->Windows().Count(), 2);
+    CChildFrame* b = h.frame->Windows().At(1);
+    EXPECT_EQ(h.BrowserOf(b).navigations.back(), "http://b.example/");
+    EXPECT_FALSE(b->View().Flags().dlFlagsFixed);
+}
+
+TEST_F(FavoritesInCurrentWindowTest, WithoutFavInNewWindowTheActiveWindowNavigates) {
+    Url("a.url", "URL=http://a.example/\r\nProperty=16\r\n");
+    favorites().Start();
+    CChildFrame* page = h.Open("http://start.example/", true);
+    h.Command(IdOf("a"));
+    EXPECT_EQ(h.frame->Windows().Count(), 1);
+    EXPECT_EQ(h.BrowserOf(page).navigations.back(), "http://a.example/");
+    EXPECT_EQ(page->View().Flags().dlFlags, 16);
+    // The side bar's Ctrl+click opens a new window all the same.
+    favorites().OpenFavorite("C:\\Fav\\a.url", true);
+    h.Pump();
+    EXPECT_EQ(h.frame->Windows().Count(), 2);
+}
+
+TEST_F(FavoritesTest, ACommandOfAnOutdatedMenuOpensNothingElse) {
+    Url("a.url", "URL=http://a.example/\r\n");
+    favorites().Start();
+    const int id = IdOf("a");
+    h.platform.fs.DeleteFile("C:\\Fav\\a.url");
+    Url("b.url", "URL=http://b.example/\r\n");
+    // The menu still names a.url: its id does not slide onto b.url.
+    h.Command(id);
+    EXPECT_EQ(h.frame->Windows().Count(), 0);
+    EXPECT_FALSE(favorites().OnCommand(IDM_FAVORITE_FIRST + 5));
+}
+
+TEST_F(FavoritesTest, TheChangedFlagRebuildsTheMenusAndTheSideBarUnlessOrderOnly) {
+    favorites().Start();
+    Url("new.url", "URL=http://new.example/\r\n");
+    h.frame->SetFavoritesChanged(kFavoritesChanged);
+    DeliverChanged();
+    EXPECT_EQ(view.menusShown, 2);
+    EXPECT_EQ(view.sideBarRefreshes, 1);
+    EXPECT_NE(IdOf("new"), 0);
+
+    h.frame->SetFavoritesChanged(kFavoritesChangedMenusOnly);
+    DeliverChanged();
+    EXPECT_EQ(view.menusShown, 3);
+    EXPECT_EQ(view.sideBarRefreshes, 1);
+}
+
+TEST_F(FavoritesTest, AddUrlHereWritesANewFileAndNeverOverwrites) {
+    h.platform.fs.AddFolder("C:\\Fav\\News");
+    Url("News\\Daily.url", "URL=http://old.example/\r\n");
+    favorites().Start();
+    CChildFrame* page = h.Open("http://daily.example/", true);
+    page->SetTitle("Daily");
+
+    AddFavoriteForm answer{"Daily", "http://daily.example/", "C:\\Fav\\News\\", 16};
+    dialogs.answer = answer;
+    favorites().AddUrlHere("C:\\Fav\\News\\");
+    ASSERT_EQ(dialogs.shownForms.size(), 1u);
+    EXPECT_EQ(dialogs.shownForms[0].name, "Daily");
+    EXPECT_EQ(dialogs.shownForms[0].url, "http://daily.example/");
+    EXPECT_EQ(h.platform.fs.Content("C:\\Fav\\News\\Daily.url"),
+              "[InternetShortcut]\r\nURL=http://old.example/\r\n");
+    EXPECT_EQ(h.platform.fs.Content("C:\\Fav\\News\\Daily (2).url"),
+              "[InternetShortcut]\r\nURL=http://daily.example/\r\nProperty=16\r\n");
+    EXPECT_EQ(h.frame->FavoritesChanged(), kFavoritesChanged);
+
+    // Cancelled: nothing written.
+    dialogs.answer.reset();
+    favorites().AddUrlHere("C:\\Fav\\News\\");
+    EXPECT_FALSE(h.platform.fs.HasFile("C:\\Fav\\News\\Daily (3).url"));
+}
+
+TEST_F(FavoritesTest, AddUrlHereCleansNamesByCharacters) {
+    h.platform.codePage = test::FakeCodePage(test::FakeCodePage::kGbk);
+    favorites().Start();
+    CChildFrame* page = h.Open("http://x.example/", true);
+    // A GBK character whose trail byte is "\" stays whole; the real "/" and ":" go.
+    page->SetTitle(std::string(test::gbk::kTrailBackslash) + "a/b:c");
+    dialogs.answer = AddFavoriteForm{std::string(test::gbk::kTrailBar) + "|x", "http://x.example/",
+                                     "C:\\Fav\\", -1};
+    favorites().AddUrlHere("C:\\Fav\\");
+    ASSERT_EQ(dialogs.shownForms.size(), 1u);
+    EXPECT_EQ(dialogs.shownForms[0].name, std::string(test::gbk::kTrailBackslash) + "a_b_c");
+    EXPECT_EQ(h.platform.fs.Content("C:\\Fav\\" + std::string(test::gbk::kTrailBar) + "_x.url"),
+              "[InternetShortcut]\r\nURL=http://x.example/\r\n");
+}
+
+TEST_F(FavoritesTest, AddingAPageGoesThroughTheShellsDialog) {
+    favorites().Start();
+    CChildFrame* page = h.Open("http://p.example/", true);
+    page->SetTitle("Page");
+    h.Command(IDM_ADD_TO_FAVORITES);
+    EXPECT_EQ(dialogs.shellAdds, (std::vector<std::string>{"http://p.example/|Page"}));
+    EXPECT_EQ(view.sideBarRefreshes, 1);
+    EXPECT_EQ(h.frame->FavoritesChanged(), kFavoritesChanged);
+    // Without a title there is nothing to add.
+    page->SetTitle("");
+    h.Command(IDM_ADD_TO_FAVORITES);
+    EXPECT_EQ(dialogs.shellAdds.size(), 1u);
+}
+
+TEST(FavoritesOwnRoot, AddingAPageWritesTheFileTheShellDialogChose) {
+    test::FrameHarness h("UseDefaultFavPath=0\r\nFavPath=.\\Fav\r\n");
+    h.platform.fs.AddFolder("C:\\Lumbrel\\Fav");
+    test::FakeFavoritesDialogs dialogs;
+    h.frame->Favs().Attach(nullptr, &dialogs);
+    h.frame->Favs().Start();
+    EXPECT_EQ(h.frame->Favs().Folders().root, "C:\\Lumbrel\\Fav\\");
+    CChildFrame* page = h.Open("http://p.example/", true);
+    page->SetTitle("Page");
+    dialogs.chosenFile = "C:\\Lumbrel\\Fav\\Page.url";
+    h.Command(IDM_ADD_TO_FAVORITES);
+    EXPECT_TRUE(dialogs.shellAdds.empty());
+    EXPECT_EQ(h.platform.fs.Content("C:\\Lumbrel\\Fav\\Page.url"),
+              "[InternetShortcut]\r\nURL=http://p.example/\r\n");
+    EXPECT_EQ(h.frame->FavoritesChanged(), kFavoritesChanged);
+}
+
+TEST_F(FavoritesTest, ResetOrderFallsBackToNameOrder) {
+    Url("a.url", "URL=http://a/\r\n");
+    Url("b.url", "URL=http://b/\r\n");
+    OrderEntry b;
+    b.type = kOrderTypeFile;
+    b.longName = "b.url";
+    h.platform.registry.WriteBinary(RegRoot::CurrentUser, kMenuOrderKey, kOrderValue,
+                                    WriteOrderBlob({b}));
+    favorites().Start();
+    EXPECT_EQ(favorites().Menu().items[0].text, "b");
+    favorites().ResetOrder("C:\\Fav\\");
+    EXPECT_EQ(h.frame->FavoritesChanged(), kFavoritesChangedMenusOnly);
+    DeliverChanged();
+    EXPECT_EQ(favorites().Menu().items[0].text, "a");
+    EXPECT_EQ(view.sideBarRefreshes, 0);
+}
+
+TEST_F(FavoritesTest, DeletingRemovesTheItemsOwnFileOnly) {
+    Url("Same.url", "URL=http://url/\r\n");
+    h.platform.fs.AddFile("C:\\Fav\\Same.lnk", "");
+    favorites().Start();
+    EXPECT_TRUE(favorites().DeleteFavorite("C:\\Fav\\Same.lnk"));
+    EXPECT_TRUE(h.platform.fs.HasFile("C:\\Fav\\Same.url"));
+    EXPECT_FALSE(h.platform.fs.HasFile("C:\\Fav\\Same.lnk"));
+    EXPECT_EQ(h.frame->FavoritesChanged(), kFavoritesChangedMenusOnly);
+    EXPECT_FALSE(favorites().DeleteFavorite("C:\\Fav\\Same.lnk"));
+}
+
+TEST_F(FavoritesTest, OpenAllUrlOpensTheFolderThroughTheQueue) {
+    h.platform.fs.AddFolder("C:\\Fav\\News");
+    Url("News\\1.url", "URL=http://one/\r\n");
+    Url("News\\2.url", "URL=http://two/\r\n");
+    favorites().Start();
+    const FavMenuItem& news = favorites().Menu().items[0];
+    int openAll = 0;
+    for (const FavMenuItem& item : news.items)
+        if (item.kind == FavItemKind::OpenAll)
+            openAll = item.commandId;
+    ASSERT_NE(openAll, 0);
+    h.Command(openAll);
+    EXPECT_EQ(h.frame->Windows().Count(), 1);
+    h.platform.loop.Advance(100);
+    h.Pump();
+    EXPECT_EQ(h.frame->Windows().Count(), 2);
+}
+
+}  // namespace
+}  // namespace lumbrel
