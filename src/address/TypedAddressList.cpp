@@ -55,16 +55,18 @@ bool TypedAddressList::Add(const std::string& url) {
 
 bool TypedAddressList::Save() {
     // This session's entries are newest; then what the other program added meanwhile (its
-    // own newest first); then what was there at the load.
+    // own newest first); then what was there at the load and still is: an address the user
+    // erased in the other program since the load stays erased.
     std::vector<std::string> merged;
     std::vector<std::string> earlier;
     for (const std::string& item : items_)
         (Contains(loaded_, item) ? earlier : merged).push_back(item);
-    for (const std::string& value : ReadRegistry())
+    const std::vector<std::string> now = ReadRegistry();
+    for (const std::string& value : now)
         if (!Contains(loaded_, value) && !Contains(merged, value))
             merged.push_back(value);
     for (const std::string& item : earlier)
-        if (!Contains(merged, item))
+        if (!Contains(merged, item) && Contains(now, item))
             merged.push_back(item);
     if (merged.size() > kSavedEntries)
         merged.resize(kSavedEntries);

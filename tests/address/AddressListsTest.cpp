@@ -92,6 +92,21 @@ TEST(TypedAddressList, KeepsWhatTheOtherProgramAddedSinceTheLoad) {
                                         "http://old1/", "http://old2/"}));
 }
 
+TEST(TypedAddressList, WhatTheOtherProgramClearedSinceTheLoadIsNotWrittenBack) {
+    FakeRegistry registry;
+    Store(registry, 1, "http://old1/");
+    Store(registry, 2, "http://old2/");
+    TypedAddressList list(registry);
+    list.Load();
+    list.Add("http://mine/");
+    // Meanwhile the user cleared the system browser's typed addresses (its history).
+    registry.DeleteValue(RegRoot::CurrentUser, kKey, "url1");
+    registry.DeleteValue(RegRoot::CurrentUser, kKey, "url2");
+    ASSERT_TRUE(list.Save());
+    EXPECT_EQ(Stored(registry), (std::vector<std::string>{"http://mine/"}))
+        << "addresses the user erased come back at this program's close";
+}
+
 TEST(TypedAddressList, ALongAddressOfTheSystemBrowserIsWrittenBackWhole) {
     // The key is shared: what this program only shows cut must not be stored cut.
     FakeRegistry registry;

@@ -81,5 +81,24 @@ TEST_F(TabWindow, FixedWidthTabsHaveTheGivenSizeAndHitTestsFindThem) {
     EXPECT_EQ(tabs.ItemRect(7).right, 0) << "no such tab: an empty rectangle";
 }
 
+TEST_F(TabWindow, AWheelTurnedOverTheBarIsHandedToItWhereverTheFocusIs) {
+    ShowWindow(parent, SW_SHOWNOACTIVATE);
+    RECT bar{};
+    GetWindowRect(tabs.Handle(), &bar);
+    auto wheelAt = [&](HWND target, LONG x, LONG y) {
+        MSG msg{};
+        msg.hwnd = target;
+        msg.message = WM_MOUSEWHEEL;
+        msg.wParam = MAKEWPARAM(0, WHEEL_DELTA);
+        msg.lParam = MAKELPARAM(x, y);
+        return tabs.TakeWheel(msg);
+    };
+    EXPECT_TRUE(wheelAt(parent, bar.left + 10, bar.top + 5)) << "over the bar, sent to the page";
+    EXPECT_FALSE(wheelAt(parent, bar.left + 10, bar.bottom + 40)) << "below it: the page's";
+    EXPECT_FALSE(wheelAt(tabs.Handle(), bar.left + 10, bar.top + 5)) << "already the bar's";
+    ShowWindow(tabs.Handle(), SW_HIDE);
+    EXPECT_FALSE(wheelAt(parent, bar.left + 10, bar.top + 5)) << "a hidden bar takes nothing";
+}
+
 }  // namespace
 }  // namespace lumbrel::win32

@@ -12,6 +12,8 @@ namespace {
 constexpr int kComboId = 1;
 constexpr int kGoId = IDOK;  // the Go button is the address box's OK (command 1)
 constexpr int kPageIcon = 1;
+// An address in the list is one typed or visited; none comes near this.
+constexpr size_t kLongestItemText = size_t{1} << 20;
 }  // namespace
 
 AddressBar::~AddressBar() {
@@ -160,22 +162,22 @@ std::string AddressBar::SelectedItemText() const {
     const auto index = SendMessageA(combo_, CB_GETCURSEL, 0, 0);
     if (index == CB_ERR)
         return {};
-    // The list's own combo box knows each item's length; the extended control does not.
-    HWND list = reinterpret_cast<HWND>(SendMessageA(combo_, CBEM_GETCOMBOCONTROL, 0, 0));
-    const auto length =
-        list ? SendMessageA(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0) : LRESULT{CB_ERR};
-    if (length == CB_ERR)
-        return {};
-    std::string buffer(static_cast<size_t>(length) + 1, '\0');
-    COMBOBOXEXITEMA item{};
-    item.mask = CBEIF_TEXT;
-    item.iItem = index;
-    item.pszText = buffer.data();
-    item.cchTextMax = static_cast<int>(buffer.size());
-    if (!SendMessageA(combo_, CBEM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)))
-        return {};
-    buffer.resize(std::char_traits<char>::length(buffer.c_str()));
-    return buffer;
+    // The extended box keeps its texts itself (its inner list holds only item data), and
+    // cannot tell a text's length: a text that fills the buffer may be cut, so ask again
+    // with a larger one.
+    for (size_t size = 1024;; size *= 2) {
+        std::string buffer(size, '\0');
+        COMBOBOXEXITEMA item{};
+        item.mask = CBEIF_TEXT;
+        item.iItem = index;
+        item.pszText = buffer.data();
+        item.cchTextMax = static_cast<int>(size);
+        if (!SendMessageA(combo_, CBEM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)))
+            return {};
+        const std::string text = item.pszText ? item.pszText : "";
+        if (text.size() + 1 < size || size >= kLongestItemText)
+            return text;
+    }
 }
 
 void AddressBar::OnEnter() {

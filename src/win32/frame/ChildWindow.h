@@ -74,7 +74,7 @@ private:
     WebBrowserHost host_;
     MdiClient* mdi_ = nullptr;
     bool filled_ = false;
-    RECT normalPlace_{};          // in the MDI client, while the window fills it
+    RECT normalPlace_{};  // in the MDI client, while the window fills it
     // The title shown, to leave the window alone when it does not change: the title of a
     // maximised window is part of the frame's caption, which repaints whole.
     std::string text_;

@@ -82,6 +82,8 @@ bool MainWindow::TranslateFrameMessage(MSG& msg) {
         return true;
     if (accelerators_ && TranslateAcceleratorA(hwnd_, accelerators_.get(), &msg))
         return true;
+    if (tabs_.TakeWheel(msg))
+        return true;
     if (ChildWindow* active = mdi_.Active())
         return active->Host().PreTranslateMessage(msg);
     return false;

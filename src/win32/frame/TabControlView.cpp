@@ -273,6 +273,18 @@ bool TabControlView::OnMouse(UINT message, WPARAM wParam, TabPoint point) {
     }
 }
 
+bool TabControlView::TakeWheel(const MSG& msg) {
+    if (msg.message != WM_MOUSEWHEEL || !hwnd_ || msg.hwnd == hwnd_ || !IsWindowVisible(hwnd_))
+        return false;
+    const POINT screen{GET_X_LPARAM(msg.lParam), GET_Y_LPARAM(msg.lParam)};
+    RECT bar{};
+    GetWindowRect(hwnd_, &bar);
+    if (!PtInRect(&bar, screen))
+        return false;
+    SendMessageA(hwnd_, WM_MOUSEWHEEL, msg.wParam, msg.lParam);
+    return true;
+}
+
 // --- Painting and tips --------------------------------------------------------------------
 
 void TabControlView::Paint() {

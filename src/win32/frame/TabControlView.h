@@ -63,6 +63,9 @@ public:
 
     // The tab under a point of the screen, or -1.
     int HitTestScreen(POINT screen) const;
+    // The wheel goes to the window with the focus, which the bar never takes: a wheel turned
+    // over the bar is handed to it here. True when it was.
+    bool TakeWheel(const MSG& msg);
 
 private:
     static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
