@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <string>
+
 namespace lumbrel::win32 {
 namespace {
 
@@ -174,14 +176,21 @@ std::string AddressBar::SelectedItemText() const {
     const auto index = SendMessageA(combo_, CB_GETCURSEL, 0, 0);
     if (index == CB_ERR)
         return {};
-    char buffer[2048] = {};
+    // The list's own combo box knows each item's length; the extended control does not.
+    HWND list = reinterpret_cast<HWND>(SendMessageA(combo_, CBEM_GETCOMBOCONTROL, 0, 0));
+    const auto length =
+        list ? SendMessageA(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0) : LRESULT{CB_ERR};
+    if (length == CB_ERR)
+        return {};
+    std::string buffer(static_cast<size_t>(length) + 1, '\0');
     COMBOBOXEXITEMA item{};
     item.mask = CBEIF_TEXT;
     item.iItem = index;
-    item.pszText = buffer;
-    item.cchTextMax = sizeof(buffer);
+    item.pszText = buffer.data();
+    item.cchTextMax = static_cast<int>(buffer.size());
     if (!SendMessageA(combo_, CBEM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)))
         return {};
+    buffer.resize(std::char_traits<char>::length(buffer.c_str()));
     return buffer;
 }
 
