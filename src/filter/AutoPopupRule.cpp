@@ -28,11 +28,11 @@ bool FollowsTheUser(const AutoPopupSettings& settings, const OpenerState& opener
     std::string link;
     const bool lateClick = sinceClick && *sinceClick > bound && *sinceClick < 4.0;
     if ((lateClick && opener.leftClickArmed) || progress == -1) {
-        if (progress < 0) {
-            if (opener.busy) {
-                progress = 0;
-                decision.newProgress = 0;
-            }
+        // A page the program navigated that the engine is loading counts as loading. Any
+        // other page, finished ones (progress below 0) included, is asked for the link.
+        if (progress < 0 && opener.busy) {
+            progress = 0;
+            decision.newProgress = 0;
         } else if (opener.linkAtLeftClick) {
             link = opener.linkAtLeftClick();
         }

@@ -205,6 +205,9 @@ void CMainFrame::OnPosted(uint32_t message, uintptr_t wParam, intptr_t lParam) {
         case UM_TAB_TIPS:
             TabBar().OnPosted(message, wParam);
             break;
+        case UM_CONFIRM_POPUP:
+            Filters().Popups().OnConfirmPosted();
+            break;
         case UM_FAVORITES_CHANGED:
             Favs().OnFavoritesChanged(static_cast<int>(wParam));
             break;

@@ -110,6 +110,8 @@ const F::Row F::kRows[] = {
     {IDM_SET_REFRESH, IDM_SET_REFRESH, &F::SetRefreshFrequency, nullptr},
     {IDM_TAB_SET_REFRESH, IDM_TAB_SET_REFRESH, &F::SetRefreshFrequency, nullptr},
     {IDM_KILL_POPUP, IDM_KILL_POPUP, &F::Filter, &F::FilterState},
+    {IDM_ADD_TO_POPUP_FILTER, IDM_ADD_TO_POPUP_FILTER, &F::AddToPopupFilter, nullptr},
+    {IDM_TAB_TO_POPUP_FILTER, IDM_TAB_TO_POPUP_FILTER, &F::AddToPopupFilter, nullptr},
     {IDM_FILTER_DIALOG_ADS, IDM_FILTER_DIALOG_ADS, &F::Filter, &F::FilterState},
     {IDM_FILTER_AD_CONTENT, IDM_FILTER_AD_CONTENT, &F::Filter, &F::FilterState},
     {IDM_ENABLE_FILTER, IDM_ENABLE_FILTER, &F::Filter, &F::FilterState},
@@ -160,6 +162,14 @@ void FrameCommands::Filter(const CommandCall& call) {
 
 CommandState FrameCommands::FilterState(int id) const {
     return frame_.Filters().State(id);
+}
+
+void FrameCommands::AddToPopupFilter(const CommandCall& call) {
+    CChildFrame* active = frame_.ActiveChild();
+    const ChildId id = call.id == IDM_TAB_TO_POPUP_FILTER ? call.subject
+                       : active                           ? active->Id()
+                                                          : kNoChild;
+    frame_.Filters().Popups().AddToPopupFilter(id);
 }
 
 // --- Every window's page ------------------------------------------------------------------

@@ -96,6 +96,8 @@ private:
     // The filter switches.
     void Filter(const CommandCall& call);
     CommandState FilterState(int id) const;
+    // "Add to Popup Filter..." for the active window or the tab menu's.
+    void AddToPopupFilter(const CommandCall& call);
 
     void ActivateIndex(int index);
 

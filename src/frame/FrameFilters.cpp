@@ -10,7 +10,11 @@ FrameFilters::FrameFilters(CMainFrame& frame)
     : frame_(frame),
       url_(UrlFilterPorts{frame.App().Ports().fs, frame.App().Ports().tasks,
                           frame.App().Ports().codePage, frame.App().Ports().filterSession, *this},
-           frame.App().Directories().user + "Filter.ini") {}
+           frame.App().Directories().user + "Filter.ini"),
+      popup_(frame, url_,
+             [this](const std::string& text, int kind) { AddToCollector(text, kind); }) {
+    frame.Services().SetPopupChecks(&popup_);
+}
 
 void FrameFilters::Load() {
     ApplySettings();
@@ -101,15 +105,15 @@ std::optional<double> FrameFilters::SecondsSinceSelectedClick() {
     return seconds < 0 ? std::nullopt : std::optional<double>(seconds);
 }
 
-bool FrameFilters::FilterDialog(const std::string&) {
-    // FIXME: popup checks — the popup rules' verdict on a script dialog (the confirmation
-    // without a question, the filter log and the wait for its window). Until then no dialog
-    // is emptied.
-    return false;
+bool FrameFilters::FilterDialog(const std::string& url) {
+    return popup_.FilterDialog(url);
 }
 
-void FrameFilters::AddToCollector(const std::string&, int) {
-    // FIXME: collector — the filter's lines go to the collector's output once it exists.
+void FrameFilters::AddToCollector(const std::string& text, int kind) {
+    // FIXME: collector — the lines go to the collector's output once it exists; until then
+    // only a function set for them sees them.
+    if (collect_)
+        collect_(text, kind);
 }
 
 }  // namespace lumbrel

@@ -10,7 +10,9 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
+#include "filter/PopupFilter.h"
 #include "filter/UrlFilter.h"
 #include "frame/FrameCommands.h"
 
@@ -26,6 +28,12 @@ public:
 
     // --- Life cycle ---
     UrlFilter& Url() { return url_; }
+    // The popup rules the views consult (installed as the frame's popup checks).
+    PopupFilter& Popups() { return popup_; }
+    // The popup filter's dialogs and sound; null: none.
+    void SetDialogs(FilterDialogs* dialogs) { popup_.SetDialogs(dialogs); }
+    // Where the filters' log lines go until the collector takes them; null: nowhere.
+    void SetCollector(PopupFilter::Collect collect) { collect_ = std::move(collect); }
     // Reads "Filter.ini", compiles the lists and registers the handler while a filter needs it.
     void Load();
     // Waits for the lists' writer, then unregisters the handler.
@@ -49,6 +57,8 @@ private:
 
     CMainFrame& frame_;
     UrlFilter url_;
+    PopupFilter::Collect collect_;
+    PopupFilter popup_;
 };
 
 }  // namespace lumbrel

@@ -18,6 +18,8 @@ inline constexpr uint32_t UM_REBUILD_TOOLBAR = 0x1404;
 inline constexpr uint32_t UM_ACTIVATE_CHILD = 0x1405;  // lParam: the ChildId
 inline constexpr uint32_t UM_DEFERRED_INIT = 0x1406;
 inline constexpr uint32_t UM_TAB_SELECTED = 0x1407;
+// The popup filter asks a question it put off inside an engine event.
+inline constexpr uint32_t UM_CONFIRM_POPUP = 0x1408;
 // Private message of a browser window: give the keyboard focus to its page. It shares its
 // number with UM_HANDOVER on purpose: the two go to different windows (a browser window, the
 // main window) and each window answers only its own table, while UM_HANDOVER's number is
@@ -29,8 +31,8 @@ inline constexpr uint32_t UM_FOCUS_PAGE = 0x1400;
 // so a message the core posts to the frame that the binding would not forward fails a test.
 // UM_HANDOVER is not among them: the binding first reads the handed-over record.
 inline constexpr uint32_t kForwardedFrameMessages[] = {
-    UM_FAVORITES_CHANGED, UM_TAB_LAYOUT,    UM_TAB_TIPS,
-    UM_ACTIVATE_CHILD,    UM_DEFERRED_INIT, UM_TAB_SELECTED,
+    UM_FAVORITES_CHANGED, UM_TAB_LAYOUT,   UM_TAB_TIPS,      UM_ACTIVATE_CHILD,
+    UM_DEFERRED_INIT,     UM_TAB_SELECTED, UM_CONFIRM_POPUP,
 };
 constexpr bool IsForwardedFrameMessage(uint32_t message) {
     for (uint32_t forwarded : kForwardedFrameMessages)

@@ -45,3 +45,18 @@
 #define IDD_QUICK_KEYS 305
 #define IDC_QUICK_KEY_FIRST 1650  // ... 1660, the edit fields of F2 ... F12
 #define IDC_QUICK_KEY_IE 1661
+
+// "Confirm Filter Auto Popup Ad Window" ("DialogPopupConfirm"): the window's address, "Add to
+// Filter List ( Can Modify With * )", "Don't show the dialog again", OK / Cancel.
+#define IDD_POPUP_CONFIRM 291
+#define IDC_POPUP_CONFIRM_PROMPT 1680
+#define IDC_POPUP_CONFIRM_URL 1681
+#define IDC_POPUP_CONFIRM_ADD 1682
+#define IDC_POPUP_CONFIRM_NO_ASK 1683
+
+// "Confirm" of "Add to Popup Filter..." ("DialogAddToPopup"): the address to add, "Close The
+// Page", OK / Cancel.
+#define IDD_ADD_TO_POPUP 295
+#define IDC_ADD_POPUP_PROMPT 1685
+#define IDC_ADD_POPUP_URL 1686
+#define IDC_ADD_POPUP_CLOSE 1687

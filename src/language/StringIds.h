@@ -69,6 +69,10 @@
 #define IDS_NOT_FIND 61369
 #define IDS_ASK_RUN_COMMAND 61372
 #define IDS_ENABLE_FILTER_BUTTON 61373
+// The popup filter's log lines: the prefix of each kind of refused window.
+#define IDS_AUTO_POPUP_FILTER_LOG 61376
+#define IDS_USER_LIST_FILTER_LOG 61377
+#define IDS_DIALOG_FILTER_LOG 61378
 
 // --- Start-up, hand-over and the window list ----------------------------------------------
 #define IDS_CONFIRM_CLOSE_LOCKED 61400

@@ -133,6 +133,9 @@ constexpr Entry kUnsorted[] = {
     {IDS_NOT_FIND, "Not find "},
     {IDS_ASK_RUN_COMMAND, "Do you want to "},
     {IDS_ENABLE_FILTER_BUTTON, "\nEnable Filter"},
+    {IDS_AUTO_POPUP_FILTER_LOG, "Auto Popup Filter => "},
+    {IDS_USER_LIST_FILTER_LOG, "User List  Filter => "},
+    {IDS_DIALOG_FILTER_LOG, "Dialog Filter => "},
 
     {IDS_CONFIRM_CLOSE_LOCKED, "Do you really want to close the locked window?"},
     {IDS_CONFIRM_CLOSE_ALL, "Do you really want to close all windows?"},

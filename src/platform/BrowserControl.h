@@ -35,6 +35,9 @@ public:
     // IOleCommandTarget::Exec on the document without a command group, for OLECMDID_PAGESETUP
     // (8) and OLECMDID_PROPERTIES (10); the engine shows its dialog. False when refused.
     virtual bool ExecCommand(int commandId) = 0;
+    // The address of the link at a point of the view's client area: the element there, then
+    // its parents up to the first whose tag name is "A"; empty when there is none.
+    virtual std::string LinkAt(int x, int y) = 0;
 };
 
 class BrowserControl {

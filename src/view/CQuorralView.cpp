@@ -376,6 +376,7 @@ void CQuorralView::OnParentNotify(const ChildNotice& notice) {
                 CloseWindow();
             break;
         case ChildNoticeKind::LeftPress:
+            clicks_.lastClickPoint = PagePoint{notice.x, notice.y};
             if (frame_.Prefs().linkInNewWindow || child_.Locked() || frame_.Prefs().killAutoWin) {
                 StampLeftClick();
                 clicks_.lastButton = LastButton::LeftOrOther;
@@ -384,6 +385,7 @@ void CQuorralView::OnParentNotify(const ChildNotice& notice) {
             }
             break;
         case ChildNoticeKind::RightPress:
+            clicks_.lastClickPoint = PagePoint{notice.x, notice.y};
             clicks_.rightClickTime = frame_.App().Ports().clock.PerformanceCounter();
             clicks_.lastButton = LastButton::Right;
             clicks_.leftClickArmed = false;

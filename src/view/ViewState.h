@@ -63,6 +63,7 @@ struct ClickRecord {
     int64_t rightClickTime = 0;
     LastButton lastButton = LastButton::LeftOrOther;
     PagePoint leftClickPoint;
+    PagePoint lastClickPoint;     // of the last press of any button
     bool leftClickArmed = false;  // a left press since the view last opened a window
 };
 

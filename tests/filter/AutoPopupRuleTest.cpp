@@ -47,6 +47,14 @@ TEST_F(AutoPopupRuleTest, ARecentClickOpensALateOneOnlyOnALink) {
     settings_.outputSaveFilter = false;
     EXPECT_EQ(Decide(), Kind::Refuse);
 
+    // A finished page too is asked for the link under the press.
+    opener_.progress = -10;
+    leftLink_ = "http://site.com/next.html";
+    EXPECT_EQ(Decide(), Kind::Allow);
+    leftLink_ = "";
+    EXPECT_EQ(Decide(), Kind::Refuse);
+    opener_.progress = 0;
+
     // Past four seconds even a link does not count.
     LeftClickSecondsAgo(5.0);
     leftLink_ = "http://site.com/next.html";

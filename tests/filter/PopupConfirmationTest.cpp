@@ -29,6 +29,7 @@ public:
         asked.push_back(url);
         return answer;
     }
+    PopupAddAnswer AddToPopupFilter(const std::string&) override { return {}; }
     void PlaySoundAsync(const std::string&) override { ++sounds; }
 };
 

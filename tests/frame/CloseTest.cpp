@@ -52,6 +52,8 @@ TEST(CloseWindow, ChoosesTheNextWindowByCloseSequence) {
 // The window a page of `opener` opens, shown by its first navigation.
 CChildFrame* OpenPopupFrom(FrameHarness& h, CChildFrame* opener) {
     h.frame->ActivateChild(*opener);
+    // Clicked: a window no click explains would be closed as an automatic popup.
+    h.BrowserOf(opener).RaiseParentNotify(ChildNoticeKind::LeftPress, 0, 10, 20);
     bool cancel = false;
     h.BrowserOf(opener).RaiseNewWindow(cancel);
     CChildFrame* opened = h.frame->Windows().Find(opener->LastOpened());

@@ -35,6 +35,11 @@ bool FakePageDocument::ExecCommand(int commandId) {
     return true;
 }
 
+std::string FakePageDocument::LinkAt(int x, int y) {
+    const auto link = state_.links.find(std::to_string(x) + "," + std::to_string(y));
+    return link == state_.links.end() ? std::string() : link->second;
+}
+
 FakeBrowser::FakeBrowser(BrowserEvents& events)
     : events_(events), alive_(std::make_shared<bool>(true)) {}
 

@@ -11,6 +11,7 @@
 // Every event raised and every call made is written to `log`, one readable line each.
 #pragma once
 
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -31,6 +32,8 @@ struct FakeDocumentState {
     FocusedElementKind focused = FocusedElementKind::None;
     bool historyReadable = true;
     std::vector<int> commands;  // ExecCommand ids
+    // The links under points of the page ("x,y" -> address).
+    std::map<std::string, std::string> links;
 };
 
 class FakePageDocument : public PageDocument {
@@ -43,6 +46,7 @@ public:
     FocusedElementKind FocusedElement() override { return state_.focused; }
     std::optional<int> HistoryLength() override;
     bool ExecCommand(int commandId) override;
+    std::string LinkAt(int x, int y) override;
 
 private:
     FakeDocumentState& state_;

@@ -187,16 +187,26 @@ TEST(Popups, ARefusedPageWindowGoesWhenTheEngineShowsItsCancelPage) {
     h.frame->Services().SetPopupChecks(nullptr);
 }
 
-TEST(Popups, EveryWindowOpensUntilThePopupFilterExists) {
+TEST(Popups, TheFramesPopupFilterOpensAClickedWindowAndClosesAnAutomaticOne) {
     FrameHarness h;
     CChildFrame* page = LoadedWindow(h, "http://a.example/", "A");
-    ASSERT_NE(h.BrowserOf(page).OpenWindowFromScript("http://ads.example/pop.htm"), nullptr);
+    ClickInPage(h, page);
+    ASSERT_NE(h.BrowserOf(page).OpenWindowFromScript("http://news.example/"), nullptr);
     h.Pump();
+    EXPECT_EQ(h.frame->Windows().Count(), 2);
+
+    h.platform.clock.Advance(5000);
+    ASSERT_NE(h.BrowserOf(page).OpenWindowFromScript("http://ads.example/pop.htm"), nullptr)
+        << "made, to be judged at its first navigation";
+    const ChildId automatic = page->LastOpened();
+    h.Pump();
+    EXPECT_EQ(h.frame->Windows().Find(automatic), nullptr);
     EXPECT_EQ(h.frame->Windows().Count(), 2);
 }
 
+// Windows opened by scripts without a click: the automatic-window rule is off here.
 TEST(TargetName, AWindowNamedByItsOpenerTakesLaterNavigationsToThatName) {
-    FrameHarness h("LinkInNewWindow=0\r\n");
+    FrameHarness h("LinkInNewWindow=0\r\nKillAutoWin=0\r\n");
     CChildFrame* page = LoadedWindow(h, "http://a.example/", "A");
     test::FakeBrowser* named = h.BrowserOf(page).OpenWindowFromScript("http://b.example/");
     ASSERT_NE(named, nullptr);
@@ -220,7 +230,7 @@ TEST(TargetName, AWindowNamedByItsOpenerTakesLaterNavigationsToThatName) {
 }
 
 TEST(TargetName, FrameNamesAndClosingWindowsAreNotReused) {
-    FrameHarness h;
+    FrameHarness h("KillAutoWin=0\r\n");
     CChildFrame* page = LoadedWindow(h, "http://a.example/", "A");
     BeforeNavigateArgs frameNavigation;
     frameNavigation.url = "http://a.example/menu.htm";

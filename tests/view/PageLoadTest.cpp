@@ -136,6 +136,7 @@ TEST(DocumentComplete, FinishedPagesGetTheirSettings) {
     CChildFrame* page = LoadedWindow(h, "http://a.example/", "A");
     EXPECT_EQ(h.BrowserOf(page).document.background, "#E0E8F0");
     EXPECT_EQ(h.BrowserOf(page).document.bodyScroll, "") << "a window the user opened";
+    ClickInPage(h, page);
     test::FakeBrowser* popup = h.BrowserOf(page).OpenWindowFromScript("http://b.example/");
     popup->FinishLoad("B");
     EXPECT_EQ(popup->document.bodyScroll, "yes") << "page-opened windows always scroll";

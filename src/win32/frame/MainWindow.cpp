@@ -103,6 +103,9 @@ bool MainWindow::OnCreate() {
     addressDialogs_.SetOwner(hwnd_);
     addressDialogs_.SetLanguage(&app_.Lang());
     frame_.Address().SetDialogs(&addressDialogs_);
+    filterDialogs_.SetOwner(hwnd_);
+    filterDialogs_.SetLanguage(&app_.Lang());
+    frame_.Filters().SetDialogs(&filterDialogs_);
     tabs_.Configure(frame_.TabBar(),
                     SkinFiles(app_.Ports().fs, app_.Directories().skin, app_.Prefs().skinName)
                         .Resolve(kTabImagesStrip.file));
@@ -195,6 +198,20 @@ void MainWindow::ReleaseWindowResources() {
 
 // --- Messages -----------------------------------------------------------------------------
 
+// The window taking the activation may be a script dialog whose content the filter emptied.
+void MainWindow::OnDeactivate(HWND other) {
+    const bool owned = other && IsWindow(other) && GetParent(other) == hwnd_;
+    char caption[256] = {};
+    if (owned)
+        GetWindowTextA(other, caption, sizeof(caption));
+    PopupFilter& popups = frame_.Filters().Popups();
+    if (!popups.OnFrameDeactivated(owned, caption))
+        return;
+    ShowWindow(other, SW_HIDE);
+    SendMessageA(other, WM_CLOSE, 0, 0);
+    popups.RefocusPage();
+}
+
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (IsForwardedFrameMessage(message)) {
         frame_.OnPosted(message, wParam, lParam);
@@ -227,6 +244,10 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_ACTIVATEAPP:
             frame_.OnActivateApp(wParam != FALSE);
+            return Default(message, wParam, lParam);
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) == WA_INACTIVE)
+                OnDeactivate(reinterpret_cast<HWND>(lParam));
             return Default(message, wParam, lParam);
         case WM_DROPFILES:
             OnDropFiles(reinterpret_cast<HDROP>(wParam));

@@ -12,6 +12,7 @@
 #include "platform/FrameWindow.h"
 #include "win32/address/AddressDialogWindows.h"
 #include "win32/commands/MenuHandles.h"
+#include "win32/filter/Win32FilterDialogs.h"
 #include "win32/frame/AddressBar.h"
 #include "win32/frame/FrameBars.h"
 #include "win32/frame/HotKey.h"
@@ -100,6 +101,7 @@ private:
     void OnTrayIcon(LPARAM event);
     void OnTabContextMenu();
     void OnDropFiles(HDROP drop);
+    void OnDeactivate(HWND other);
     LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
     void OnHandOver();
 
@@ -111,6 +113,7 @@ private:
     TabControlView tabs_;
     AddressBar address_;
     AddressDialogWindows addressDialogs_;
+    Win32FilterDialogs filterDialogs_;
     UniqueImageList goImages_;    // outlives the Go button that shows it
     UniqueImageList itemImages_;  // outlives the address box that shows it
     StatusBarView status_;

@@ -51,6 +51,7 @@ INT_PTR ModalDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 return TRUE;
             }
             if (LOWORD(wParam) == IDCANCEL) {
+                OnCancel();
                 EndDialog(hwnd_, IDCANCEL);
                 return TRUE;
             }

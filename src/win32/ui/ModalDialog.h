@@ -28,6 +28,8 @@ protected:
     virtual void OnInit() {}
     // OK pressed: return false to keep the dialog open.
     virtual bool OnOk() { return true; }
+    // Cancel pressed (or the dialog closed): the dialog ends after it.
+    virtual void OnCancel() {}
     virtual INT_PTR OnMessage(UINT, WPARAM, LPARAM) { return FALSE; }
 
     HWND Item(int id) const { return GetDlgItem(hwnd_, id); }

@@ -34,7 +34,50 @@ T Guarded(T fallback, Body&& body) {
     }
 }
 
+// document.elementFromPoint(x, y), a method of the document: called by name.
+DomObject ElementFromPoint(const DomObject& document, int x, int y) {
+    IDispatch* dispatch = document.Dispatch();
+    if (!dispatch)
+        return {};
+    OLECHAR* name = const_cast<OLECHAR*>(L"elementFromPoint");
+    DISPID id = 0;
+    if (FAILED(dispatch->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &id)))
+        return {};
+    VARIANT args[2];  // in reverse order
+    VariantInit(&args[0]);
+    VariantInit(&args[1]);
+    args[0].vt = VT_I4;
+    args[0].lVal = y;
+    args[1].vt = VT_I4;
+    args[1].lVal = x;
+    DISPPARAMS params{args, nullptr, 2, 0};
+    Variant result;
+    if (FAILED(dispatch->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params,
+                                result.Put(), nullptr, nullptr)))
+        return {};
+    IUnknown* object = ObjectFromVariant(result.Get());
+    ComPtr<IDispatch> element;
+    if (object)
+        object->QueryInterface(IID_IDispatch, element.PutVoid());
+    return DomObject(std::move(element));
+}
+
+// Deeper nesting than this is no link a user pressed.
+constexpr int kMaxLinkDepth = 64;
+
 }  // namespace
+
+std::string Win32PageDocument::LinkAt(int x, int y) {
+    return Guarded(std::string(), [&] {
+        DomObject element = ElementFromPoint(document_, x, y);
+        for (int depth = 0; element && depth < kMaxLinkDepth; ++depth) {
+            if (element.Text(codePage_, L"tagName") == "A")
+                return element.Text(codePage_, L"href");
+            element = element.Object(L"parentElement");
+        }
+        return std::string();
+    });
+}
 
 std::string Win32PageDocument::Protocol() {
     return Guarded(std::string(), [&] { return document_.Text(codePage_, L"protocol"); });

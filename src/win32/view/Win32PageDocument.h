@@ -20,6 +20,7 @@ public:
     FocusedElementKind FocusedElement() override;
     std::optional<int> HistoryLength() override;
     bool ExecCommand(int commandId) override;
+    std::string LinkAt(int x, int y) override;
 
 private:
     DomObject document_;
