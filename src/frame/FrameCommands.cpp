@@ -111,6 +111,7 @@ const F::Row F::kRows[] = {
     {IDM_FILTER_DIALOG_ADS, IDM_FILTER_DIALOG_ADS, &F::Filter, &F::FilterState},
     {IDM_FILTER_AD_CONTENT, IDM_FILTER_AD_CONTENT, &F::Filter, &F::FilterState},
     {IDM_ENABLE_FILTER, IDM_ENABLE_FILTER, &F::Filter, &F::FilterState},
+    {IDM_FILTER_FLYING_ADS, IDM_FILTER_FLYING_ADS, &F::Filter, &F::FilterState},
 };
 
 const F::Row* FrameCommands::Find(int id) {

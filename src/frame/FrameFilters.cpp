@@ -10,11 +10,20 @@ FrameFilters::FrameFilters(CMainFrame& frame)
     : frame_(frame),
       url_(UrlFilterPorts{frame.App().Ports().fs, frame.App().Ports().tasks,
                           frame.App().Ports().codePage, frame.App().Ports().filterSession, *this},
-           frame.App().Directories().user + "Filter.ini") {}
+           frame.App().Directories().user + "Filter.ini"),
+      cleanup_(frame) {
+    frame.Services().SetPageExtensions(&cleanup_);
+}
+
+FrameFilters::~FrameFilters() {
+    frame_.Services().SetPageExtensions(nullptr);
+}
 
 void FrameFilters::Load() {
     ApplySettings();
     url_.LoadFilterLists(frame_.App().Profiles());
+    if (frame_.Prefs().useFlyingFilter)
+        cleanup_.PrepareFlyingFilter();
 }
 
 void FrameFilters::Exit() {
@@ -31,6 +40,7 @@ void FrameFilters::ApplySettings() {
         .notFilterClickDialog = settings.Get(keys::NotFilterClickDialog) != 0,
         .popupBound = prefs.PopupBound(),
     });
+    cleanup_.PrepareKillBlank();
 }
 
 // --- Commands -----------------------------------------------------------------------------
@@ -52,6 +62,9 @@ void FrameFilters::Run(int id) {
         case IDM_ENABLE_FILTER:
             ToggleMaster();
             break;
+        case IDM_FILTER_FLYING_ADS:
+            cleanup_.ToggleFlyingFilter();
+            break;
         default:
             break;
     }
@@ -66,8 +79,8 @@ void FrameFilters::ToggleMaster() {
     prefs.useFlyingFilter = result.switches.useFlyingFilter;
     prefs.enableFilter = result.enableFilter;
     ApplySettings();
-    // FIXME: content filters — the floating-advertisement script is prepared and applied to
-    // the active page here when that filter came back on.
+    if (prefs.useFlyingFilter)
+        cleanup_.FlyingFilterCameOn();
 }
 
 CommandState FrameFilters::State(int id) const {
@@ -81,6 +94,8 @@ CommandState FrameFilters::State(int id) const {
             return {true, prefs.useUrlFilter != 0};
         case IDM_ENABLE_FILTER:
             return {true, RecomputeEnableFilter(0, prefs.Filters()) != 0};
+        case IDM_FILTER_FLYING_ADS:
+            return {true, prefs.useFlyingFilter != 0};
         default:
             return {false, false};
     }

@@ -2,7 +2,8 @@
 // lists of "Filter.ini", their writer, the decision the namespace handler asks on every
 // request and the handler's registration), answers what that decision asks of the frame, and
 // runs the filter switches: "Enable Filter &Popup Ad Window", "Enable Filter &Dialog Ad
-// Window", "Enable Filter Ad &Content" and the master "Enable Filter".
+// Window", "Enable Filter Ad &Content" and the master "Enable Filter". Its page clean-up works
+// inside the loaded pages.
 //
 // Made with the frame's parts; the deferred initialisation loads the lists, the exit waits
 // for their writer and unregisters the handler.
@@ -13,6 +14,7 @@
 
 #include "filter/UrlFilter.h"
 #include "frame/FrameCommands.h"
+#include "frame/PageCleanup.h"
 
 namespace lumbrel {
 
@@ -21,11 +23,13 @@ class CMainFrame;
 class FrameFilters : public RequestFilterHost {
 public:
     explicit FrameFilters(CMainFrame& frame);
+    ~FrameFilters();
     FrameFilters(const FrameFilters&) = delete;
     FrameFilters& operator=(const FrameFilters&) = delete;
 
     // --- Life cycle ---
     UrlFilter& Url() { return url_; }
+    PageCleanup& Cleanup() { return cleanup_; }
     // Reads "Filter.ini", compiles the lists and registers the handler while a filter needs it.
     void Load();
     // Waits for the lists' writer, then unregisters the handler.
@@ -49,6 +53,7 @@ private:
 
     CMainFrame& frame_;
     UrlFilter url_;
+    PageCleanup cleanup_;
 };
 
 }  // namespace lumbrel

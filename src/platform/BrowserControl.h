@@ -35,6 +35,11 @@ public:
     // IOleCommandTarget::Exec on the document without a command group, for OLECMDID_PAGESETUP
     // (8) and OLECMDID_PROPERTIES (10); the engine shows its dialog. False when refused.
     virtual bool ExecCommand(int commandId) = 0;
+    // Runs `script` in the document's window (IHTMLWindow2::execScript) in `language`
+    // ("JavaScript", "VBScript", ...); false when the engine refused or the script failed.
+    // Page code may run meanwhile (handlers the script triggers): the window, even the view,
+    // may be gone when it returns.
+    virtual bool ExecScript(const std::string& script, const std::string& language) = 0;
 };
 
 class BrowserControl {
@@ -156,6 +161,11 @@ public:
     // first navigation comes from the engine), or nothing and set `cancel`. The control must
     // exist when this returns: the engine navigates it right away.
     virtual BrowserControl* OnNewWindow2(bool& cancel) = 0;
+    // The document host's command group: a script error in the page, and a message box the
+    // page's engine is about to show (`messageText`). True when the program dealt with it and
+    // the engine shows nothing; false lets the engine do as it would.
+    virtual bool OnScriptError() { return false; }
+    virtual bool OnPageMessage(const std::string& /*messageText*/) { return false; }
 
     // --- The view's window
     virtual KeyVerdict OnPageKey(const PageKey& key) = 0;

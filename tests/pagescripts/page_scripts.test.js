@@ -168,3 +168,29 @@ test('images that did not show are loaded again, the others are left alone', () 
         'pending=', 'pending=http://site.example/c.gif']);
     assert.equal(p.window.onerror, null);
 });
+
+// The floating-advertisement script the installation ships, split from its file as the
+// program splits it (the text between the first tag's ">" and "</script>").
+function shippedFlyingScript() {
+    const file = require('node:fs').readFileSync(
+        require('node:path').join(__dirname, '../../resources/Resource/KillFlying.htm'), 'latin1');
+    const open = file.indexOf('>');
+    return file.substring(open + 1, file.toLowerCase().indexOf('</script>', open + 1));
+}
+
+test('the shipped floating-advertisement script hides positioned boxes that hold only an ad', () => {
+    const p = page(
+        '<div id="float" style="position:absolute;top:10px"><a href="/go"><img src="/ad.gif"></a></div>' +
+        '<div id="fixed" style="position:fixed"> <!-- ad --> <embed src="/ad.swf"> </div>' +
+        '<div id="menu" style="position:fixed"><a href="/">Home</a></div>' +
+        '<div id="pair" style="position:absolute"><img src="/a.gif"><img src="/b.gif"></div>' +
+        '<div id="inline"><img src="/c.gif"></div>' +
+        '<img id="placed" style="position:absolute" src="/d.gif">');
+    p.window.onerror = null;
+    p.window.eval(shippedFlyingScript());
+    const hidden = [...p.document.querySelectorAll('[id]')]
+        .filter((e) => e.style.display === 'none').map((e) => e.id);
+    assert.deepEqual(hidden, ['float', 'fixed']);
+    assert.equal(p.window.onerror, null);
+    assert.equal(p.window.eval('typeof positioned + typeof onlyMedia'), 'undefinedundefined');
+});

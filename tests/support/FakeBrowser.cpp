@@ -35,6 +35,15 @@ bool FakePageDocument::ExecCommand(int commandId) {
     return true;
 }
 
+bool FakePageDocument::ExecScript(const std::string& script, const std::string& language) {
+    state_.scripts.push_back(language + ": " + script);
+    const bool fails = state_.scriptFails;
+    // A copy: the page code may close the window, and the state goes with its engine.
+    if (const std::function<void()> pageCode = state_.whileScriptRuns)
+        pageCode();
+    return !fails;
+}
+
 FakeBrowser::FakeBrowser(BrowserEvents& events)
     : events_(events), alive_(std::make_shared<bool>(true)) {}
 

@@ -11,6 +11,7 @@
 // Every event raised and every call made is written to `log`, one readable line each.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -31,6 +32,11 @@ struct FakeDocumentState {
     FocusedElementKind focused = FocusedElementKind::None;
     bool historyReadable = true;
     std::vector<int> commands;  // ExecCommand ids
+    // ExecScript: what ran ("language: script"), whether the engine refuses, and page code
+    // the script sets off (it may close the window).
+    std::vector<std::string> scripts;
+    bool scriptFails = false;
+    std::function<void()> whileScriptRuns;
 };
 
 class FakePageDocument : public PageDocument {
@@ -43,6 +49,7 @@ public:
     FocusedElementKind FocusedElement() override { return state_.focused; }
     std::optional<int> HistoryLength() override;
     bool ExecCommand(int commandId) override;
+    bool ExecScript(const std::string& script, const std::string& language) override;
 
 private:
     FakeDocumentState& state_;

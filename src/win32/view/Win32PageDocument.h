@@ -20,6 +20,7 @@ public:
     FocusedElementKind FocusedElement() override;
     std::optional<int> HistoryLength() override;
     bool ExecCommand(int commandId) override;
+    bool ExecScript(const std::string& script, const std::string& language) override;
 
 private:
     DomObject document_;
