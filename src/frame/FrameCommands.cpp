@@ -112,6 +112,7 @@ const F::Row F::kRows[] = {
     {IDM_FILTER_AD_CONTENT, IDM_FILTER_AD_CONTENT, &F::Filter, &F::FilterState},
     {IDM_ENABLE_FILTER, IDM_ENABLE_FILTER, &F::Filter, &F::FilterState},
     {IDM_FILTER_FLYING_ADS, IDM_FILTER_FLYING_ADS, &F::Filter, &F::FilterState},
+    {IDM_ADD_TO_CONTENT_FILTER, IDM_ADD_TO_CONTENT_FILTER, &F::Filter, &F::FilterState},
 };
 
 const F::Row* FrameCommands::Find(int id) {

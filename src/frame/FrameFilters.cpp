@@ -65,6 +65,9 @@ void FrameFilters::Run(int id) {
         case IDM_FILTER_FLYING_ADS:
             cleanup_.ToggleFlyingFilter();
             break;
+        case IDM_ADD_TO_CONTENT_FILTER:
+            cleanup_.AddToFilter();
+            break;
         default:
             break;
     }
@@ -96,6 +99,8 @@ CommandState FrameFilters::State(int id) const {
             return {true, RecomputeEnableFilter(0, prefs.Filters()) != 0};
         case IDM_FILTER_FLYING_ADS:
             return {true, prefs.useFlyingFilter != 0};
+        case IDM_ADD_TO_CONTENT_FILTER:
+            return {true, false};
         default:
             return {false, false};
     }

@@ -103,6 +103,15 @@ void PageCleanup::FlyingFilterCameOn() {
         ApplyFlyingFilter(active->Id());
 }
 
+void PageCleanup::AddToFilter() {
+    const std::optional<std::string> text =
+        frame_.App().Ports().ui.InputBox(frame_.Text(IDS_ADD_CONTENT_FILTER), lastFilterProposal_);
+    if (!text)
+        return;
+    lastFilterProposal_ = *text;
+    frame_.Filters().Url().AddToUrlFilter(*text);
+}
+
 // --- The engine's boxes -------------------------------------------------------------------
 
 bool PageCleanup::OnScriptError() {

@@ -2,7 +2,8 @@
 // `KillBlank` and `BlankContent`) and the floating-advertisement script (from the installed
 // "Resource\KillFlying.htm"), runs them and the image reload in a window's page when the view
 // reports the end of a load or a completed document, keeps the engine's script-error and
-// ActiveX boxes out of the way while `Silent` is on, and runs "Enable Filter Fl&ying Ad".
+// ActiveX boxes out of the way while `Silent` is on, and runs "Enable Filter Fl&ying Ad" and
+// "Add to &Filter...".
 //
 // Owned by the frame's filters; the views reach it as their page extensions. Windows are
 // named by id: a script runs page code, which may close the window it runs in.
@@ -53,6 +54,12 @@ public:
     void ToggleFlyingFilter();
     // The floating-advertisement filter came on (this command or the master switch).
     void FlyingFilterCameOn();
+    // "Add to &Filter...": asks for an address (proposing the last one) and adds it to the
+    // content list, which the lists' writer then saves.
+    void AddToFilter();
+    // What "Add to &Filter..." proposes next (an image's address from the drag menu).
+    void ProposeForFilter(std::string address) { lastFilterProposal_ = std::move(address); }
+    const std::string& FilterProposal() const { return lastFilterProposal_; }
 
     // --- The engine's boxes (true: the engine shows nothing) ---
     bool OnScriptError();
@@ -63,6 +70,7 @@ private:
     std::string killBlankScript_;
     std::string flyingScript_;
     std::string flyingLanguage_;
+    std::string lastFilterProposal_;
 };
 
 }  // namespace lumbrel

@@ -1,6 +1,6 @@
 // The content filter inside loaded pages: which scripts run in which page and when, the
 // floating-advertisement file and what its failures switch off, a script run that closes its
-// own window, and the engine's script-error and ActiveX boxes.
+// own window, the engine's script-error and ActiveX boxes, and "Add to &Filter...".
 #include <gtest/gtest.h>
 
 #include "commands/CommandIds.h"
@@ -17,6 +17,7 @@ using test::FrameHarness;
 using test::LoadedWindow;
 
 constexpr char kFlyingBody[] = "hideFloatingAds();";
+constexpr char kFilterIni[] = "C:\\Lumbrel\\User\\Filter.ini";
 
 std::string KillBlankFor(const std::string& blank) {
     return std::string("JavaScript: ") + KillBlankScript(test::FakeCodePage(), blank);
@@ -269,6 +270,42 @@ TEST(PageCleanup, ScriptErrorsAndActiveXMessagesAreKeptOffTheScreenWhileSilent) 
     EXPECT_FALSE(other->View().OnScriptError());
     EXPECT_FALSE(other->View().OnPageMessage("This page uses an ActiveX control."));
     EXPECT_EQ(loud.h.status.text, "");
+}
+
+TEST(PageCleanup, AddToFilterAppendsTheEntryAndSavesTheLists) {
+    CleanupHarness c("UseUrlFilter=1\r\n");
+    c.h.platform.fs.AddFile(kFilterIni, "[UrlFilter]\r\nurl1=http://old.example/*\r\n");
+    c.h.frame->Filters().Url().LoadFilterLists(c.h.app->Profiles());
+    auto blocked = [&c](const std::string& url) {
+        return !c.h.frame->Filters().Url().Requests().Decide(url, 0).useDefault;
+    };
+
+    c.h.platform.ui.AnswerInput("http://ads.example/*");
+    c.h.Command(IDM_ADD_TO_CONTENT_FILTER);
+    EXPECT_EQ(c.h.platform.ui.lastInputInitial, "");
+    EXPECT_EQ(c.h.platform.ui.Questions().back().text,
+              "URL Add to Content Filter List ( Can Modify With * ):");
+    EXPECT_TRUE(blocked("http://ads.example/banner.gif"));
+    const std::string saved = c.h.platform.fs.ReadFile(kFilterIni).value_or("");
+    EXPECT_NE(saved.find("url1=http://old.example/*"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("url2=http://ads.example/*"), std::string::npos) << saved;
+
+    // The last text is proposed again; a cancel changes nothing, a duplicate is not added.
+    c.h.platform.ui.AnswerInput(std::nullopt);
+    c.h.Command(IDM_ADD_TO_CONTENT_FILTER);
+    EXPECT_EQ(c.h.platform.ui.lastInputInitial, "http://ads.example/*");
+    c.h.platform.ui.AnswerInput("http://ads.example/*");
+    c.h.Command(IDM_ADD_TO_CONTENT_FILTER);
+    EXPECT_EQ(c.h.frame->Filters().Url().Lists().UrlFilter(),
+              (std::vector<std::string>{"http://old.example/*", "http://ads.example/*"}));
+
+    // An image address proposed by the drag menu replaces the proposal.
+    c.Cleanup().ProposeForFilter("http://img.example/pic.gif");
+    c.h.platform.ui.AnswerInput("http://img.example/*.gif");
+    c.h.Command(IDM_ADD_TO_CONTENT_FILTER);
+    EXPECT_EQ(c.h.platform.ui.lastInputInitial, "http://img.example/pic.gif");
+    EXPECT_EQ(c.Cleanup().FilterProposal(), "http://img.example/*.gif");
+    EXPECT_TRUE(blocked("http://img.example/pic.gif"));
 }
 
 }  // namespace
