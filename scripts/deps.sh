@@ -6,6 +6,8 @@
 #   deps.sh run      what `make run` needs
 #   deps.sh bench    the native benchmarks and the Windows one under Wine
 #   deps.sh fuzz     the native build and clang with libFuzzer
+#   deps.sh node     node and npm, for the page scripts' tests (asked for only when the
+#                    commands are missing: a machine may have them from another source)
 #
 # Package mirrors are sometimes caught half-synced: `apt-get update` then fails for one index
 # only, and the i386 libraries can no longer match their newer amd64 twins ("held broken
@@ -24,8 +26,9 @@ native) want=("${native[@]}") ;;
 run) want=(cmake make "${windows[@]}") ;;
 bench) want=("${native[@]}" "${windows[@]}") ;;
 fuzz) want=("${native[@]}" "${fuzz[@]}") ;;
+node) want=(nodejs npm) ;;
 *)
-    echo "usage: deps.sh [test|native|run|bench|fuzz]" >&2
+    echo "usage: deps.sh [test|native|run|bench|fuzz|node]" >&2
     exit 2
     ;;
 esac

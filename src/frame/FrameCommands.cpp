@@ -126,6 +126,8 @@ const F::Row F::kRows[] = {
     {IDM_GROUP_MEMBER_FIRST, IDM_GROUP_MEMBER_LAST, &F::GroupsCommand, nullptr},
     {IDM_SET_GROUPS, IDM_SET_GROUPS, &F::SetGroups, nullptr},
     {IDM_SAVE_WINDOWS_AS_GROUP, IDM_SAVE_WINDOWS_AS_GROUP, &F::SaveWindowsAsGroup, nullptr},
+    {IDM_FILTER_FLYING_ADS, IDM_FILTER_FLYING_ADS, &F::Filter, &F::FilterState},
+    {IDM_ADD_TO_CONTENT_FILTER, IDM_ADD_TO_CONTENT_FILTER, &F::Filter, &F::FilterState},
 };
 
 const F::Row* FrameCommands::Find(int id) {

@@ -12,13 +12,22 @@ FrameFilters::FrameFilters(CMainFrame& frame)
                           frame.App().Ports().codePage, frame.App().Ports().filterSession, *this},
            frame.App().Directories().user + "Filter.ini"),
       popup_(frame, url_,
-             [this](const std::string& text, int kind) { AddToCollector(text, kind); }) {
+             [this](const std::string& text, int kind) { AddToCollector(text, kind); }),
+      cleanup_(frame) {
     frame.Services().SetPopupChecks(&popup_);
+    frame.Services().SetPageExtensions(&cleanup_);
+}
+
+FrameFilters::~FrameFilters() {
+    frame_.Services().SetPageExtensions(nullptr);
+    frame_.Services().SetPopupChecks(nullptr);
 }
 
 void FrameFilters::Load() {
     ApplySettings();
     url_.LoadFilterLists(frame_.App().Profiles());
+    if (frame_.Prefs().useFlyingFilter)
+        cleanup_.PrepareFlyingFilter();
 }
 
 void FrameFilters::Exit() {
@@ -35,6 +44,7 @@ void FrameFilters::ApplySettings() {
         .notFilterClickDialog = settings.Get(keys::NotFilterClickDialog) != 0,
         .popupBound = prefs.PopupBound(),
     });
+    cleanup_.PrepareKillBlank();
 }
 
 // --- Commands -----------------------------------------------------------------------------
@@ -56,6 +66,12 @@ void FrameFilters::Run(int id) {
         case IDM_ENABLE_FILTER:
             ToggleMaster();
             break;
+        case IDM_FILTER_FLYING_ADS:
+            cleanup_.ToggleFlyingFilter();
+            break;
+        case IDM_ADD_TO_CONTENT_FILTER:
+            cleanup_.AddToFilter();
+            break;
         default:
             break;
     }
@@ -70,8 +86,8 @@ void FrameFilters::ToggleMaster() {
     prefs.useFlyingFilter = result.switches.useFlyingFilter;
     prefs.enableFilter = result.enableFilter;
     ApplySettings();
-    // FIXME: content filters — the floating-advertisement script is prepared and applied to
-    // the active page here when that filter came back on.
+    if (prefs.useFlyingFilter)
+        cleanup_.FlyingFilterCameOn();
 }
 
 CommandState FrameFilters::State(int id) const {
@@ -85,6 +101,10 @@ CommandState FrameFilters::State(int id) const {
             return {true, prefs.useUrlFilter != 0};
         case IDM_ENABLE_FILTER:
             return {true, RecomputeEnableFilter(0, prefs.Filters()) != 0};
+        case IDM_FILTER_FLYING_ADS:
+            return {true, prefs.useFlyingFilter != 0};
+        case IDM_ADD_TO_CONTENT_FILTER:
+            return {true, false};
         default:
             return {false, false};
     }

@@ -2,7 +2,8 @@
 // lists of "Filter.ini", their writer, the decision the namespace handler asks on every
 // request and the handler's registration), answers what that decision asks of the frame, and
 // runs the filter switches: "Enable Filter &Popup Ad Window", "Enable Filter &Dialog Ad
-// Window", "Enable Filter Ad &Content" and the master "Enable Filter".
+// Window", "Enable Filter Ad &Content" and the master "Enable Filter". Its page clean-up works
+// inside the loaded pages.
 //
 // Made with the frame's parts; the deferred initialisation loads the lists, the exit waits
 // for their writer and unregisters the handler.
@@ -15,6 +16,7 @@
 #include "filter/PopupFilter.h"
 #include "filter/UrlFilter.h"
 #include "frame/FrameCommands.h"
+#include "frame/PageCleanup.h"
 
 namespace lumbrel {
 
@@ -23,6 +25,7 @@ class CMainFrame;
 class FrameFilters : public RequestFilterHost {
 public:
     explicit FrameFilters(CMainFrame& frame);
+    ~FrameFilters();
     FrameFilters(const FrameFilters&) = delete;
     FrameFilters& operator=(const FrameFilters&) = delete;
 
@@ -34,6 +37,7 @@ public:
     void SetDialogs(FilterDialogs* dialogs) { popup_.SetDialogs(dialogs); }
     // Where the filters' log lines go until the collector takes them; null: nowhere.
     void SetCollector(PopupFilter::Collect collect) { collect_ = std::move(collect); }
+    PageCleanup& Cleanup() { return cleanup_; }
     // Reads "Filter.ini", compiles the lists and registers the handler while a filter needs it.
     void Load();
     // Waits for the lists' writer, then unregisters the handler.
@@ -59,6 +63,7 @@ private:
     UrlFilter url_;
     PopupFilter::Collect collect_;
     PopupFilter popup_;
+    PageCleanup cleanup_;
 };
 
 }  // namespace lumbrel

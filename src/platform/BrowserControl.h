@@ -38,6 +38,11 @@ public:
     // The address of the link at a point of the view's client area: the element there, then
     // its parents up to the first whose tag name is "A"; empty when there is none.
     virtual std::string LinkAt(int x, int y) = 0;
+    // Runs `script` in the document's window (IHTMLWindow2::execScript) in `language`
+    // ("JavaScript", "VBScript", ...); false when the engine refused or the script failed.
+    // Page code may run meanwhile (handlers the script triggers): the window, even the view,
+    // may be gone when it returns.
+    virtual bool ExecScript(const std::string& script, const std::string& language) = 0;
 };
 
 class BrowserControl {
@@ -159,6 +164,11 @@ public:
     // first navigation comes from the engine), or nothing and set `cancel`. The control must
     // exist when this returns: the engine navigates it right away.
     virtual BrowserControl* OnNewWindow2(bool& cancel) = 0;
+    // The document host's command group: a script error in the page, and a message box the
+    // page's engine is about to show (`messageText`). True when the program dealt with it and
+    // the engine shows nothing; false lets the engine do as it would.
+    virtual bool OnScriptError() { return false; }
+    virtual bool OnPageMessage(const std::string& /*messageText*/) { return false; }
 
     // --- The view's window
     virtual KeyVerdict OnPageKey(const PageKey& key) = 0;

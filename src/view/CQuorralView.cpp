@@ -267,6 +267,14 @@ void CQuorralView::OnStatusTextChange(const std::string& text) {
     PageLoadEvents(*this).StatusTextChange(text);
 }
 
+bool CQuorralView::OnScriptError() {
+    return frame_.Filters().Cleanup().OnScriptError();
+}
+
+bool CQuorralView::OnPageMessage(const std::string& messageText) {
+    return frame_.Filters().Cleanup().OnPageMessage(messageText);
+}
+
 BrowserControl* CQuorralView::OnNewWindow2(bool& cancel) {
     cancel = true;
     // The popup rules may ask the user, and making a window may run the message loop: this

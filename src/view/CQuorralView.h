@@ -172,6 +172,8 @@ public:
     void OnDownloadBegin() override {}
     void OnDownloadComplete() override {}
     BrowserControl* OnNewWindow2(bool& cancel) override;
+    bool OnScriptError() override;
+    bool OnPageMessage(const std::string& messageText) override;
     KeyVerdict OnPageKey(const PageKey& key) override;
     bool OnPageMouse(const PageMouse& mouse) override;
     void OnParentNotify(const ChildNotice& notice) override;

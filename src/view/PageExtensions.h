@@ -3,8 +3,9 @@
 // page run, images that did not show are loaded again, and the content filters clean up a
 // loaded page. The view decides when (its own settings and state); each part decides what.
 //
-// FIXME: download manager, external tools and content filters — each implements its part of
-// this. Until they do, NoPageExtensions takes no download and does nothing with a page.
+// FIXME: download manager and external tools — each implements its part of this (the page
+// clean-up of the frame's filters does the images and the content filters). Until they do,
+// NoPageExtensions takes no download and runs no tool.
 #pragma once
 
 #include <string>

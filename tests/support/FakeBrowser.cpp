@@ -40,6 +40,15 @@ std::string FakePageDocument::LinkAt(int x, int y) {
     return link == state_.links.end() ? std::string() : link->second;
 }
 
+bool FakePageDocument::ExecScript(const std::string& script, const std::string& language) {
+    state_.scripts.push_back(language + ": " + script);
+    const bool fails = state_.scriptFails;
+    // A copy: the page code may close the window, and the state goes with its engine.
+    if (const std::function<void()> pageCode = state_.whileScriptRuns)
+        pageCode();
+    return !fails;
+}
+
 FakeBrowser::FakeBrowser(BrowserEvents& events)
     : events_(events), alive_(std::make_shared<bool>(true)) {}
 

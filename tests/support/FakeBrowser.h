@@ -12,6 +12,7 @@
 #pragma once
 
 #include <map>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -34,6 +35,11 @@ struct FakeDocumentState {
     std::vector<int> commands;  // ExecCommand ids
     // The links under points of the page ("x,y" -> address).
     std::map<std::string, std::string> links;
+    // ExecScript: what ran ("language: script"), whether the engine refuses, and page code
+    // the script sets off (it may close the window).
+    std::vector<std::string> scripts;
+    bool scriptFails = false;
+    std::function<void()> whileScriptRuns;
 };
 
 class FakePageDocument : public PageDocument {
@@ -47,6 +53,7 @@ public:
     std::optional<int> HistoryLength() override;
     bool ExecCommand(int commandId) override;
     std::string LinkAt(int x, int y) override;
+    bool ExecScript(const std::string& script, const std::string& language) override;
 
 private:
     FakeDocumentState& state_;

@@ -8,6 +8,7 @@ FrameHarness::FrameHarness(const std::string& settings, bool deferredInit) {
     platform.environment.modulePath = std::string(kProgram) + "lumbrel.exe";
     platform.fs.AddFolder("C:\\Lumbrel\\User");
     platform.fs.AddFile(kProfile, "[Settings]\r\n" + settings);
+    platform.fs.AddFile(kKillFlying, kKillFlyingContent);
     app = std::make_unique<CBrowserApp>(platform.Ports());
     app->PrepareDirectories();
     app->ReadStartUpSettings();

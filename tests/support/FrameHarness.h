@@ -17,6 +17,10 @@ class FrameHarness {
 public:
     static constexpr const char* kProgram = "C:\\Lumbrel\\";
     static constexpr const char* kProfile = "C:\\Lumbrel\\User\\Lumbrel.ini";
+    // The installation's floating-advertisement script, there unless a test removes it.
+    static constexpr const char* kKillFlying = "C:\\Lumbrel\\Resource\\KillFlying.htm";
+    static constexpr const char* kKillFlyingContent =
+        "<script language=\"JavaScript\">hideFloatingAds();</script>\r\n";
 
     // `settings`: lines of section "Settings" of the user's Lumbrel.ini ("KeepOnePage=1\r\n…").
     explicit FrameHarness(const std::string& settings = "", bool deferredInit = true);

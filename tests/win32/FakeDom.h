@@ -4,6 +4,7 @@
 // the document rules are proven against these.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 #include <variant>
@@ -22,7 +23,9 @@ namespace lumbrel::test {
 
 class FakeDom : public IDispatch, public IOleCommandTarget {
 public:
-    using Value = std::variant<std::wstring, int, FakeDom*>;
+    // A method: called with its text arguments in written order.
+    using Method = std::function<HRESULT(const std::vector<std::wstring>&)>;
+    using Value = std::variant<std::wstring, int, FakeDom*, Method>;
 
     // Properties by name; a name not here is unknown to the object.
     std::map<std::wstring, Value> properties;
@@ -76,6 +79,8 @@ public:
         auto it = std::next(properties.begin(), id - 1);
         if (flags & DISPATCH_PROPERTYPUT)
             return Write(*it, params);
+        if (auto* method = std::get_if<Method>(&it->second))
+            return (flags & DISPATCH_METHOD) ? Call(*method, params) : DISP_E_MEMBERNOTFOUND;
         if (!(flags & DISPATCH_PROPERTYGET) || !result)
             return DISP_E_MEMBERNOTFOUND;
         VariantInit(result);
@@ -107,6 +112,17 @@ public:
     }
 
 private:
+    static HRESULT Call(const Method& method, DISPPARAMS* params) {
+        std::vector<std::wstring> args;
+        for (UINT i = params ? params->cArgs : 0; i-- > 0;) {
+            const VARIANT& arg = params->rgvarg[i];
+            if (V_VT(&arg) != VT_BSTR)
+                return DISP_E_TYPEMISMATCH;
+            args.emplace_back(V_BSTR(&arg), SysStringLen(V_BSTR(&arg)));
+        }
+        return method(args);
+    }
+
     HRESULT Write(std::pair<const std::wstring, Value>& property, DISPPARAMS* params) {
         for (const std::wstring& name : readOnly)
             if (name == property.first)

@@ -32,6 +32,8 @@ public:
     bool cancelNewWindow = false;
     KeyVerdict keyVerdict = KeyVerdict::Deliver;
     bool mouseUsed = false;
+    bool scriptErrorHandled = false;
+    bool pageMessageHandled = false;
     // Runs after each recorded event (a core reacting from inside the event).
     std::function<void()> afterEvent;
 
@@ -88,6 +90,14 @@ public:
     }
     void OnDownloadBegin() override { Record("download begin"); }
     void OnDownloadComplete() override { Record("download complete"); }
+    bool OnScriptError() override {
+        Record("ScriptError");
+        return scriptErrorHandled;
+    }
+    bool OnPageMessage(const std::string& messageText) override {
+        Record("PageMessage " + messageText);
+        return pageMessageHandled;
+    }
     BrowserControl* OnNewWindow2(bool& cancel) override {
         if (cancelNewWindow)
             cancel = true;

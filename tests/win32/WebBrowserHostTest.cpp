@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "win32/FakeDom.h"
 #include "win32/OleWindowTest.h"
 #include "win32/RecordingBrowserEvents.h"
 #include "win32/platform/ComPtr.h"
@@ -291,6 +292,47 @@ TEST_F(WebBrowserHostTest, DocHostPolicySuppliesTheExternalObjectAndFlags) {
     ASSERT_EQ(handler->GetHostInfo(&info), S_OK);
     EXPECT_EQ(info.dwFlags, static_cast<DWORD>(DOCHOSTUIFLAG_NO3DBORDER));
     host_.SetDocHostPolicy(nullptr);
+}
+
+// Until the program sets a policy of its own, the view decides on the engine's script-error
+// box and on its message boxes, whose text it finds on the event of the document's window.
+TEST_F(WebBrowserHostTest, TheViewDecidesOnTheEnginesScriptErrorAndMessageBoxes) {
+    ASSERT_TRUE(host_.Create(window_, 400, 300));
+    auto target = ClientSite().As<IOleCommandTarget>();
+    ASSERT_TRUE(target);
+    VARIANT in, out;
+    auto exec = [&](DWORD id, VARIANT* argument) {
+        VariantInit(&out);
+        return target->Exec(&kDocHostCommandGroup, id, OLECMDEXECOPT_DODEFAULT, argument, &out);
+    };
+    events_.log.clear();
+    events_.scriptErrorHandled = true;
+    ASSERT_EQ(exec(OLECMDID_SHOWSCRIPTERROR, nullptr), S_OK);
+    EXPECT_EQ(V_VT(&out), VT_BOOL);
+    EXPECT_EQ(V_BOOL(&out), VARIANT_TRUE) << "the page's scripts go on";
+    events_.scriptErrorHandled = false;
+    EXPECT_EQ(exec(OLECMDID_SHOWSCRIPTERROR, nullptr), OLECMDERR_E_NOTSUPPORTED);
+
+    test::FakeDom document, window, event;
+    event.properties[L"messageText"] = L"This page uses an ActiveX control.";
+    window.properties[L"event"] = &event;
+    document.properties[L"parentWindow"] = &window;
+    VariantInit(&in);
+    V_VT(&in) = VT_UNKNOWN;
+    V_UNKNOWN(&in) = static_cast<IDispatch*>(&document);
+    events_.pageMessageHandled = true;
+    ASSERT_EQ(exec(OLECMDID_SHOWMESSAGE, &in), S_OK);
+    EXPECT_EQ(V_VT(&out), VT_BOOL);
+    EXPECT_EQ(V_BOOL(&out), VARIANT_TRUE);
+    events_.pageMessageHandled = false;
+    EXPECT_EQ(exec(OLECMDID_SHOWMESSAGE, &in), OLECMDERR_E_NOTSUPPORTED);
+    EXPECT_EQ(V_BOOL(&out), VARIANT_FALSE);
+    EXPECT_EQ(exec(OLECMDID_SHOWMESSAGE, nullptr), OLECMDERR_E_NOTSUPPORTED)
+        << "no document: nothing to decide on";
+    EXPECT_EQ(events_.log,
+              (std::vector<std::string>{"ScriptError", "ScriptError",
+                                        "PageMessage This page uses an ActiveX control.",
+                                        "PageMessage This page uses an ActiveX control."}));
 }
 
 // The engine asks the document host's command group before it shows a script error: "not

@@ -122,5 +122,27 @@ TEST_F(Win32PageDocumentTest, CommandsGoToTheDocumentWithoutAGroup) {
               (std::vector<DWORD>{OLECMDID_PAGESETUP, OLECMDID_PROPERTIES, OLECMDID_PAGESETUP}));
 }
 
+// Scripts run through the page's window (execScript), in the page's code page; a script that
+// fails or a document without a window is a refusal.
+TEST_F(Win32PageDocumentTest, ScriptsRunThroughThePagesWindow) {
+    EXPECT_FALSE(Document().ExecScript("x();", "JavaScript")) << "no window";
+    FakeDom window;
+    document_.properties[L"parentWindow"] = &window;
+    EXPECT_FALSE(Document().ExecScript("x();", "JavaScript")) << "a window without execScript";
+
+    std::vector<std::vector<std::wstring>> calls;
+    HRESULT answer = S_OK;
+    window.properties[L"execScript"] = FakeDom::Method([&](const std::vector<std::wstring>& args) {
+        calls.push_back(args);
+        return answer;
+    });
+    Win32CodePage gbk(936);
+    EXPECT_TRUE(Document(gbk).ExecScript("t='\xCB\xBD';", "JavaScript"));
+    answer = DISP_E_EXCEPTION;
+    EXPECT_FALSE(Document().ExecScript("broken(", "VBScript"));
+    EXPECT_EQ(calls, (std::vector<std::vector<std::wstring>>{{L"t='\u79c1';", L"JavaScript"},
+                                                             {L"broken(", L"VBScript"}}));
+}
+
 }  // namespace
 }  // namespace lumbrel::win32

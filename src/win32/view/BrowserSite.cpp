@@ -5,6 +5,7 @@
 #include <olectl.h>
 
 #include "win32/platform/ComGuard.h"
+#include "win32/platform/ComValues.h"
 
 namespace lumbrel::win32 {
 namespace {
@@ -371,9 +372,11 @@ STDMETHODIMP BrowserSite::QueryStatus(const GUID* group, ULONG count, OLECMD* co
     return S_OK;
 }
 
-STDMETHODIMP BrowserSite::Exec(const GUID* group, DWORD id, DWORD, VARIANT*, VARIANT* out) {
+STDMETHODIMP BrowserSite::Exec(const GUID* group, DWORD id, DWORD, VARIANT* in, VARIANT* out) {
     if (!group || *group != kDocHostCommandGroup)
         return OLECMDERR_E_UNKNOWNGROUP;
+    if (id == OLECMDID_SHOWMESSAGE)
+        return ShowMessage(in, out);
     if (id != OLECMDID_SHOWSCRIPTERROR)
         return OLECMDERR_E_NOTSUPPORTED;
     return ComGuard([&] {
@@ -386,6 +389,21 @@ STDMETHODIMP BrowserSite::Exec(const GUID* group, DWORD id, DWORD, VARIANT*, VAR
         V_VT(out) = VT_BOOL;
         V_BOOL(out) = answer == Answer::ContinueScripts ? VARIANT_TRUE : VARIANT_FALSE;
         return S_OK;
+    });
+}
+
+// The engine passes the document the message is about; "not supported" lets it show the box.
+HRESULT BrowserSite::ShowMessage(VARIANT* in, VARIANT* out) {
+    return ComGuard([&] {
+        ComPtr<IDispatch> document;
+        if (IUnknown* object = in ? ObjectFromVariant(*in) : nullptr)
+            object->QueryInterface(IID_IDispatch, document.PutVoid());
+        const bool suppress = policy_ && policy_->SuppressMessage(document.Get());
+        if (out) {
+            VariantClear(out);
+            *out = BoolAnswer(suppress);
+        }
+        return suppress ? S_OK : static_cast<HRESULT>(OLECMDERR_E_NOTSUPPORTED);
     });
 }
 

@@ -23,7 +23,7 @@ namespace lumbrel::win32 {
 
 // What the program customises of the document host. The defaults are the engine's own
 // behaviour: its context menu, no external object, its 3-D border and double-click handling,
-// its script error dialog.
+// its script error dialog and its message boxes.
 class DocHostPolicy {
 public:
     // How a script error in the page is dealt with.
@@ -45,6 +45,9 @@ public:
     // The object page scripts reach as window.external; empty for none.
     virtual ComPtr<IDispatch> External() { return {}; }
     virtual ScriptErrorAnswer ScriptError() { return ScriptErrorAnswer::EngineDefault; }
+    // A message box the engine is about to show for `document` (may be null); true when it
+    // must not show it.
+    virtual bool SuppressMessage(IDispatch* /*document*/) { return false; }
 };
 
 // COM interfaces have no virtual destructor by design: an object deletes itself in Release.
@@ -173,6 +176,7 @@ public:
 private:
     explicit BrowserSite(HWND container) : container_(container) {}
     ~BrowserSite() = default;
+    HRESULT ShowMessage(VARIANT* in, VARIANT* out);
 
     std::atomic<ULONG> references_{1};
     HWND container_;

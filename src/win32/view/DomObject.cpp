@@ -55,4 +55,21 @@ bool DomObject::Put(const wchar_t* name, Variant value) const {
                                      &params, nullptr, nullptr, nullptr));
 }
 
+bool DomObject::Call(const wchar_t* name, std::vector<Variant> args) const {
+    std::optional<DISPID> id = IdOf(name);
+    if (!id)
+        return false;
+    // IDispatch takes the arguments last to first.
+    std::vector<VARIANT> reversed;
+    reversed.reserve(args.size());
+    for (auto it = args.rbegin(); it != args.rend(); ++it)
+        reversed.push_back(*it->Ptr());  // borrowed: `args` still owns and clears them
+    DISPPARAMS params{};
+    params.rgvarg = reversed.empty() ? nullptr : reversed.data();
+    params.cArgs = static_cast<UINT>(reversed.size());
+    Variant result;
+    return SUCCEEDED(object_->Invoke(*id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params,
+                                     result.Put(), nullptr, nullptr));
+}
+
 }  // namespace lumbrel::win32

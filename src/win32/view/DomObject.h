@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/CodePage.h"
 #include "win32/platform/ComPtr.h"
@@ -30,6 +31,9 @@ public:
     std::optional<int32_t> Int(const wchar_t* name) const;
     // Sets a property; false when the object has no such property or refuses the value.
     bool Put(const wchar_t* name, Variant value) const;
+    // Calls a method with `args` in their written order; false when the object has no such
+    // method or the call failed (a script that throws, a refused argument).
+    bool Call(const wchar_t* name, std::vector<Variant> args) const;
 
 private:
     std::optional<DISPID> IdOf(const wchar_t* name) const;

@@ -18,6 +18,7 @@
 #include "win32/platform/ComPtr.h"
 #include "win32/platform/WinApi.h"
 #include "win32/view/BrowserViewWindow.h"
+#include "win32/view/EnginePrompts.h"
 #include "win32/view/HostedControl.h"
 
 #include <exdisp.h>
@@ -28,7 +29,6 @@ namespace lumbrel::win32 {
 
 class BrowserSite;
 class BrowserEventSink;
-class DocHostPolicy;
 
 class WebBrowserHost : public BrowserControl {
 public:
@@ -62,7 +62,8 @@ public:
     void SetDownloadControlFlags(int32_t flags) override;
     int32_t DownloadControlFlags() const { return downloadControlFlags_; }
     // Customises the document host (context menu, external object); not owned, null for
-    // the engine's defaults. Outlives the host or is reset before it goes.
+    // the engine's defaults. Outlives the host or is reset before it goes. Until one is set
+    // the view decides on the engine's script-error and message boxes.
     void SetDocHostPolicy(DocHostPolicy* policy);
     // A queued message for the view or a window inside it, before it is dispatched: keys and
     // mouse buttons go to the core's view first, then keys to the engine (Tab, Ctrl+C, …).
@@ -115,7 +116,9 @@ private:
     BrowserEvents& events_;
     const CodePage& codePage_;
     int32_t downloadControlFlags_ = kDefaultDownloadControlFlags;
-    DocHostPolicy* policy_ = nullptr;
+    // The engine's boxes go to the view unless a policy of the program's replaces it.
+    EnginePrompts prompts_{events_, codePage_};
+    DocHostPolicy* policy_ = &prompts_;
 
     ComPtr<BrowserSite> site_;
     ComPtr<BrowserEventSink> sink_;

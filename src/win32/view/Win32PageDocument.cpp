@@ -130,4 +130,14 @@ bool Win32PageDocument::ExecCommand(int commandId) {
     });
 }
 
+bool Win32PageDocument::ExecScript(const std::string& script, const std::string& language) {
+    return Guarded(false, [&] {
+        DomObject window = document_.Object(L"parentWindow");
+        std::vector<Variant> args;
+        args.push_back(Variant::String(codePage_, script));
+        args.push_back(Variant::String(codePage_, language));
+        return window && window.Call(L"execScript", std::move(args));
+    });
+}
+
 }  // namespace lumbrel::win32

@@ -21,6 +21,7 @@ public:
     std::optional<int> HistoryLength() override;
     bool ExecCommand(int commandId) override;
     std::string LinkAt(int x, int y) override;
+    bool ExecScript(const std::string& script, const std::string& language) override;
 
 private:
     DomObject document_;

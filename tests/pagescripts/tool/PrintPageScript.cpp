@@ -1,0 +1,27 @@
+// Prints a clean-up script exactly as the program runs it, for the tests that run it against
+// real documents:
+//   print_page_script kill-blank TEXT [gbk]   the placeholder script for BlankContent TEXT
+//   print_page_script reload-images           the image-reload script
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "filter/PageCleanupScripts.h"
+#include "support/FakeCodePage.h"
+
+int main(int argc, char** argv) {
+    using namespace lumbrel;
+    std::string script;
+    if (argc >= 3 && std::strcmp(argv[1], "kill-blank") == 0) {
+        const bool gbk = argc >= 4 && std::strcmp(argv[3], "gbk") == 0;
+        const test::FakeCodePage cp(gbk ? test::FakeCodePage::kGbk : test::FakeCodePage::kWestern);
+        script = KillBlankScript(cp, argv[2]);
+    } else if (argc == 2 && std::strcmp(argv[1], "reload-images") == 0) {
+        script = std::string(ReloadImagesScript());
+    } else {
+        std::fputs("usage: print_page_script kill-blank TEXT [gbk] | reload-images\n", stderr);
+        return 2;
+    }
+    std::fwrite(script.data(), 1, script.size(), stdout);
+    return 0;
+}
