@@ -45,3 +45,18 @@
 #define IDD_QUICK_KEYS 305
 #define IDC_QUICK_KEY_FIRST 1650  // ... 1660, the edit fields of F2 ... F12
 #define IDC_QUICK_KEY_IE 1661
+
+// The Page Manager ("DialogPageManager"): a tab strip over a list of pages with a tick per row,
+// the buttons that act on the rows, "&Work Offline", OK / Cancel.
+#define IDD_PAGE_MANAGER 306
+#define IDC_PM_TABS 1670
+#define IDC_PM_LIST 1671
+#define IDC_PM_SELECT_ALL 1672
+#define IDC_PM_SELECT_NONE 1673
+#define IDC_PM_OPEN_CURRENT 1674
+#define IDC_PM_OPEN_SELECTED 1675
+#define IDC_PM_DELETE_CURRENT 1676
+#define IDC_PM_DELETE_SELECTED 1677
+#define IDC_PM_EDIT_TITLE 1678
+#define IDC_PM_EDIT_URL 1679
+#define IDC_PM_WORK_OFFLINE 1680
