@@ -55,4 +55,20 @@ bool DomObject::Put(const wchar_t* name, Variant value) const {
                                      &params, nullptr, nullptr, nullptr));
 }
 
+bool DomObject::Call(const wchar_t* name, std::vector<Variant> arguments) const {
+    std::optional<DISPID> id = IdOf(name);
+    if (!id)
+        return false;
+    // IDispatch takes the arguments last first.
+    std::vector<VARIANT> reversed;
+    for (auto argument = arguments.rbegin(); argument != arguments.rend(); ++argument)
+        reversed.push_back(*argument->Ptr());
+    DISPPARAMS params{};
+    params.rgvarg = reversed.empty() ? nullptr : reversed.data();
+    params.cArgs = static_cast<UINT>(reversed.size());
+    Variant result;
+    return SUCCEEDED(object_->Invoke(*id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params,
+                                     result.Put(), nullptr, nullptr));
+}
+
 }  // namespace lumbrel::win32

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/CodePage.h"
 #include "win32/platform/ComPtr.h"
@@ -30,6 +31,9 @@ public:
     std::optional<int32_t> Int(const wchar_t* name) const;
     // Sets a property; false when the object has no such property or refuses the value.
     bool Put(const wchar_t* name, Variant value) const;
+    // Calls a method with `arguments` in the order a page script writes them; false when the
+    // object has no such method or the call fails.
+    bool Call(const wchar_t* name, std::vector<Variant> arguments) const;
 
 private:
     std::optional<DISPID> IdOf(const wchar_t* name) const;

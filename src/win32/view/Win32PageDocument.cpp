@@ -87,4 +87,22 @@ bool Win32PageDocument::ExecCommand(int commandId) {
     });
 }
 
+bool Win32PageDocument::ExecScript(const std::string& code, const std::string& language) {
+    return Guarded(false, [&] {
+        std::vector<Variant> arguments;
+        arguments.push_back(Variant::String(codePage_, code));
+        arguments.push_back(Variant::String(codePage_, language));
+        return document_.Object(L"parentWindow").Call(L"execScript", std::move(arguments));
+    });
+}
+
+bool Win32PageDocument::ScrollBy(int dx, int dy) {
+    return Guarded(false, [&] {
+        std::vector<Variant> arguments;
+        arguments.push_back(Variant::Int32(dx));
+        arguments.push_back(Variant::Int32(dy));
+        return document_.Object(L"parentWindow").Call(L"scrollBy", std::move(arguments));
+    });
+}
+
 }  // namespace lumbrel::win32

@@ -20,6 +20,9 @@ public:
     FocusedElementKind FocusedElement() override;
     std::optional<int> HistoryLength() override;
     bool ExecCommand(int commandId) override;
+    bool ExecScript(const std::string& code, const std::string& language) override;
+    // The document window's scrollBy; false without the window.
+    bool ScrollBy(int dx, int dy);
 
 private:
     DomObject document_;
