@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
-"""Draws the default skin's pictures of the tab bar and the Go button.
+"""Draws the default skin's pictures of the tab bar, the Go button and the favorites items.
 
 Writes resources/skin/default/TaskBar.bmp (eleven 11 x 16 cells: new, loading 1-3, locked,
-unread, protected, saved, close, read, marked) and Go.bmp (16 x 16), as 24-bit bitmaps with
+unread, protected, saved, close, read, marked), Go.bmp (16 x 16) and FavBar.bmp (two 16 x 16
+cells: folder, link), as 24-bit bitmaps with
 magenta (255, 0, 255) for "no picture here". Run it again after changing a picture:
 
     python3 scripts/draw-skin.py [OUTPUT_FOLDER]
@@ -203,12 +204,45 @@ def go_button():
     return c
 
 
+# --- The favorites bars' and the address box's items (16 x 16: folder, link) ---------------
+
+def folder():
+    c = Canvas(16, 16)
+    edge = (170, 120, 20)
+    c.rect(1, 3, 6, 4, (240, 200, 90))
+    c.frame(1, 3, 6, 4, edge)
+    c.rect(1, 5, 14, 13, (250, 210, 100))
+    c.frame(1, 5, 14, 13, edge)
+    c.rect(2, 6, 13, 6, (255, 235, 160))
+    return c
+
+
+def link():
+    c = Canvas(16, 16)
+    c.rect(2, 1, 11, 14, (255, 255, 255))
+    c.frame(2, 1, 11, 14, (110, 110, 110))
+    c.disc(10, 10, 5.2, (30, 100, 200))
+    c.disc(10, 10, 4.2, (90, 160, 240))
+    white = (255, 255, 255)
+    c.rect(6, 9, 14, 10, white)
+    c.rect(9, 6, 10, 14, white)
+    return c
+
+
+def fav_bar():
+    strip = Canvas(32, 16)
+    strip.paste(folder(), 0)
+    strip.paste(link(), 16)
+    return strip
+
+
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "resources", "skin",
                                                              "default")
     os.makedirs(out, exist_ok=True)
-    for name, canvas in (("TaskBar.bmp", task_bar()), ("Go.bmp", go_button())):
+    for name, canvas in (("TaskBar.bmp", task_bar()), ("Go.bmp", go_button()),
+                         ("FavBar.bmp", fav_bar())):
         with open(os.path.join(out, name), "wb") as f:
             f.write(bmp_bytes(canvas))
 

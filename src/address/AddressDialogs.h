@@ -25,12 +25,6 @@ struct AliasFields {
     std::string url;
 };
 
-// The texts bound to F2 … F12 and `UseIeKey`.
-struct QuickKeyFields {
-    std::array<std::string, kQuickKeyCount> bindings;
-    bool useIeKey = false;
-};
-
 class AddressDialogs {
 public:
     virtual ~AddressDialogs() = default;
@@ -41,9 +35,8 @@ public:
     // "&Copy Selected".
     virtual std::optional<std::string> Input(const DialogInput& box) = 0;
     virtual std::optional<AliasFields> Alias(const AliasFields& proposed) = 0;
-    // `proposedUrl`: the tab's address, offered for a key.
-    virtual std::optional<QuickKeyFields> QuickKeys(const QuickKeyFields& current,
-                                                    const std::string& proposedUrl) = 0;
+    // `shown`: the keys as the box starts (see ProposeQuickKey).
+    virtual std::optional<QuickKeyFields> QuickKeys(const QuickKeyFields& shown) = 0;
 };
 
 }  // namespace lumbrel

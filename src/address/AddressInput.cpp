@@ -262,7 +262,7 @@ void AddressInput::AssignQuickKeyFor(ChildId subject) {
         current.bindings[static_cast<size_t>(i)] = store.Get(keys::QuickKeyUrls, i + 2);
     current.useIeKey = store.Get(keys::UseIeKey) != 0;
     const std::optional<QuickKeyFields> answer =
-        dialogs_->QuickKeys(current, child->View().Location());
+        dialogs_->QuickKeys(ProposeQuickKey(std::move(current), child->View().Location()));
     if (!answer)
         return;
     auto batch = store.BeginBatch();

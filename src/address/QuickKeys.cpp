@@ -45,4 +45,19 @@ std::optional<QuickKeyAction> BuiltInQuickKeyAction(int index, bool useIeKey) {
     return kActions[index];
 }
 
+QuickKeyFields ProposeQuickKey(QuickKeyFields stored, const std::string& pageUrl) {
+    stored.focusRow = 0;
+    if (pageUrl.empty())
+        return stored;
+    for (int i = 0; i < kQuickKeyCount; ++i) {
+        std::string& binding = stored.bindings[static_cast<size_t>(i)];
+        if (binding.empty()) {
+            binding = pageUrl;
+            stored.focusRow = i;
+            break;
+        }
+    }
+    return stored;
+}
+
 }  // namespace lumbrel

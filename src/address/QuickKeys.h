@@ -3,6 +3,7 @@
 // built-in action. Bindings live in section "Shortcuts" ("F2" … "F12").
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -47,5 +48,18 @@ enum class QuickKeyAction {
 
 // The action of key `index` (0 = F2); F4 does F9's with `UseIeKey` on. Nothing outside F2 … F12.
 std::optional<QuickKeyAction> BuiltInQuickKeyAction(int index, bool useIeKey);
+
+// The texts bound to F2 … F12 and `UseIeKey`.
+struct QuickKeyFields {
+    std::array<std::string, kQuickKeyCount> bindings;
+    bool useIeKey = false;
+    // The row that takes the focus, its text selected (0 … kQuickKeyCount - 1).
+    int focusRow = 0;
+};
+
+// What the quick-key box shows for a page: the keys as stored, with `pageUrl` put into the
+// first free key, which takes the focus so that OK binds it. With no free key (or no
+// address) nothing is proposed and the first key takes the focus.
+QuickKeyFields ProposeQuickKey(QuickKeyFields stored, const std::string& pageUrl);
 
 }  // namespace lumbrel

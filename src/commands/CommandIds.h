@@ -148,7 +148,8 @@
 #define IDM_VIEW_STATUS_BAR 59393
 #define IDM_VIEW_ADDRESS_BAR 33257
 #define IDM_VIEW_LINKS_BAR 33258
-#define IDM_VIEW_TAB_BAR 32792  // also the tab bar's rebar band id
+// The bar commands' ids are also the ids of the bars' rebar bands.
+#define IDM_VIEW_TAB_BAR 32792
 #define IDM_VIEW_SEARCH_BAR 32958
 #define IDM_VIEW_EXTERNAL_BAR 32959
 #define IDM_VIEW_MENU_BAR 32869

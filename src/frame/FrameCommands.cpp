@@ -66,6 +66,8 @@ const F::Row F::kRows[] = {
      &F::PreferenceState},
     {IDM_NEW_TO_NEXT, IDM_NEW_TO_NEXT, &F::NewToNext, &F::NewToNextState},
     {IDM_STOP_OPEN_WINDOWS, IDM_STOP_OPEN_WINDOWS, &F::StopOpenWindows, &F::StopOpenWindowsState},
+    {IDM_VIEW_TAB_BAR, IDM_VIEW_TAB_BAR, &F::ToggleBand, &F::BandState},
+    {IDM_VIEW_ADDRESS_BAR, IDM_VIEW_ADDRESS_BAR, &F::ToggleBand, &F::BandState},
     {IDM_CLOSE, IDM_CLOSE, &F::Close, nullptr},
     {IDM_CLOSE_ALL, IDM_CLOSE_ALL, &F::CloseAll, nullptr},
     {IDM_CLOSE_ALL_KEEP_CURRENT, IDM_CLOSE_ALL_KEEP_CURRENT, &F::CloseAllBut, nullptr},
@@ -238,6 +240,20 @@ void FrameCommands::TogglePreference(const CommandCall& call) {
 CommandState FrameCommands::PreferenceState(int id) const {
     int Preferences::*field = ToggledField(id);
     return CommandState{true, field && frame_.Prefs().*field != 0};
+}
+
+// A bar's command id is its band's id.
+void FrameCommands::ToggleBand(const CommandCall& call) {
+    const CommandState state = BandState(call.id);
+    if (state.enabled)
+        frame_.Widgets().window.ShowBand(call.id, !state.checked);
+}
+
+CommandState FrameCommands::BandState(int id) const {
+    for (const BandLayout& band : frame_.Widgets().window.Bands())
+        if (band.id == id)
+            return CommandState{true, band.visible};
+    return CommandState{false, false};
 }
 
 void FrameCommands::NewToNext(const CommandCall&) {

@@ -117,8 +117,11 @@ public:
     virtual void SetThrobber(int frame) = 0;
 
     // --- Bars ---
-    // The main rebar's bands in display order.
+    // The bars' bands: the tab band first (wherever it is placed), then the main rebar's
+    // other bands in display order. A bar's band id is the command id that shows it.
     virtual std::vector<BandLayout> Bands() = 0;
+    // Shows or hides the band `bandId`; nothing when there is no such band.
+    virtual void ShowBand(int bandId, bool show) = 0;
     virtual bool StatusBarVisible() = 0;
     // Builds the menus again in the active language.
     virtual void RebuildMenus() = 0;

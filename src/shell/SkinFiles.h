@@ -22,6 +22,8 @@ struct SkinStrip {
 };
 inline constexpr SkinStrip kTabImagesStrip{"TaskBar.bmp", 11, 16, 11};
 inline constexpr SkinStrip kGoButtonStrip{"Go.bmp", 16, 16, 1};
+// Cell 0 a folder, cell 1 a link (the address box's items show the link).
+inline constexpr SkinStrip kFavoriteItemsStrip{"FavBar.bmp", 16, 16, 2};
 
 class SkinFiles {
 public:

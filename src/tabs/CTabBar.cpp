@@ -105,6 +105,13 @@ void CTabBar::UpdateWidth() {
         strip_.Reflow();
 }
 
+void CTabBar::OnResized(int width) {
+    if (width == width_)
+        return;
+    width_ = width;
+    frame_.Post(UM_TAB_LAYOUT, 1);
+}
+
 void CTabBar::SetAutoTab(bool on) {
     Preferences& prefs = frame_.Prefs();
     if ((prefs.autoTab != 0) == on)

@@ -65,6 +65,9 @@ public:
     void OnLayoutMessage(uintptr_t wParam);
     // Switches fixed-width tabs on or off and lays the bar out again.
     void SetAutoTab(bool on);
+    // The control is `width` pixels wide now (the frame was resized): fixed widths and rows
+    // follow; the same width again changes nothing.
+    void OnResized(int width);
 
     // --- The mouse (points in the control's client pixels) ---
     // Each press returns true when it was taken here: the control must not see it.
@@ -110,6 +113,7 @@ private:
     CMainFrame& frame_;
     TabStrip& strip_;
     TabBarOptions options_;
+    int width_ = -1;  // the control's width last reported
     ChildId drag_ = kNoChild;
     ClosePress press_;
     int rows_ = -1;

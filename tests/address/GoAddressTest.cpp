@@ -53,8 +53,11 @@ public:
         aliasShown = proposed;
         return aliasAnswer;
     }
-    std::optional<QuickKeyFields> QuickKeys(const QuickKeyFields&, const std::string&) override {
-        return std::nullopt;
+    std::optional<QuickKeyFields> quickKeyAnswer;
+    QuickKeyFields quickKeysShown;
+    std::optional<QuickKeyFields> QuickKeys(const QuickKeyFields& shown) override {
+        quickKeysShown = shown;
+        return quickKeyAnswer;
     }
 };
 
@@ -343,6 +346,34 @@ TEST_F(GoAddressTest, AListBindingWithOneAddressLeftStillOpensAtTheEnd) {
     ASSERT_EQ(Windows(), 3);
     EXPECT_EQ(h.frame->Windows().At(2)->View().Location(), "http://one.example/")
         << "a binding with \"|\" opens at the end whatever NewSequence says";
+}
+
+TEST_F(GoAddressTest, TheTabsQuickKeyBoxOffersThePageInTheFirstFreeKey) {
+    h.app->Settings().Write(keys::QuickKeyUrls, 2, "http://bound.example/");
+    Enter("http://first.example/");
+    Enter("http://second.example/", {.alt = true});
+    QuickKeyFields answer;
+    answer.bindings[0] = "http://bound.example/";
+    answer.bindings[3] = "http://picked.example/\r\nF9=evil";
+    dialogs.quickKeyAnswer = answer;
+    h.frame->OnTabMenuCommand(IDM_QUICK_KEY, h.frame->TabMenuSubject(0));
+    EXPECT_EQ(dialogs.quickKeysShown.bindings[0], "http://bound.example/");
+    EXPECT_EQ(dialogs.quickKeysShown.bindings[1], "http://first.example/")
+        << "the tab's page, not the active one";
+    EXPECT_EQ(dialogs.quickKeysShown.focusRow, 1);
+    EXPECT_EQ(h.app->Settings().Get(keys::QuickKeyUrls, 5), "http://picked.example/  F9=evil")
+        << "a line break cannot add keys to the settings file";
+    EXPECT_EQ(h.app->Settings().Get(keys::QuickKeyUrls, 3), "")
+        << "the box's answer is what is kept";
+
+    for (int i = 0; i < kQuickKeyCount; ++i)
+        h.app->Settings().Write(keys::QuickKeyUrls, i + 2, "http://full.example/");
+    dialogs.quickKeyAnswer.reset();
+    h.frame->OnTabMenuCommand(IDM_QUICK_KEY, h.frame->TabMenuSubject(1));
+    EXPECT_EQ(dialogs.quickKeysShown.focusRow, 0) << "no free key: nothing is replaced";
+    EXPECT_EQ(dialogs.quickKeysShown.bindings[10], "http://full.example/");
+    EXPECT_EQ(h.app->Settings().Get(keys::QuickKeyUrls, 12), "http://full.example/")
+        << "Cancel keeps the keys";
 }
 
 }  // namespace

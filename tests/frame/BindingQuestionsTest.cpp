@@ -81,6 +81,29 @@ TEST(Bands, OnlyTheTabBandsKeyIsReadAtStart) {
     EXPECT_TRUE(fresh.frame->ShowsBandAtStart(0)) << "shown by default";
 }
 
+TEST(Bands, TheBarCommandsShowAndHideTheirBandsAndTheExitKeepsTheChoice) {
+    FrameHarness h("ConfirmExit=0\r\n");
+    h.window.bands = {{IDM_VIEW_TAB_BAR, 200, 0, true}, {IDM_VIEW_ADDRESS_BAR, 300, 0, true}};
+    EXPECT_TRUE(h.frame->QueryCommand(IDM_VIEW_TAB_BAR).checked);
+    h.Command(IDM_VIEW_TAB_BAR);
+    EXPECT_FALSE(h.window.bands[0].visible);
+    EXPECT_FALSE(h.frame->QueryCommand(IDM_VIEW_TAB_BAR).checked);
+    EXPECT_TRUE(h.window.bands[1].visible) << "each command its own band";
+    h.Command(IDM_VIEW_ADDRESS_BAR);
+    h.Command(IDM_VIEW_ADDRESS_BAR);
+    EXPECT_TRUE(h.window.bands[1].visible);
+
+    h.window.bands.pop_back();
+    EXPECT_FALSE(h.frame->QueryCommand(IDM_VIEW_ADDRESS_BAR).enabled) << "no such band";
+    h.Command(IDM_VIEW_ADDRESS_BAR);
+    EXPECT_EQ(h.window.bands.size(), 1u);
+
+    EXPECT_TRUE(h.frame->OnCloseRequest(false));
+    EXPECT_EQ(h.app->Settings().Get(keys::BandShown, 0), 0);
+    EXPECT_EQ(h.app->Settings().Get(keys::BandId, 0), IDM_VIEW_TAB_BAR);
+    EXPECT_FALSE(h.frame->ShowsBandAtStart(0)) << "the tab bar starts hidden next time";
+}
+
 TEST(DownloadControl, ANewHostGetsTheDefaultOrItsOpenersFlags) {
     FrameHarness h("DefaultProperty=48\r\nDisDownActivex=0\r\n");
     CChildFrame* page = h.Open("http://a.example/");

@@ -115,6 +115,11 @@ public:
     Placement NormalPlacement() override { return normalPlacement; }
     void SetThrobber(int frame) override { throbber = frame; }
     std::vector<BandLayout> Bands() override { return bands; }
+    void ShowBand(int bandId, bool show) override {
+        for (BandLayout& band : bands)
+            if (band.id == bandId)
+                band.visible = show;
+    }
     bool StatusBarVisible() override { return statusBarVisible; }
     // As on Windows: the menu bar is built again from its data, without the closed windows.
     void RebuildMenus() override {

@@ -67,6 +67,20 @@ TEST(TabBarLayout, FixedWidthsFollowTheTabCountOnA600PixelBar) {
     EXPECT_EQ(h.window.tabBandHeight, 2 * 19 + 4) << "flat tabs: the rows and 4 pixels";
 }
 
+TEST(TabBarLayout, FixedWidthsFollowTheFramesWidth) {
+    FrameHarness h(
+        "AutoTab=1\r\nMinTabWidth=50\r\nMaxTabWidth=200\r\n[TabStyle]\r\nTabStyle=1\r\n");
+    for (int i = 0; i < 5; ++i)
+        h.Open("http://w" + std::to_string(i) + ".example/");
+    EXPECT_EQ(h.tabs.itemWidth, (600 - 5) / 5);
+    h.tabs.width = 900;
+    h.frame->TabBar().OnResized(900);
+    h.Pump();
+    EXPECT_EQ(h.tabs.itemWidth, (900 - 5) / 5);
+    h.frame->TabBar().OnResized(900);
+    EXPECT_EQ(h.platform.loop.Queued(kFrameTarget, UM_TAB_LAYOUT), 0) << "same width";
+}
+
 TEST(TabBarLayout, WithoutAutoTabTheWidthIsLeftToTheControl) {
     FrameHarness h("AutoTab=0\r\n");
     h.Open("http://a.example/");

@@ -3,10 +3,13 @@
 #include <commctrl.h>
 #include <commdlg.h>
 
+#include <algorithm>
+
 #include "language/DialogIds.h"
 #include "language/Language.h"
 #include "language/StringIds.h"
 #include "language/StringTable.h"
+#include "win32/ui/AutoComplete.h"
 #include "win32/ui/ModalDialog.h"
 #include "win32/ui/StandardDialogs.h"
 
@@ -59,6 +62,7 @@ protected:
         }
         CheckDlgButton(hwnd_, IDC_OPEN_IN_NEW, fields.openInNew ? BST_CHECKED : BST_UNCHECKED);
         CheckDlgButton(hwnd_, IDC_OPEN_DIRECT, fields.directOpen ? BST_CHECKED : BST_UNCHECKED);
+        AttachAddressAutoComplete(Edit());
         SetFocus(combo);
         if (fields.directOpen)
             PostMessageA(hwnd_, kBrowseAtStart, 0, 0);
@@ -128,26 +132,16 @@ protected:
 
 class QuickKeyDialog : public ModalDialog {
 public:
-    QuickKeyDialog(const Language* language, QuickKeyFields current, std::string proposedUrl)
-        : ModalDialog(IDD_QUICK_KEYS, "DialogKey", language),
-          fields(std::move(current)),
-          proposedUrl_(std::move(proposedUrl)) {}
+    QuickKeyDialog(const Language* language, QuickKeyFields shown)
+        : ModalDialog(IDD_QUICK_KEYS, "DialogKey", language), fields(std::move(shown)) {}
     QuickKeyFields fields;
 
 protected:
     void OnInit() override {
-        int proposedRow = -1;
-        for (int i = 0; i < kQuickKeyCount; ++i) {
-            std::string binding = fields.bindings[static_cast<size_t>(i)];
-            // The page's address goes into the first free key, shown selected: OK binds it.
-            if (binding.empty() && proposedRow < 0 && !proposedUrl_.empty()) {
-                binding = proposedUrl_;
-                proposedRow = i;
-            }
-            SetItemText(IDC_QUICK_KEY_FIRST + i, binding);
-        }
+        for (int i = 0; i < kQuickKeyCount; ++i)
+            SetItemText(IDC_QUICK_KEY_FIRST + i, fields.bindings[static_cast<size_t>(i)]);
         CheckDlgButton(hwnd_, IDC_QUICK_KEY_IE, fields.useIeKey ? BST_CHECKED : BST_UNCHECKED);
-        HWND focus = Item(IDC_QUICK_KEY_FIRST + std::max(proposedRow, 0));
+        HWND focus = Item(IDC_QUICK_KEY_FIRST + std::clamp(fields.focusRow, 0, kQuickKeyCount - 1));
         SetFocus(focus);
         SendMessageA(focus, EM_SETSEL, 0, -1);
     }
@@ -157,9 +151,6 @@ protected:
         fields.useIeKey = IsDlgButtonChecked(hwnd_, IDC_QUICK_KEY_IE) == BST_CHECKED;
         return true;
     }
-
-private:
-    std::string proposedUrl_;
 };
 
 }  // namespace
@@ -186,9 +177,8 @@ std::optional<AliasFields> AddressDialogWindows::Alias(const AliasFields& propos
     return dialog.fields;
 }
 
-std::optional<QuickKeyFields> AddressDialogWindows::QuickKeys(const QuickKeyFields& current,
-                                                              const std::string& proposedUrl) {
-    QuickKeyDialog dialog(language_, current, proposedUrl);
+std::optional<QuickKeyFields> AddressDialogWindows::QuickKeys(const QuickKeyFields& shown) {
+    QuickKeyDialog dialog(language_, shown);
     if (dialog.Run(owner_) != IDOK)
         return std::nullopt;
     return dialog.fields;

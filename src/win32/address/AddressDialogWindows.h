@@ -22,8 +22,7 @@ public:
                                                 const std::vector<std::string>& typed) override;
     std::optional<std::string> Input(const DialogInput& box) override;
     std::optional<AliasFields> Alias(const AliasFields& proposed) override;
-    std::optional<QuickKeyFields> QuickKeys(const QuickKeyFields& current,
-                                            const std::string& proposedUrl) override;
+    std::optional<QuickKeyFields> QuickKeys(const QuickKeyFields& shown) override;
 
 private:
     HWND owner_ = nullptr;

@@ -2,30 +2,16 @@
 
 #include <commctrl.h>
 
+#include <string>
+
+#include "win32/ui/AutoComplete.h"
+
 namespace lumbrel::win32 {
 namespace {
 
 constexpr int kComboId = 1;
 constexpr int kGoId = IDOK;  // the Go button is the address box's OK (command 1)
 constexpr int kPageIcon = 1;
-// SHACF_URLHISTORY | SHACF_URLMRU | SHACF_USETAB: the history, the typed addresses and Tab
-// to complete.
-constexpr DWORD kAutoCompleteFlags = 14;
-
-// The shell's auto-completion, when the system's utility library has it.
-void AttachAutoComplete(HWND edit) {
-    using AutoCompleteFn = HRESULT(WINAPI*)(HWND, DWORD);
-    // Loaded for the life of the process: the completion object it attaches to the edit
-    // field runs code of the library until the field is gone.
-    static HMODULE library = LoadLibraryA("shlwapi.dll");
-    if (!library)
-        return;
-    const auto attach = reinterpret_cast<AutoCompleteFn>(
-        reinterpret_cast<void (*)()>(GetProcAddress(library, "SHAutoComplete")));
-    if (attach)
-        attach(edit, kAutoCompleteFlags);
-}
-
 }  // namespace
 
 AddressBar::~AddressBar() {
@@ -66,7 +52,7 @@ bool AddressBar::Create(HWND parent, int controlId, Events events) {
     edit_ = reinterpret_cast<HWND>(SendMessageA(combo_, CBEM_GETEDITCONTROL, 0, 0));
     if (edit_) {
         SetWindowSubclass(edit_, &AddressBar::EditProc, 1, reinterpret_cast<DWORD_PTR>(this));
-        AttachAutoComplete(edit_);
+        AttachAddressAutoComplete(edit_);
     }
     const int height = Height();
     SetWindowPos(hwnd_, nullptr, 0, 0, 400, height, SWP_NOMOVE | SWP_NOZORDER);
@@ -174,14 +160,21 @@ std::string AddressBar::SelectedItemText() const {
     const auto index = SendMessageA(combo_, CB_GETCURSEL, 0, 0);
     if (index == CB_ERR)
         return {};
-    char buffer[2048] = {};
+    // The list's own combo box knows each item's length; the extended control does not.
+    HWND list = reinterpret_cast<HWND>(SendMessageA(combo_, CBEM_GETCOMBOCONTROL, 0, 0));
+    const auto length =
+        list ? SendMessageA(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0) : LRESULT{CB_ERR};
+    if (length == CB_ERR)
+        return {};
+    std::string buffer(static_cast<size_t>(length) + 1, '\0');
     COMBOBOXEXITEMA item{};
     item.mask = CBEIF_TEXT;
     item.iItem = index;
-    item.pszText = buffer;
-    item.cchTextMax = sizeof(buffer);
+    item.pszText = buffer.data();
+    item.cchTextMax = static_cast<int>(buffer.size());
     if (!SendMessageA(combo_, CBEM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)))
         return {};
+    buffer.resize(std::char_traits<char>::length(buffer.c_str()));
     return buffer;
 }
 

@@ -7,6 +7,7 @@
 #include "commands/BuiltinMenus.h"
 #include "frame/FrameMessages.h"
 #include "instance/HandOverRecord.h"
+#include "tabs/TabRules.h"
 #include "win32/commands/AcceleratorBuilder.h"
 #include "win32/instance/HandOverReceiver.h"
 #include "win32/instance/MainWindowFinder.h"
@@ -15,13 +16,9 @@
 namespace lumbrel::win32 {
 namespace {
 
-constexpr int kRebarId = 59419;
 constexpr int kTabBarId = 59394;  // the framework's id of the tab bar
 constexpr int kAddressId = 1002;
 constexpr int kStatusId = 59393;
-// The tab band is band 0, as its visibility key "bandb0" says: it is added last.
-constexpr int kTabBandId = 1;
-constexpr int kAddressBandId = 2;
 constexpr int kShowHideHotKeyId = 0;
 constexpr UINT kTrayMessage = WM_APP + 1;
 
@@ -107,39 +104,51 @@ bool MainWindow::OnCreate() {
     tabs_.Configure(frame_.TabBar(),
                     SkinFiles(app_.Ports().fs, app_.Directories().skin, app_.Prefs().skinName)
                         .Resolve(kTabImagesStrip.file));
+    // Where the tabs go is known once the frame has read its creation settings.
+    const TabBarLook look = frame_.TabBar().Appearance();
+    if (!bars_.AddTabBand(tabs_.Handle(), look.atTop,
+                          TabBandHeight(look.look, 1, kDefaultTabHeight),
+                          frame_.ShowsBandAtStart(0)))
+        return false;
     Layout();
     return true;
 }
 
 bool MainWindow::CreateBars() {
-    if (!rebar_.Create(hwnd_, kRebarId))
+    if (!bars_.Create(hwnd_))
         return false;
     AddressBar::Events addressEvents;
     addressEvents.enter = [this](const std::string& text, KeyModifiers keys) {
         frame_.Address().GoAddress(text, keys);
     };
     addressEvents.listItem = [this](const std::string& text) { frame_.Address().GoListItem(text); };
-    if (!address_.Create(rebar_.Handle(), kAddressId, std::move(addressEvents)))
+    if (!address_.Create(bars_.TopRebar(), kAddressId, std::move(addressEvents)))
         return false;
     // The bars are made before the frame reads its creation settings: the skin is read here.
     const SkinFiles skin(app_.Ports().fs, app_.Directories().skin,
                          app_.Settings().Get(keys::SkinName));
     goImages_ = LoadSkinImageList(skin.Resolve(kGoButtonStrip.file), kGoButtonStrip);
     address_.SetGoImages(goImages_.get());
-    if (!tabs_.Create(rebar_.Handle(), kTabBarId))
-        return false;
-    // Each band goes in at the front: the tab band ends as band 0, the address band as 1.
-    if (!rebar_.AddBand(kAddressBandId, address_.Handle(), address_.Height(),
-                        frame_.ShowsBandAtStart(1)) ||
-        !rebar_.AddBand(kTabBandId, tabs_.Handle(), tabs_.IdealHeight(),
-                        frame_.ShowsBandAtStart(0)))
+    if (app_.Settings().Get(keys::ComboShowIcon) != 0) {
+        itemImages_ =
+            LoadSkinImageList(skin.Resolve(kFavoriteItemsStrip.file), kFavoriteItemsStrip);
+        address_.SetItemImages(itemImages_.get());
+    }
+    // The tab control gets its band once its place is known (OnCreate).
+    if (!tabs_.Create(bars_.TopRebar(), kTabBarId) ||
+        !bars_.AddAddressBand(address_.Handle(), address_.Height(), frame_.ShowsBandAtStart(1)))
         return false;
     return status_.Create(hwnd_, kStatusId);
 }
 
 void MainWindow::FitTabBand(int height) {
-    if (rebar_.FitBand(kTabBandId, height))
+    if (bars_.FitTabBand(height))
         Layout();
+}
+
+void MainWindow::ShowBand(int bandId, bool show) {
+    bars_.ShowBand(bandId, show);
+    Layout();
 }
 
 void MainWindow::Layout() {
@@ -147,11 +156,9 @@ void MainWindow::Layout() {
         return;
     RECT client{};
     GetClientRect(hwnd_, &client);
-    const int top = rebar_.Arrange();
     status_.Layout();
-    const int bottom = status_.Height();
-    MoveWindow(mdi_.Handle(), 0, top, client.right, std::max(0L, client.bottom - top - bottom),
-               TRUE);
+    const FrameBars::PageArea page = bars_.Arrange(client.right, client.bottom, status_.Height());
+    MoveWindow(mdi_.Handle(), 0, page.top, client.right, page.bottom - page.top, TRUE);
     mdi_.FitActive();
 }
 
@@ -280,7 +287,7 @@ LRESULT MainWindow::OnNotify(const NMHDR& header) {
             OnTabContextMenu();
             return TRUE;
         }
-    } else if (header.hwndFrom == rebar_.Handle() && header.code == RBN_HEIGHTCHANGE) {
+    } else if (bars_.HoldsControl(header.hwndFrom) && header.code == RBN_HEIGHTCHANGE) {
         Layout();
     }
     return 0;

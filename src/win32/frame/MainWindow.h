@@ -13,10 +13,10 @@
 #include "win32/address/AddressDialogWindows.h"
 #include "win32/commands/MenuHandles.h"
 #include "win32/frame/AddressBar.h"
+#include "win32/frame/FrameBars.h"
 #include "win32/frame/HotKey.h"
 #include "win32/frame/MdiClient.h"
 #include "win32/frame/MenuBar.h"
-#include "win32/frame/RebarLayout.h"
 #include "win32/frame/StatusBarView.h"
 #include "win32/frame/TabControlView.h"
 #include "win32/frame/TrayIcon.h"
@@ -64,7 +64,8 @@ public:
     ShowState CurrentShowState() override;
     Placement NormalPlacement() override;
     void SetThrobber(int frame) override { status_.SetThrobber(frame); }
-    std::vector<BandLayout> Bands() override { return rebar_.Bands(); }
+    std::vector<BandLayout> Bands() override { return bars_.Bands(); }
+    void ShowBand(int bandId, bool show) override;
     bool StatusBarVisible() override;
     void RebuildMenus() override;
     void SetUndoCloseItems(const std::vector<MenuEntry>& items) override {
@@ -106,11 +107,12 @@ private:
     CMainFrame& frame_;
     Win32EventLoop& loop_;
     MdiClient mdi_;
-    RebarLayout rebar_;
+    FrameBars bars_;
     TabControlView tabs_;
     AddressBar address_;
     AddressDialogWindows addressDialogs_;
-    UniqueImageList goImages_;  // outlives the Go button that shows it
+    UniqueImageList goImages_;    // outlives the Go button that shows it
+    UniqueImageList itemImages_;  // outlives the address box that shows it
     StatusBarView status_;
     MenuBar menuBar_;
     UniqueAcceleratorTable accelerators_;

@@ -4,6 +4,7 @@
 #include "language/Language.h"
 #include "win32/commands/MenuBuilder.h"
 #include "win32/frame/MdiClient.h"
+#include "win32/platform/GdiHandles.h"
 
 namespace lumbrel::win32 {
 namespace {
@@ -16,26 +17,20 @@ UniqueBitmap ProgramIconBitmap() {
     const int width = GetSystemMetrics(SM_CXSMICON);
     const int height = GetSystemMetrics(SM_CYSMICON);
     UniqueBitmap bitmap;
-    HDC screen = GetDC(nullptr);
+    const WindowDc screen(nullptr);
     if (!screen)
         return bitmap;
-    bitmap.Reset(CreateCompatibleBitmap(screen, width, height));
-    HDC memory = CreateCompatibleDC(screen);
-    auto icon = static_cast<HICON>(
-        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1), IMAGE_ICON, width, height, 0));
+    bitmap.Reset(CreateCompatibleBitmap(screen.Get(), width, height));
+    const UniqueMemoryDc memory(CreateCompatibleDC(screen.Get()));
+    const UniqueIcon icon(static_cast<HICON>(
+        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1), IMAGE_ICON, width, height, 0)));
     if (bitmap && memory) {
-        HGDIOBJ previous = SelectObject(memory, bitmap.Get());
+        const GdiSelection selected(memory.Get(), bitmap.Get());
         RECT all{0, 0, width, height};
-        FillRect(memory, &all, GetSysColorBrush(COLOR_MENU));
-        DrawIconEx(memory, 0, 0, icon ? icon : LoadIcon(nullptr, IDI_APPLICATION), width, height, 0,
-                   nullptr, DI_NORMAL);
-        SelectObject(memory, previous);
+        FillRect(memory.Get(), &all, GetSysColorBrush(COLOR_MENU));
+        DrawIconEx(memory.Get(), 0, 0, icon ? icon.Get() : LoadIcon(nullptr, IDI_APPLICATION),
+                   width, height, 0, nullptr, DI_NORMAL);
     }
-    if (icon)
-        DestroyIcon(icon);
-    if (memory)
-        DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
     return bitmap;
 }
 

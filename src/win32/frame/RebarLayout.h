@@ -1,6 +1,7 @@
-// The main rebar at the top of the frame and its bands (the tab bar, the address box): adds a
-// band for a control, fits a band to its control's height, and reports the bands as the exit
-// sequence saves them.
+// A rebar along an edge of the frame and its bands: adds a band for a control, fits a band
+// to its control's height, shows or hides a band, and reports the bands as the exit
+// sequence saves them. The top rebar follows the frame by itself; the bottom one is placed
+// above the status bar by its owner and hides itself while it has no band to show.
 #pragma once
 
 #include <vector>
@@ -12,21 +13,36 @@ namespace lumbrel::win32 {
 
 class RebarLayout {
 public:
+    enum class Edge { Top, Bottom };
+    struct Band {
+        int id;
+        HWND child;
+        int height;
+        int idealWidth;  // 0: none
+        bool visible;
+    };
+
     // Creates the rebar as a child of `frame`; false when the system refuses.
-    bool Create(HWND frame, int controlId);
+    bool Create(HWND frame, int controlId, Edge edge);
     HWND Handle() const { return rebar_; }
 
-    // Puts `child` into a new first band with id `bandId`, `height` pixels high. Bands go in
-    // front, so the band added last is band 0.
-    bool AddBand(int bandId, HWND child, int height, bool visible);
-    // Gives band `bandId` the height `height`; false when it had it already or there is no
-    // such band.
-    bool FitBand(int bandId, int height);
-    // Lets the rebar follow the frame's width; returns its height.
-    int Arrange();
+    // Puts `band.child` into a new first band: the band added last is band 0.
+    bool AddBand(const Band& band);
+    bool HasBand(int bandId) const;
+    // Gives band `bandId` the height `height` (and its ideal width); false when it had that
+    // height already or there is no such band.
+    bool FitBand(int bandId, int height, int idealWidth);
+    void ShowBand(int bandId, bool show);
+    // The top rebar follows the frame's width; returns its height.
+    int ArrangeAtTop();
+    // The bottom rebar spans `width` pixels and ends at `bottom`; returns its height (0 when
+    // no band shows).
+    int ArrangeAbove(int bottom, int width);
     std::vector<BandLayout> Bands() const;
 
 private:
+    int IndexOf(int bandId) const;
+
     HWND rebar_ = nullptr;
 };
 

@@ -9,6 +9,8 @@ namespace {
 
 constexpr UINT_PTR kSubclassId = 1;
 constexpr UINT_PTR kTipToolId = 1;
+// A tab text is cut to the tab width setting; no sane setting comes near this.
+constexpr size_t kLongestTabText = size_t{1} << 20;
 constexpr DWORD kLookBits = TCS_BUTTONS | TCS_FLATBUTTONS | TCS_RAGGEDRIGHT | TCS_OWNERDRAWFIXED |
                             TCS_BOTTOM | TCS_MULTILINE | TCS_FIXEDWIDTH;
 
@@ -72,13 +74,6 @@ bool TabControlView::DrawItem(const DRAWITEMSTRUCT& item) {
     return true;
 }
 
-int TabControlView::IdealHeight() const {
-    const int rows = TabCtrl_GetRowCount(hwnd_);
-    RECT item{};
-    const int rowHeight = TabCtrl_GetItemRect(hwnd_, 0, &item) ? item.bottom - item.top : 20;
-    return std::max(1, rows) * rowHeight + 4;
-}
-
 // --- Items --------------------------------------------------------------------------------
 
 int TabControlView::Count() {
@@ -129,13 +124,22 @@ void TabControlView::SetText(int index, const std::string& text) {
 }
 
 std::string TabControlView::Text(int index) {
-    char buffer[1024] = {};
-    TCITEMA item{};
-    item.mask = TCIF_TEXT;
-    item.pszText = buffer;
-    item.cchTextMax = sizeof(buffer);
-    SendMessageA(hwnd_, TCM_GETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
-    return buffer;
+    // The control cannot tell a text's length: a text that fills the buffer may be cut, so
+    // ask again with a larger one.
+    for (size_t size = 256;; size *= 2) {
+        std::string buffer(size, '\0');
+        TCITEMA item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = buffer.data();
+        item.cchTextMax = static_cast<int>(size);
+        if (!SendMessageA(hwnd_, TCM_GETITEMA, static_cast<WPARAM>(index),
+                          reinterpret_cast<LPARAM>(&item)))
+            return {};
+        // The control may hand back its own copy instead of filling ours.
+        const std::string text = item.pszText ? item.pszText : "";
+        if (text.size() + 1 < size || size >= kLongestTabText)
+            return text;
+    }
 }
 
 void TabControlView::SetImage(int index, int image) {
@@ -279,16 +283,13 @@ void TabControlView::Paint() {
     const int width = client.right - client.left;
     const int height = client.bottom - client.top;
     if (dc && width > 0 && height > 0) {
-        HDC memory = CreateCompatibleDC(dc);
+        UniqueMemoryDc memory(CreateCompatibleDC(dc));
         UniqueGdiObject bitmap(CreateCompatibleBitmap(dc, width, height));
         if (memory && bitmap) {
-            HGDIOBJ old = SelectObject(memory, bitmap.Get());
-            painter_.PaintControl(hwnd_, memory, images_.get());
-            BitBlt(dc, 0, 0, width, height, memory, 0, 0, SRCCOPY);
-            SelectObject(memory, old);
+            GdiSelection selected(memory.Get(), bitmap.Get());
+            painter_.PaintControl(hwnd_, memory.Get(), images_.get());
+            BitBlt(dc, 0, 0, width, height, memory.Get(), 0, 0, SRCCOPY);
         }
-        if (memory)
-            DeleteDC(memory);
     }
     EndPaint(hwnd_, &paint);
 }
@@ -347,6 +348,8 @@ bool TabControlView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESU
                 bar_->OnWheel(GET_WHEEL_DELTA_WPARAM(wParam));
             return true;
         case WM_SIZE:
+            if (bar_)
+                bar_->OnResized(LOWORD(lParam));
             if (tip_) {
                 TOOLINFOA tool{};
                 tool.cbSize = TTTOOLINFOA_V1_SIZE;

@@ -29,8 +29,6 @@ public:
     // Creates the control as a child of `parent` with id `controlId`.
     bool Create(HWND parent, int controlId);
     HWND Handle() const { return hwnd_; }
-    // The control's height for the band, from its row count.
-    int IdealHeight() const;
     // Builds the control as `bar` says (style bits, look, fonts), takes the tab images from
     // `taskBar` (none: tabs without images) and sends the mouse to `bar`.
     void Configure(CTabBar& bar, const std::optional<std::string>& taskBar);

@@ -15,22 +15,9 @@ constexpr int kMargin = 3;
 
 const int kSystemColors[4] = {COLOR_BTNFACE, COLOR_GRAYTEXT, COLOR_BTNTEXT, COLOR_GRAYTEXT};
 
-// Restores the object a DC had when it goes out of scope.
-class Selection {
-public:
-    Selection(HDC dc, HGDIOBJ object) : dc_(dc), old_(SelectObject(dc, object)) {}
-    ~Selection() { SelectObject(dc_, old_); }
-    Selection(const Selection&) = delete;
-    Selection& operator=(const Selection&) = delete;
-
-private:
-    HDC dc_;
-    HGDIOBJ old_;
-};
-
 void Line(HDC dc, COLORREF color, int x1, int y1, int x2, int y2) {
     UniqueGdiObject pen(CreatePen(PS_SOLID, 1, color));
-    Selection selected(dc, pen.Get());
+    GdiSelection selected(dc, pen.Get());
     MoveToEx(dc, x1, y1, nullptr);
     LineTo(dc, x2, y2);
 }
@@ -142,7 +129,7 @@ void CColorTabCtrl::DrawOne(HWND tab, HDC dc, int index, RECT rect, bool selecte
     RECT text{x, y, rect.right - kMargin, rect.bottom};
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, colors_[selected ? kSelectedText : kUnselectedText]);
-    Selection font(dc, fonts_[1].Get());
+    GdiSelection font(dc, fonts_[1].Get());
     DrawTextA(dc, item.text.c_str(), static_cast<int>(item.text.size()), &text,
               DT_SINGLELINE | DT_NOPREFIX | DT_LEFT | (look_.showDot ? DT_END_ELLIPSIS : 0u));
     if (flat)

@@ -5,20 +5,12 @@
 #pragma once
 
 #include "tabs/CTabBar.h"
-#include "win32/platform/Handles.h"
+#include "win32/platform/GdiHandles.h"
 #include "win32/platform/WinApi.h"
 
 #include <commctrl.h>
 
 namespace lumbrel::win32 {
-
-struct GdiObjectTraits {
-    using Handle = HGDIOBJ;
-    static Handle None() noexcept { return nullptr; }
-    static bool IsValid(Handle handle) noexcept { return handle != nullptr; }
-    static void Close(Handle handle) noexcept { ::DeleteObject(handle); }
-};
-using UniqueGdiObject = UniqueResource<GdiObjectTraits>;
 
 class CColorTabCtrl {
 public:

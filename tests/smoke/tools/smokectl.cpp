@@ -510,6 +510,23 @@ int main(int argc, char** argv) {
     if (!std::strcmp(command, "drag-tab") && argc == 5)
         return DragTab(className, static_cast<int>(Number(argv[3])),
                        static_cast<int>(Number(argv[4])));
+    if (!std::strcmp(command, "tab-place")) {
+        // Where the tab bar sits against the page area: "above", "below" or "hidden".
+        HWND frame = FirstWindow(className);
+        HWND tabs = frame ? FindDescendants(frame, "SysTabControl32").found : nullptr;
+        HWND client = frame ? FindDescendants(frame, "MDIClient").found : nullptr;
+        if (!tabs || !client)
+            return 1;
+        RECT bar{}, pages{};
+        GetWindowRect(tabs, &bar);
+        GetWindowRect(client, &pages);
+        const char* place = !IsWindowVisible(tabs)        ? "hidden"
+                            : bar.bottom <= pages.top + 2 ? "above"
+                            : bar.top >= pages.bottom - 2 ? "below"
+                                                          : "overlapping";
+        std::printf("%s\n", place);
+        return 0;
+    }
     if (!std::strcmp(command, "shown-children")) {
         std::printf("%u\n", static_cast<unsigned>(ShownChildren(className).size()));
         return 0;
