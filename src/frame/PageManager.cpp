@@ -13,9 +13,9 @@ constexpr int kClosedImage = kTabRead;
 
 }  // namespace
 
-const char* PageManager::TabCaption(PageManagerTab tab) {
-    static constexpr const char* kCaptions[kTabCount] = {"Last Visiting", "Last Closed",
-                                                         "Current Visiting", "Current Closed"};
+int PageManager::TabCaptionId(PageManagerTab tab) {
+    static constexpr int kCaptions[kTabCount] = {IDS_LAST_VISITING, IDS_LAST_CLOSED,
+                                                 IDS_CURRENT_VISITING, IDS_CURRENT_CLOSED};
     return kCaptions[static_cast<int>(tab)];
 }
 
@@ -177,6 +177,18 @@ void PageManager::Ok() {
             ReplaceRing();
     }
     ended_ = true;
+}
+
+// --- Offline ------------------------------------------------------------------------------
+
+bool PageManager::WorkOffline() {
+    return frame_.App().Ports().network.WorkOffline();
+}
+
+bool PageManager::SetWorkOffline(bool offline) {
+    Network& network = frame_.App().Ports().network;
+    network.SetWorkOffline(offline);
+    return network.WorkOffline();
 }
 
 }  // namespace lumbrel

@@ -39,7 +39,8 @@ public:
     static constexpr int kTitleColumnWidth = 200;
     // The URL column takes the list's width less this.
     static constexpr int kUrlColumnMargin = 230;
-    static const char* TabCaption(PageManagerTab tab);
+    // The string id of a tab's caption.
+    static int TabCaptionId(PageManagerTab tab);
 
     PageManager(CMainFrame& frame, PageManagerTab tab);
 
@@ -67,6 +68,11 @@ public:
     bool EditUrl(int row);
     void Ok();
     void Cancel() { ended_ = true; }
+    // "&Work Offline": the system's offline state, and the switch of the browser's offline
+    // mode. Setting it answers the state the system reports afterwards, so the box never
+    // shows a state the system refused.
+    bool WorkOffline();
+    bool SetWorkOffline(bool offline);
 
 private:
     void Load();

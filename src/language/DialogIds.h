@@ -49,14 +49,29 @@
 // "Confirm Filter Auto Popup Ad Window" ("DialogPopupConfirm"): the window's address, "Add to
 // Filter List ( Can Modify With * )", "Don't show the dialog again", OK / Cancel.
 #define IDD_POPUP_CONFIRM 291
-#define IDC_POPUP_CONFIRM_PROMPT 1680
-#define IDC_POPUP_CONFIRM_URL 1681
-#define IDC_POPUP_CONFIRM_ADD 1682
-#define IDC_POPUP_CONFIRM_NO_ASK 1683
+#define IDC_POPUP_CONFIRM_PROMPT 1690
+#define IDC_POPUP_CONFIRM_URL 1691
+#define IDC_POPUP_CONFIRM_ADD 1692
+#define IDC_POPUP_CONFIRM_NO_ASK 1693
 
 // "Confirm" of "Add to Popup Filter..." ("DialogAddToPopup"): the address to add, "Close The
 // Page", OK / Cancel.
 #define IDD_ADD_TO_POPUP 295
-#define IDC_ADD_POPUP_PROMPT 1685
-#define IDC_ADD_POPUP_URL 1686
-#define IDC_ADD_POPUP_CLOSE 1687
+#define IDC_ADD_POPUP_PROMPT 1695
+#define IDC_ADD_POPUP_URL 1696
+#define IDC_ADD_POPUP_CLOSE 1697
+
+// The Page Manager ("DialogPageManager"): a tab strip over a list of pages with a tick per row,
+// the buttons that act on the rows, "&Work Offline", OK / Cancel.
+#define IDD_PAGE_MANAGER 306
+#define IDC_PM_TABS 1670
+#define IDC_PM_LIST 1671
+#define IDC_PM_SELECT_ALL 1672
+#define IDC_PM_SELECT_NONE 1673
+#define IDC_PM_OPEN_CURRENT 1674
+#define IDC_PM_OPEN_SELECTED 1675
+#define IDC_PM_DELETE_CURRENT 1676
+#define IDC_PM_DELETE_SELECTED 1677
+#define IDC_PM_EDIT_TITLE 1678
+#define IDC_PM_EDIT_URL 1679
+#define IDC_PM_WORK_OFFLINE 1680

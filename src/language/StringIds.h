@@ -100,6 +100,13 @@
 #define IDS_FOLDER 61424
 #define IDS_RESOURCE 61425
 
+// --- The Page Manager's tabs and columns --------------------------------------------------
+#define IDS_LAST_VISITING 61426
+#define IDS_LAST_CLOSED 61427
+#define IDS_CURRENT_VISITING 61428
+#define IDS_CURRENT_CLOSED 61429
+#define IDS_COLUMN_TITLE 61430
+
 // --- Messages of the page, search, proxy, collector, form and mail commands ---------------
 #define IDS_SCRIPT_ERROR_STATUS 61440
 #define IDS_ACTIVEX_DENIED_STATUS 61441

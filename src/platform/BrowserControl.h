@@ -15,6 +15,17 @@ namespace lumbrel {
 // What kind of element has the keyboard focus in a page, as far as the keyboard rules care.
 enum class FocusedElementKind { None, TextInput, TextArea, Other };
 
+// The control's window as scrolling sees it, in its client pixels: its size, the sizes of the
+// system's vertical scroll bar (its width) and horizontal one (its height), and the cursor.
+struct ScrollMetrics {
+    int width = 0;
+    int height = 0;
+    int scrollBarWidth = 0;
+    int scrollBarHeight = 0;
+    int cursorX = 0;
+    int cursorY = 0;
+};
+
 // The document a control shows, for the rules that read or change it. Obtained for one step
 // from BrowserControl::Document and released when dropped; it does not outlive the control.
 class PageDocument {
@@ -92,6 +103,12 @@ public:
     // Sends WM_COMMAND `commandId` to the control's "Shell DocObject View" window (a direct
     // child first, else any descendant); false when there is none.
     virtual bool CommandDocumentView(int commandId) = 0;
+
+    // --- Scrolling the page
+    // The document window's scrollBy: the page moves by (dx, dy) pixels and stops at its
+    // edges. False when the control shows no document.
+    virtual bool ScrollPage(int dx, int dy) = 0;
+    virtual ScrollMetrics Metrics() = 0;
 };
 
 // Identifies the frame an event is about: the top-level page or one of its frames. Stable

@@ -18,6 +18,8 @@ public:
     virtual int64_t PerformanceCounter() = 0;    // ticks of PerformanceFrequency()
     virtual int64_t PerformanceFrequency() = 0;  // ticks per second, > 0
     virtual uint32_t TickCount() = 0;            // milliseconds since start, wraps
+    // Blocks the calling thread (the pace of a smooth movement on the UI thread).
+    virtual void Sleep(uint32_t milliseconds) = 0;
 };
 
 }  // namespace lumbrel

@@ -30,6 +30,8 @@ public:
     // Whether the Ctrl key was down when the message being handled was sent (a command from
     // a menu or a key, an engine event).
     virtual bool CtrlHeld() = 0;
+    // The same for the Shift key.
+    virtual bool ShiftHeld() = 0;
     // One line of text; nothing when cancelled.
     virtual std::optional<std::string> InputBox(const std::string& prompt,
                                                 const std::string& initial) = 0;

@@ -18,6 +18,12 @@ int AutoScroll::SpeedInterval(int speedSeed, int speed) {
     return std::max(1, percent / std::max(1, speed * speed));
 }
 
+void AutoScroll::Adopt(int speed, bool afterLoad, bool thisWindow) {
+    scrollSpeed_ = std::clamp(speed, 1, 3);
+    scrollAfterLoad_ = afterLoad;
+    scrollThisWindow_ = thisWindow;
+}
+
 bool AutoScroll::ToggleThisWindow(const ScrollSettings& settings) {
     scrollThisWindow_ = !scrollThisWindow_;
     if (scrollThisWindow_)

@@ -6,17 +6,9 @@
 
 #include <cstdint>
 
-namespace lumbrel {
+#include "platform/BrowserControl.h"
 
-// The view's window as scrolling sees it, in client pixels.
-struct ScrollMetrics {
-    int width = 0;  // of the view's browser window
-    int height = 0;
-    int scrollBarWidth = 0;   // of the vertical scroll bar
-    int scrollBarHeight = 0;  // of the horizontal scroll bar's strip at the bottom
-    int cursorX = 0;
-    int cursorY = 0;
-};
+namespace lumbrel {
 
 class ScrollHost {
 public:
@@ -63,6 +55,10 @@ public:
     bool Wanted(const ScrollSettings& settings) const {
         return (scrollThisWindow_ || settings.scrollAll) && scrollSpeed_ != 0;
     }
+
+    // Takes over a window's switches and speed (a new window's from its opener or the
+    // settings); no timer starts.
+    void Adopt(int speed, bool afterLoad, bool thisWindow);
 
     // --- Commands ---
     // Toggles scrolling of this window and starts or stops the timer; the new state.

@@ -32,7 +32,8 @@ CQuorralView::CQuorralView(CMainFrame& frame, CChildFrame& child, int defaultPro
       flags_(defaultProperty),
       refresh_([this](uint32_t id, uint32_t ms) { Timers().StartTimer(child_.Id(), id, ms); },
                [this](uint32_t id) { Timers().StopTimer(child_.Id(), id); },
-               frame.App().Settings().Get(keys::AutoRefresh)) {
+               frame.App().Settings().Get(keys::AutoRefresh)),
+      tools_(*this) {
     page_.fontSize = frame.Prefs().defFontSize;
 }
 
@@ -41,6 +42,8 @@ EventLoop& CQuorralView::Timers() {
 }
 
 void CQuorralView::OnTimer(uint32_t timerId) {
+    if (tools_.OnTimer(timerId))
+        return;
     const bool refreshActive = frame_.App().Settings().Get(keys::AutoRefreshActive) != 0;
     if (!IsClosing() && refresh_.OnTimer(timerId, IsActiveView(), refreshActive))
         Refresh();
@@ -139,18 +142,16 @@ void CQuorralView::ReuseIdleBlank() {
 }
 
 InheritedPageSettings CQuorralView::Inherited() const {
-    return InheritedPageSettings{flags_.userDlFlags,      proxy_.webProxyOn,
-                                 proxy_.webProxyTemplate, page_.autoScrollSpeed,
-                                 page_.autoScrollAfterDL, page_.autoScroll};
+    const AutoScroll& scroll = tools_.Scroll();
+    return InheritedPageSettings{flags_.userDlFlags, proxy_.webProxyOn,  proxy_.webProxyTemplate,
+                                 scroll.Speed(),     scroll.AfterLoad(), scroll.ThisWindow()};
 }
 
 void CQuorralView::Inherit(const InheritedPageSettings& settings) {
     flags_.Inherit(settings.dlFlags);
     proxy_.webProxyOn = settings.webProxyOn;
     proxy_.webProxyTemplate = settings.webProxyTemplate;
-    page_.autoScrollSpeed = settings.autoScrollSpeed;
-    page_.autoScrollAfterDL = settings.autoScrollAfterDL;
-    page_.autoScroll = settings.autoScroll;
+    tools_.Adopt(settings.autoScrollSpeed, settings.autoScrollAfterDL, settings.autoScroll);
     nav_.progress = kProgressStarted;
 }
 

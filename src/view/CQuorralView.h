@@ -16,6 +16,7 @@
 #include "view/AutoRefresh.h"
 #include "view/CFixedHtmlView.h"
 #include "view/DownloadFlags.h"
+#include "view/PageTools.h"
 #include "view/WebProxy.h"
 
 namespace lumbrel {
@@ -76,6 +77,7 @@ public:
 
     // --- Page tools ---
     AutoRefresh& AutoRefresher() { return refresh_; }
+    PageTools& Tools() { return tools_; }
     // A timer of this view went off.
     void OnTimer(uint32_t timerId);
 
@@ -196,6 +198,7 @@ private:
     DownloadFlags flags_;
     WebProxy proxy_;
     AutoRefresh refresh_;
+    PageTools tools_;
     // The message filter's memory of the last key message.
     enum class LastKey { Other, EnterDown, EnterDownWithCtrl, Char };
     LastKey lastKey_ = LastKey::Other;

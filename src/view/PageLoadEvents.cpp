@@ -96,7 +96,8 @@ void PageLoadEvents::DocumentComplete(const std::string& eventUrl, FrameToken, b
         frame_.Indicators().SetGlobalProgress(kProgressStarted);
     }
     ShowFinalImage(view_.Location() != kAboutBlank);
-    // FIXME: auto-scroll — a page finished loading may start scrolling here.
+    if (view_.IsActiveView())
+        view_.Tools().OnLoadEvent();
     PostTabLayoutForButtonTabs();
     if (frame_.Prefs().lockHomepage)
         frame_.Services().Homepage().Enforce();
@@ -185,7 +186,8 @@ void PageLoadEvents::ProgressChange(int32_t progressNow, int32_t progressMax) {
     view_.Nav().progress = progress;
     if (view_.IsActiveView())
         frame_.Indicators().SetGlobalProgress(progress);
-    // FIXME: auto-scroll — its timer stops while 0 < progress < 20 and starts at 100 or below 0.
+    if (view_.IsActiveView())
+        view_.Tools().OnLoadEvent();
 
     const bool endSignal = IsEndSignal(progressNow, progressMax);
     const int oldImage = view_.TabImageShown();

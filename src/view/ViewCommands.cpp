@@ -23,6 +23,9 @@ constexpr int kImportExportCommand = 374;
 // Text sizes 0 (largest) … 4 (smallest); the engine's zoom counts the other way.
 constexpr int kSmallestTextSize = 4;
 
+// "Auto Scroll Once One Line", "1/4 Page", "1/2 Page", "One Page" and their `AutoScrollPage`.
+constexpr int kStepModes[] = {0, 4, 2, 1};
+
 int EditCommand(int id) {
     switch (id) {
         case IDM_EDIT_CUT:
@@ -65,6 +68,11 @@ const V::Row V::kRows[] = {
     {IDM_PAGE_SETUP, IDM_PAGE_SETUP, &V::DocumentDialog, nullptr},
     {IDM_PROPERTY, IDM_PROPERTY, &V::DocumentDialog, nullptr},
     {IDM_IMPORT_EXPORT, IDM_IMPORT_EXPORT, &V::ImportExport, nullptr},
+    {IDM_AUTO_SCROLL_AFTER_DOWNLOAD, IDM_AUTO_SCROLL_CURRENT, &V::ScrollSwitch, &V::ScrollState},
+    {IDM_AUTO_SCROLL_ALL, IDM_AUTO_SCROLL_ALL, &V::ScrollSwitch, &V::ScrollState},
+    {IDM_SCROLL_ONE_LINE, IDM_SCROLL_ONE_PAGE, &V::ScrollStep, &V::ScrollStepState},
+    {IDM_SCROLL_PAGE_RIGHT, IDM_SCROLL_PAGE_LEFT, &V::ScrollSideways, nullptr},
+    {IDM_ZOOM_50, IDM_ZOOM_LESS, &V::Zoom, nullptr},
 };
 
 const V::Row* ViewCommands::Find(int id) {
@@ -190,6 +198,59 @@ void ViewCommands::DocumentDialog(int id) {
 void ViewCommands::ImportExport(int) {
     if (BrowserControl* browser = view_.Browser())
         browser->CommandDocumentView(kImportExportCommand);
+}
+
+// --- Page tools ---------------------------------------------------------------------------
+
+void ViewCommands::ScrollSwitch(int id) {
+    PageTools& tools = view_.Tools();
+    switch (id) {
+        case IDM_AUTO_SCROLL_CURRENT:
+            tools.ToggleThisWindow();
+            break;
+        case IDM_AUTO_SCROLL_AFTER_DOWNLOAD:
+            tools.ToggleAfterLoad();
+            break;
+        case IDM_AUTO_SCROLL_ALL:
+            tools.ToggleScrollAll();
+            break;
+        default:
+            tools.SetSpeed(id - IDM_AUTO_SCROLL_AFTER_DOWNLOAD);
+            break;
+    }
+}
+
+Update ViewCommands::ScrollState(int id) {
+    const AutoScroll& scroll = view_.Tools().Scroll();
+    switch (id) {
+        case IDM_AUTO_SCROLL_CURRENT:
+            return Update{true, scroll.ThisWindow()};
+        case IDM_AUTO_SCROLL_AFTER_DOWNLOAD:
+            return Update{true, scroll.AfterLoad()};
+        case IDM_AUTO_SCROLL_ALL:
+            return Update{true, view_.Frame().Services().ScrollAll()};
+        default:
+            // Under the mouse's control the speed is where the mouse is.
+            return Update{view_.Frame().Prefs().mouseCtrlSpeed == 0,
+                          scroll.Speed() == id - IDM_AUTO_SCROLL_AFTER_DOWNLOAD};
+    }
+}
+
+void ViewCommands::ScrollStep(int id) {
+    view_.Tools().SetStepMode(kStepModes[id - IDM_SCROLL_ONE_LINE]);
+}
+
+Update ViewCommands::ScrollStepState(int id) {
+    return Update{true,
+                  view_.Frame().Prefs().autoScrollPage == kStepModes[id - IDM_SCROLL_ONE_LINE]};
+}
+
+void ViewCommands::ScrollSideways(int id) {
+    view_.Tools().ScrollSideways(id == IDM_SCROLL_PAGE_RIGHT);
+}
+
+void ViewCommands::Zoom(int id) {
+    view_.Tools().Zoom(id);
 }
 
 }  // namespace lumbrel

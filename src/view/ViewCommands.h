@@ -37,6 +37,12 @@ private:
     CQuorralView::CommandUpdate TextSizeState(int id);
     void DocumentDialog(int id);
     void ImportExport(int id);
+    void ScrollSwitch(int id);
+    CQuorralView::CommandUpdate ScrollState(int id);
+    void ScrollStep(int id);
+    CQuorralView::CommandUpdate ScrollStepState(int id);
+    void ScrollSideways(int id);
+    void Zoom(int id);
 
     CQuorralView& view_;
 };

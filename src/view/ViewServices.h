@@ -1,6 +1,6 @@
 // What every view of the frame shares besides the frame's windows: the popup rules, the
 // download manager, tools and content filters, the locked start page, the local network and
-// the address of the latest navigation of any window.
+// the address of the latest navigation of any window, and whether every window scrolls.
 #pragma once
 
 #include <optional>
@@ -34,6 +34,9 @@ public:
     // The address of the latest navigation of any window.
     void RecordNavigation(const std::string& url) { lastNavigationUrl_ = url; }
     const std::string& LastNavigationUrl() const { return lastNavigationUrl_; }
+    // "Auto Scroll All Windows": every view scrolls, whatever its own switch (not stored).
+    bool ScrollAll() const { return scrollAll_; }
+    void SetScrollAll(bool on) { scrollAll_ = on; }
 
 private:
     AllowAllPopups allowAllPopups_;
@@ -43,6 +46,7 @@ private:
     HomepageLock homepage_;
     std::optional<LanPrefix> localNetwork_;
     std::string lastNavigationUrl_;
+    bool scrollAll_ = false;
 };
 
 }  // namespace lumbrel

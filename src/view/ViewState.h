@@ -92,10 +92,6 @@ struct PageState {
     int tabImage = kTabNoImage;
     int savedTabImage = kTabNoImage;
     int fontSize = 2;  // 0 largest … 4 smallest
-    // Auto-scroll settings a window takes over from its opener.
-    int autoScrollSpeed = 1;
-    bool autoScrollAfterDL = false;
-    bool autoScroll = false;
     // The next "Auto Save" files the page by the sort-save rules.
     bool sortSave = false;
 };

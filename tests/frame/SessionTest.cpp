@@ -390,5 +390,17 @@ TEST(PageManager, OkOnTheRingKeepsWindowsClosedWhileItWasUp) {
     EXPECT_EQ(h.window.undoItems.size(), 3u);
 }
 
+TEST(PageManager, WorkOfflineShowsTheStateTheSystemReports) {
+    FrameHarness h;
+    PageManager manager(*h.frame, PageManagerTab::LastVisiting);
+    EXPECT_FALSE(manager.WorkOffline());
+    EXPECT_TRUE(manager.SetWorkOffline(true));
+    EXPECT_TRUE(h.platform.network.offline);
+    // A system that refuses to go back online keeps the box ticked.
+    h.platform.network.refusesOffline = true;
+    EXPECT_TRUE(manager.SetWorkOffline(false));
+    EXPECT_TRUE(manager.WorkOffline());
+}
+
 }  // namespace
 }  // namespace lumbrel

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# A first start after a run that did not end cleanly (Running left at 1) takes the windows of
+# A first start after a run that did not end cleanly (Running left at 1) offers the windows of
 # the last periodic save; a second instance started meanwhile does not.
 source "$(dirname "$0")/lib.sh"
 smoke_settled_program "Running=1" "StartupMode=3"
@@ -9,6 +9,7 @@ printf '[LastVisit]\r\nstate0=0\r\nname0=One\r\nurl0=http://one.invalid/\r\nstat
     >"$smoke_prog/User/Visiting.ini"
 smoke_start
 smoke_ctl wait-window LumbrelMainFrame 20000 >/dev/null
+smoke_check "the Page Manager offers them and is confirmed" smoke_ctl press "Page Manager" IDOK 20000
 smoke_check "the windows of the periodic save open again" smoke_ctl wait-tabs LumbrelMainFrame 2 10000
 smoke_check "the periodic save became the last session" \
     grep -q "url1=http://two.invalid/" "$smoke_prog/User/LastVisit.ini"

@@ -1,5 +1,7 @@
 #include "support/FakeBrowser.h"
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 namespace lumbrel::test {
@@ -288,6 +290,16 @@ void FakeBrowser::SetDownloadControlFlags(int32_t flags) {
 
 bool FakeBrowser::CommandDocumentView(int commandId) {
     documentViewCommands.push_back(commandId);
+    return true;
+}
+
+bool FakeBrowser::ScrollPage(int dx, int dy) {
+    if (!document.exists)
+        return false;
+    const int maxX = std::max(0, document.pageWidth - metrics.width);
+    const int maxY = std::max(0, document.pageHeight - metrics.height);
+    document.scrollX = std::clamp(document.scrollX + dx, 0, maxX);
+    document.scrollY = std::clamp(document.scrollY + dy, 0, maxY);
     return true;
 }
 

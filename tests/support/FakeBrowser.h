@@ -7,7 +7,8 @@
 //   own frame token before the page's DocumentComplete;
 // - NewWindow2 asks for the new window's control, which must be there when the event returns;
 // - the engine keeps a history and reports Back and Forward through CommandStateChange;
-// - a window destroyed while it handles an event is not touched afterwards.
+// - a window destroyed while it handles an event is not touched afterwards;
+// - scrolling and scripts need a document; scrolling stops at the page's edges.
 // Every event raised and every call made is written to `log`, one readable line each.
 #pragma once
 
@@ -40,6 +41,11 @@ struct FakeDocumentState {
     std::vector<std::string> scripts;
     bool scriptFails = false;
     std::function<void()> whileScriptRuns;
+    // The page's size and where its window is scrolled to, as scrollBy moves it.
+    int pageWidth = 800;
+    int pageHeight = 6000;
+    int scrollX = 0;
+    int scrollY = 0;
 };
 
 class FakePageDocument : public PageDocument {
@@ -94,6 +100,8 @@ public:
     std::vector<int> documentViewCommands;
     std::optional<int32_t> downloadFlags;  // the last flags the host was told
     FakeDocumentState document;
+    // The control's window and the cursor over it.
+    ScrollMetrics metrics{800, 600, 16, 16, 0, 0};
     // The navigation BeforeNavigate2 let through, waiting for its NavigateComplete2.
     std::optional<std::string> pending;
 
@@ -143,6 +151,10 @@ public:
     bool ExecWB(int command, int option, std::optional<int32_t> argument) override;
     void SetDownloadControlFlags(int32_t flags) override;
     bool CommandDocumentView(int commandId) override;
+    // Moves the document window's scroll position, which stops at the page's edges as a real
+    // window's does; false without a document.
+    bool ScrollPage(int dx, int dy) override;
+    ScrollMetrics Metrics() override { return metrics; }
 
 private:
     bool Raise(const BeforeNavigateArgs& args, bool makesPending);

@@ -59,6 +59,10 @@ void FakeEventLoop::Advance(uint32_t milliseconds) {
         next->second.due += std::max<uint32_t>(next->second.period, 1);
         if (auto target = targets_.find(key.first); target != targets_.end())
             target->second->OnTimer(key.second);
+        // Time spent in the handler (a sleep) does not pile up ticks: the system keeps one
+        // tick pending at most, delivered as soon as the handler returns.
+        if (auto timer = timers_.find(key); timer != timers_.end())
+            timer->second.due = std::max(timer->second.due, clock_.ElapsedMs());
         Pump();
     }
     if (end > clock_.ElapsedMs())

@@ -1,6 +1,7 @@
 // A message loop pumped by the test. Posted messages wait in a queue until Pump(); timers
-// fire when the test advances the manual clock past their deadline. Messages for a target
-// that is no longer registered are dropped, as Windows drops messages to a destroyed window.
+// fire when the test advances the manual clock past their deadline (time a handler spends
+// leaves one tick pending, as the system coalesces them). Messages for a target that is no
+// longer registered are dropped, as Windows drops messages to a destroyed window.
 // A message posted to the frame that its main window would not hand on fails the test.
 #pragma once
 

@@ -1,4 +1,5 @@
-// A clock that moves only when the test says so. The performance counter runs at 10 MHz.
+// A clock that moves only when the test says so (or the program sleeps). The performance counter
+// runs at 10 MHz.
 #pragma once
 
 #include "platform/Clock.h"
@@ -20,6 +21,12 @@ public:
     int64_t PerformanceCounter() override { return counter_; }
     int64_t PerformanceFrequency() override { return kFrequency; }
     uint32_t TickCount() override { return static_cast<uint32_t>(ms_); }
+    // Time passes as it would; `slept` counts it.
+    void Sleep(uint32_t milliseconds) override {
+        slept += milliseconds;
+        Advance(milliseconds);
+    }
+    uint64_t slept = 0;
 
 private:
     LocalTime now_{2026, 12, 9, 3, 10, 30, 0, 0};

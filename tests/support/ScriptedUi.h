@@ -41,6 +41,8 @@ public:
     // Whether Ctrl is down for what the test does next.
     bool ctrlHeld = false;
     bool CtrlHeld() override { return ctrlHeld; }
+    bool shiftHeld = false;
+    bool ShiftHeld() override { return shiftHeld; }
     std::optional<std::string> InputBox(const std::string& prompt,
                                         const std::string& initial) override;
     std::optional<PasswordAnswer> PasswordBox(const std::string& prompt,

@@ -281,6 +281,8 @@ public:
     bool ExecWB(int, int, std::optional<int32_t>) override { return false; }
     void SetDownloadControlFlags(int32_t) override {}
     bool CommandDocumentView(int) override { return false; }
+    bool ScrollPage(int, int) override { return false; }
+    ScrollMetrics Metrics() override { return {}; }
 };
 
 class NewWindowTest : public test::OleWindowTest {

@@ -66,8 +66,12 @@ public:
         return buttons == MsgButtons::Ok ? MsgResult::Ok : MsgResult::No;
     }
     bool CtrlHeld() override { return false; }
-    std::optional<std::string> InputBox(const std::string&, const std::string&) override {
-        return std::nullopt;
+    bool ShiftHeld() override { return false; }
+    std::optional<std::string> inputAnswer;  // what the input box answers
+    std::vector<std::string> inputPrompts;
+    std::optional<std::string> InputBox(const std::string& prompt, const std::string&) override {
+        inputPrompts.push_back(prompt);
+        return inputAnswer;
     }
     std::optional<PasswordAnswer> PasswordBox(const std::string&, const PasswordAnswer&) override {
         return std::nullopt;

@@ -28,4 +28,8 @@ uint32_t Win32Clock::TickCount() {
     return GetTickCount();
 }
 
+void Win32Clock::Sleep(uint32_t milliseconds) {
+    ::Sleep(milliseconds);
+}
+
 }  // namespace lumbrel::win32

@@ -1,4 +1,4 @@
-// The Clock port over GetLocalTime, the performance counter and GetTickCount.
+// The Clock port over GetLocalTime, the performance counter, GetTickCount and Sleep.
 #pragma once
 
 #include "platform/Clock.h"
@@ -11,6 +11,7 @@ public:
     int64_t PerformanceCounter() override;
     int64_t PerformanceFrequency() override;
     uint32_t TickCount() override;
+    void Sleep(uint32_t milliseconds) override;
 };
 
 }  // namespace lumbrel::win32

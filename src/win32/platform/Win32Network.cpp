@@ -3,6 +3,7 @@
 #include "win32/platform/WinApi.h"
 
 #include <iphlpapi.h>
+#include <wininet.h>
 #include <ws2tcpip.h>
 
 #include <algorithm>
@@ -93,6 +94,24 @@ std::vector<Ipv4Address> Win32Network::AdapterAddresses() {
             AddOnce(addresses, unicast->Address.lpSockaddr);
     }
     return addresses;
+}
+
+// The connected state of WinINet: the engine's own "Work Offline" switch, shared by every
+// program of the user that uses WinINet.
+bool Win32Network::WorkOffline() {
+    DWORD state = 0;
+    DWORD size = sizeof(state);
+    if (!InternetQueryOptionA(nullptr, INTERNET_OPTION_CONNECTED_STATE, &state, &size))
+        return false;
+    return (state & INTERNET_STATE_DISCONNECTED_BY_USER) != 0;
+}
+
+bool Win32Network::SetWorkOffline(bool offline) {
+    INTERNET_CONNECTED_INFO info{};
+    info.dwConnectedState =
+        offline ? INTERNET_STATE_DISCONNECTED_BY_USER : INTERNET_STATE_CONNECTED;
+    info.dwFlags = offline ? ISO_FORCE_DISCONNECTED : 0;
+    return InternetSetOptionA(nullptr, INTERNET_OPTION_CONNECTED_STATE, &info, sizeof(info)) != 0;
 }
 
 }  // namespace lumbrel::win32

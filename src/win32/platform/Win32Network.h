@@ -1,4 +1,5 @@
-// The Network port over the Windows sockets resolver. Winsock is started for the port's life.
+// The Network port over the Windows sockets resolver and WinINet's connected state. Winsock is
+// started for the port's life.
 #pragma once
 
 #include "platform/Network.h"
@@ -16,6 +17,8 @@ public:
     // the name only as loopback (a hosts file on the machine under Wine) is replaced by the
     // addresses of the network adapters that are up, as Windows' own resolver answers.
     std::vector<Ipv4Address> HostAddresses() override;
+    bool WorkOffline() override;
+    bool SetWorkOffline(bool offline) override;
 
 private:
     std::vector<Ipv4Address> ResolvedAddresses() const;

@@ -37,6 +37,13 @@ UINT IconStyle(MsgIcon icon) {
 
 }  // namespace
 
+HWND Win32Ui::Owner() const {
+    if (!owner_ || !IsWindow(owner_))
+        return nullptr;
+    HWND popup = GetLastActivePopup(owner_);
+    return popup && IsWindowEnabled(popup) ? popup : owner_;
+}
+
 MsgResult Win32Ui::MessageBox(const std::string& text, MsgButtons buttons, MsgIcon icon) {
     switch (MessageBoxA(Owner(), text.c_str(), title_, ButtonStyle(buttons) | IconStyle(icon))) {
         case IDOK:

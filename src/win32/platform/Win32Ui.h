@@ -1,4 +1,5 @@
-// The Ui port: message boxes owned by the main window, titled with the program's name.
+// The Ui port: message boxes owned by the main window (or the dialog it shows), titled with
+// the program's name.
 #pragma once
 
 #include "win32/platform/WinApi.h"
@@ -21,6 +22,7 @@ public:
 
     MsgResult MessageBox(const std::string& text, MsgButtons buttons, MsgIcon icon) override;
     bool CtrlHeld() override { return GetKeyState(VK_CONTROL) < 0; }
+    bool ShiftHeld() override { return GetKeyState(VK_SHIFT) < 0; }
     std::optional<std::string> InputBox(const std::string& prompt,
                                         const std::string& initial) override;
     std::optional<PasswordAnswer> PasswordBox(const std::string& prompt,
@@ -29,7 +31,9 @@ public:
                                       const std::vector<LanguageRow>& rows, int selected) override;
 
 private:
-    HWND Owner() const { return owner_ && IsWindow(owner_) ? owner_ : nullptr; }
+    // The main window, or the dialog it shows now: a box owned by the disabled main window
+    // would enable it again when it ends, under a modal dialog that is still up.
+    HWND Owner() const;
 
     const char* title_;
     HWND owner_ = nullptr;

@@ -366,6 +366,32 @@ std::unique_ptr<PageDocument> WebBrowserHost::Document() {
     return std::make_unique<Win32PageDocument>(std::move(document), codePage_);
 }
 
+bool WebBrowserHost::ScrollPage(int dx, int dy) {
+    ComPtr<IDispatch> document;
+    if (!Guarded([&](IWebBrowser2& browser) { return browser.get_Document(document.Put()); }) ||
+        !document)
+        return false;
+    return Win32PageDocument(std::move(document), codePage_).ScrollBy(dx, dy);
+}
+
+ScrollMetrics WebBrowserHost::Metrics() {
+    ScrollMetrics metrics;
+    HWND view = view_.Handle();
+    RECT client{};
+    if (!view || !GetClientRect(view, &client))
+        return metrics;
+    metrics.width = client.right - client.left;
+    metrics.height = client.bottom - client.top;
+    metrics.scrollBarWidth = GetSystemMetrics(SM_CXVSCROLL);
+    metrics.scrollBarHeight = GetSystemMetrics(SM_CYHSCROLL);
+    POINT cursor{};
+    if (GetCursorPos(&cursor) && ScreenToClient(view, &cursor)) {
+        metrics.cursorX = cursor.x;
+        metrics.cursorY = cursor.y;
+    }
+    return metrics;
+}
+
 bool WebBrowserHost::HasTravelLog() {
     auto services = control_.browser.As<IServiceProvider>();
     if (!services)

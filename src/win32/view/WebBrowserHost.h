@@ -98,6 +98,8 @@ public:
     bool HasTravelLog() override;
     bool ExecWB(int command, int option, std::optional<int32_t> argument) override;
     bool CommandDocumentView(int commandId) override;
+    bool ScrollPage(int dx, int dy) override;
+    ScrollMetrics Metrics() override;
 
 private:
     bool CreateControl(HWND parent, const RECT& position);

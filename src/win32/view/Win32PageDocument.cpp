@@ -140,4 +140,13 @@ bool Win32PageDocument::ExecScript(const std::string& script, const std::string&
     });
 }
 
+bool Win32PageDocument::ScrollBy(int dx, int dy) {
+    return Guarded(false, [&] {
+        std::vector<Variant> arguments;
+        arguments.push_back(Variant::Int32(dx));
+        arguments.push_back(Variant::Int32(dy));
+        return document_.Object(L"parentWindow").Call(L"scrollBy", std::move(arguments));
+    });
+}
+
 }  // namespace lumbrel::win32

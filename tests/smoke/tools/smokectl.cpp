@@ -20,6 +20,9 @@
 //                                              (SendInput: press, moves, release)
 //   smokectl shown-children CLASS              visible browser windows inside the first window
 //   smokectl page-controls CLASS               hosted controls (id 100) inside the visible ones
+//   smokectl list-rows TITLE CONTROL TIMEOUT_MS the rows of a list view of the dialog titled
+//                                              TITLE, one line each: tick (0/1), picture,
+//                                              then the text of each column, tab-separated
 //
 // Messages, buttons and keys are given by their Windows names (WM_COMMAND, IDYES, F1, W); the
 // program's own ids come as numbers from the names generated out of its headers.
@@ -326,6 +329,67 @@ ULONG_PTR Value(const char* text) {
     std::exit(2);
 }
 
+// The rows of a report list view of another process: the item and its text buffer live there.
+int ListRows(const char* title, int control, DWORD timeout) {
+    const DWORD start = GetTickCount();
+    HWND dialog = nullptr;
+    while (!(dialog = FindWindowA("#32770", title)) || !IsWindowVisible(dialog)) {
+        if (GetTickCount() - start > timeout)
+            return 1;
+        Sleep(50);
+    }
+    HWND list = GetDlgItem(dialog, control);
+    DWORD pid = 0;
+    if (!list || !GetWindowThreadProcessId(list, &pid))
+        return 1;
+    HANDLE process =
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    if (!process)
+        return 1;
+    constexpr SIZE_T kTextSize = 2048;
+    auto* remote = static_cast<char*>(VirtualAllocEx(process, nullptr, sizeof(LVITEMA) + kTextSize,
+                                                     MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+    int result = remote ? 0 : 1;
+    HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
+    const int columns = header ? static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 1;
+    const int rows = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int row = 0; remote && row < rows && result == 0; ++row) {
+        const UINT state =
+            static_cast<UINT>(SendMessageA(list, LVM_GETITEMSTATE, row, LVIS_STATEIMAGEMASK));
+        LVITEMA item{};
+        item.mask = LVIF_IMAGE;
+        item.iItem = row;
+        LVITEMA answer{};
+        if (!WriteProcessMemory(process, remote, &item, sizeof(item), nullptr) ||
+            !SendMessageA(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(remote)) ||
+            !ReadProcessMemory(process, remote, &answer, sizeof(answer), nullptr)) {
+            result = 1;
+            break;
+        }
+        std::printf("%d\t%d", ((state & LVIS_STATEIMAGEMASK) >> 12) == 2 ? 1 : 0, answer.iImage);
+        for (int column = 0; column < columns; ++column) {
+            LVITEMA textItem{};
+            textItem.iSubItem = column;
+            textItem.pszText = remote + sizeof(LVITEMA);
+            textItem.cchTextMax = kTextSize;
+            static char text[kTextSize];
+            text[0] = 0;
+            if (WriteProcessMemory(process, remote, &textItem, sizeof(textItem), nullptr)) {
+                SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row),
+                             reinterpret_cast<LPARAM>(remote));
+                ReadProcessMemory(process, remote + sizeof(LVITEMA), text, kTextSize, nullptr);
+            }
+            text[kTextSize - 1] = 0;
+            std::printf("\t%s", text);
+        }
+        std::printf("\n");
+    }
+    if (remote)
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return result;
+}
+
 int WaitWindow(const char* className, DWORD timeout) {
     const DWORD start = GetTickCount();
     for (;;) {
@@ -467,6 +531,9 @@ int main(int argc, char** argv) {
         std::printf("%u\n", static_cast<unsigned>(ShownChildren(className).size()));
         return 0;
     }
+    if (!std::strcmp(command, "list-rows") && argc == 5)
+        return ListRows(className, static_cast<int>(Value(argv[3])),
+                        static_cast<DWORD>(Number(argv[4])));
     if (!std::strcmp(command, "page-controls")) {
         int count = 0;
         for (HWND child : ShownChildren(className))
