@@ -40,9 +40,9 @@ smoke_check "and stays where it was" smoke_tab_is 1 "2-http://a.invalid/"
 smoke_check "still three windows" test "$(smoke_ctl children LumbrelMainFrame)" = 3
 smoke_check "the tabs sit below the pages" smoke_tab_place_is below
 smoke_screenshot tabs-style1
-smoke_ctl post LumbrelMainFrame 0x0111 32792 0 >/dev/null
+smoke_ctl post LumbrelMainFrame WM_COMMAND "$IDM_VIEW_TAB_BAR" 0 >/dev/null
 smoke_check "\"Tab Bar\" hides the bar" smoke_until 5 smoke_tab_place_is hidden
-smoke_ctl post LumbrelMainFrame 0x0111 32792 0 >/dev/null
+smoke_ctl post LumbrelMainFrame WM_COMMAND "$IDM_VIEW_TAB_BAR" 0 >/dev/null
 smoke_check "and shows it again, below the pages" smoke_until 5 smoke_tab_place_is below
 smoke_close_all
 
