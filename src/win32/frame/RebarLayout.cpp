@@ -21,19 +21,19 @@ bool RebarLayout::Create(HWND frame, int controlId, Edge edge) {
     return rebar_ != nullptr;
 }
 
-bool RebarLayout::AddBand(const Band& spec) {
+bool RebarLayout::AddBand(const Band& wanted) {
     REBARBANDINFOA band{};
     band.cbSize = sizeof(band);
     band.fMask = RBBIM_CHILD | RBBIM_CHILDSIZE | RBBIM_ID | RBBIM_STYLE | RBBIM_SIZE;
-    band.fStyle = RBBS_CHILDEDGE | RBBS_BREAK | (spec.visible ? 0 : RBBS_HIDDEN);
-    band.hwndChild = spec.child;
-    band.cyMinChild = static_cast<UINT>(spec.height);
-    band.cyChild = static_cast<UINT>(spec.height);
+    band.fStyle = RBBS_CHILDEDGE | RBBS_BREAK | (wanted.visible ? 0 : RBBS_HIDDEN);
+    band.hwndChild = wanted.child;
+    band.cyMinChild = static_cast<UINT>(wanted.height);
+    band.cyChild = static_cast<UINT>(wanted.height);
     band.cx = kInitialBandWidth;
-    band.wID = static_cast<UINT>(spec.id);
-    if (spec.idealWidth > 0) {
+    band.wID = static_cast<UINT>(wanted.id);
+    if (wanted.idealWidth > 0) {
         band.fMask |= RBBIM_IDEALSIZE;
-        band.cxIdeal = static_cast<UINT>(spec.idealWidth);
+        band.cxIdeal = static_cast<UINT>(wanted.idealWidth);
     }
     return SendMessageA(rebar_, RB_INSERTBANDA, 0, reinterpret_cast<LPARAM>(&band)) != 0;
 }
