@@ -194,3 +194,32 @@ test('the shipped floating-advertisement script hides positioned boxes that hold
     assert.equal(p.window.onerror, null);
     assert.equal(p.window.eval('typeof positioned + typeof onlyMedia'), 'undefinedundefined');
 });
+
+// The zoom commands run their script element's text in the page, as the page-script runner
+// does; a script element that is not exactly one element is a fault of the program.
+function runZoom(p, command) {
+    const element = script('zoom', String(command));
+    const match = /^<script language="JavaScript">([\s\S]*)<\/script>$/.exec(element);
+    assert.ok(match && !/<\/script/i.test(match[1]), element);
+    p.window.eval(match[1]);
+    return p.document.body.style.zoom;
+}
+
+const ZOOM_MORE = 33154;
+const ZOOM_LESS = 33155;
+
+test('zoom More and Less step by ten from the page\'s zoom and never reach zero', () => {
+    const p = page('<p>text</p>');
+    assert.equal(runZoom(p, ZOOM_MORE), '110%');  // no zoom style yet: taken as 100
+    assert.equal(runZoom(p, 33152), '100%');
+    p.document.body.style.zoom = '19%';
+    assert.equal(runZoom(p, ZOOM_MORE), '28%');   // 19 is taken as 18
+    const steps = [];
+    for (let i = 0; i < 4; ++i)
+        steps.push(runZoom(p, ZOOM_LESS));
+    assert.deepEqual(steps, ['18%', '8%', '8%', '8%']);
+    p.document.body.style.zoom = 'normal';
+    assert.equal(runZoom(p, ZOOM_LESS), '90%');
+    assert.equal(runZoom(p, 33151), '50%');
+    assert.equal(runZoom(p, 33153), '150%');
+});
