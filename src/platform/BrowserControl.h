@@ -37,8 +37,9 @@ public:
     // Sets the body element's scroll attribute ("yes", "no", "auto"); false when the document
     // has no body or refuses.
     virtual bool SetBodyScroll(const std::string& value) = 0;
-    // Sets the document's background colour ("#FFFFFF" or a colour name); false when refused.
-    virtual bool SetBackgroundColor(const std::string& color) = 0;
+    // Takes the body's background picture away and gives it the colour `color` ("#FFFFFF" or a
+    // colour name); false when the document has no body or refuses.
+    virtual bool ForceBackground(const std::string& color) = 0;
     // The kind of the element with the keyboard focus; None when nothing has it.
     virtual FocusedElementKind FocusedElement() = 0;
     // history.length of the document's window; nothing when it cannot be read.

@@ -125,7 +125,7 @@ void PageLoadEvents::FinishedPageSettings() {
     if (document && view_.OpenedByPage())
         document->SetBodyScroll("yes");
     if (document && prefs.autoSetBG)
-        document->SetBackgroundColor(prefs.bgColor);
+        document->ForceBackground(prefs.bgColor);
     PageExtensions& extensions = frame_.Services().Extensions();
     const ChildId id = view_.Child().Id();
     const bool reloadImages = prefs.reloadUnShownImage && view_.Location() != kAboutBlank;

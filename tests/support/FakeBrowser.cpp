@@ -21,8 +21,9 @@ bool FakePageDocument::SetBodyScroll(const std::string& value) {
     return true;
 }
 
-bool FakePageDocument::SetBackgroundColor(const std::string& color) {
+bool FakePageDocument::ForceBackground(const std::string& color) {
     state_.background = color;
+    state_.backgroundPicture.clear();
     return true;
 }
 

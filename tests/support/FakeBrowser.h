@@ -30,7 +30,8 @@ struct FakeDocumentState {
     bool exists = true;
     std::string protocol;
     std::string bodyScroll;
-    std::string background;
+    std::string background;         // the body's colour
+    std::string backgroundPicture;  // the body's picture
     FocusedElementKind focused = FocusedElementKind::None;
     bool historyReadable = true;
     std::vector<int> commands;  // ExecCommand ids
@@ -54,7 +55,7 @@ public:
         : state_(state), historyLength_(historyLength) {}
     std::string Protocol() override { return state_.protocol; }
     bool SetBodyScroll(const std::string& value) override;
-    bool SetBackgroundColor(const std::string& color) override;
+    bool ForceBackground(const std::string& color) override;
     FocusedElementKind FocusedElement() override { return state_.focused; }
     std::optional<int> HistoryLength() override;
     bool ExecCommand(int commandId) override;

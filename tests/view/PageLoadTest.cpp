@@ -135,6 +135,10 @@ TEST(DocumentComplete, FinishedPagesGetTheirSettings) {
     FrameHarness h("AutoSetBG=1\r\nBGColor=#E0E8F0\r\nLockHomepage=1\r\n");
     CChildFrame* page = LoadedWindow(h, "http://a.example/", "A");
     EXPECT_EQ(h.BrowserOf(page).document.background, "#E0E8F0");
+    h.BrowserOf(page).document.backgroundPicture = "tile.gif";
+    h.BrowserOf(page).RaiseBeforeNavigate("http://c.example/");
+    h.BrowserOf(page).FinishLoad();
+    EXPECT_EQ(h.BrowserOf(page).document.backgroundPicture, "") << "the page's picture goes";
     EXPECT_EQ(h.BrowserOf(page).document.bodyScroll, "") << "a window the user opened";
     ClickInPage(h, page);
     test::FakeBrowser* popup = h.BrowserOf(page).OpenWindowFromScript("http://b.example/");

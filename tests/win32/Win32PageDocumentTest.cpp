@@ -50,10 +50,15 @@ TEST_F(Win32PageDocumentTest, BodyScrollAndBackgroundAreWrittenOrRefused) {
     EXPECT_FALSE(Document().SetBodyScroll("auto"));
     EXPECT_EQ(body.TextOf(L"scroll"), L"yes");
 
-    EXPECT_FALSE(Document().SetBackgroundColor("#C0C0C0")) << "no such property";
-    document_.properties[L"bgColor"] = L"#ffffff";
-    EXPECT_TRUE(Document().SetBackgroundColor("#C0C0C0"));
-    EXPECT_EQ(document_.TextOf(L"bgColor"), L"#C0C0C0");
+    body.properties[L"background"] = L"tile.gif";
+    body.properties[L"bgColor"] = L"#ffffff";
+    EXPECT_TRUE(Document().ForceBackground("#C0C0C0"));
+    EXPECT_EQ(body.TextOf(L"background"), L"");
+    EXPECT_EQ(body.TextOf(L"bgColor"), L"#C0C0C0");
+    body.readOnly.push_back(L"bgColor");
+    EXPECT_FALSE(Document().ForceBackground("#000000"));
+    document_.properties.erase(L"body");
+    EXPECT_FALSE(Document().ForceBackground("#C0C0C0")) << "no body";
 }
 
 TEST_F(Win32PageDocumentTest, FocusedElementKinds) {

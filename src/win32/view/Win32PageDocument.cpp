@@ -90,9 +90,13 @@ bool Win32PageDocument::SetBodyScroll(const std::string& value) {
     });
 }
 
-bool Win32PageDocument::SetBackgroundColor(const std::string& color) {
-    return Guarded(false,
-                   [&] { return document_.Put(L"bgColor", Variant::String(codePage_, color)); });
+bool Win32PageDocument::ForceBackground(const std::string& color) {
+    return Guarded(false, [&] {
+        DomObject body = document_.Object(L"body");
+        // The picture first: a colour under a picture that stays would not show.
+        return body && body.Put(L"background", Variant::String(codePage_, std::string())) &&
+               body.Put(L"bgColor", Variant::String(codePage_, color));
+    });
 }
 
 FocusedElementKind Win32PageDocument::FocusedElement() {

@@ -16,7 +16,7 @@ public:
 
     std::string Protocol() override;
     bool SetBodyScroll(const std::string& value) override;
-    bool SetBackgroundColor(const std::string& color) override;
+    bool ForceBackground(const std::string& color) override;
     FocusedElementKind FocusedElement() override;
     std::optional<int> HistoryLength() override;
     bool ExecCommand(int commandId) override;
