@@ -102,14 +102,17 @@ bool CBrowserApp::OnIdle(int) {
 void CBrowserApp::SaveSettingsInBackground() {
     // The worker gets its own store and a copy of the values: nothing is shared with it.
     FileSystem& fs = platform_.fs;
-    platform_.tasks.RunInBackground([&fs, prefs = prefs_, file = dirs_.profile] {
+    auto save = [&fs, prefs = prefs_, file = dirs_.profile] {
         PrivateProfile profile(fs);
         SettingsStore store(profile);
         store.SetProfileName(file);
         auto batch = store.BeginBatch();
         prefs.Save(store);
         batch.Commit();
-    });
+    };
+    // Without a worker the settings are written here rather than lost.
+    if (!platform_.tasks.RunInBackground(save))
+        save();
 }
 
 }  // namespace lumbrel

@@ -42,8 +42,8 @@ private:
     size_t FilterWord(uint64_t hash) const;
     static uint64_t FilterBits(uint64_t hash);
 
-    std::string bytes_;        // per string: its length (4 bytes), then its bytes
-    std::vector<Slot> slots_;  // size a power of two
+    std::string bytes_;             // per string: its length (4 bytes), then its bytes
+    std::vector<Slot> slots_;       // size a power of two
     std::vector<uint64_t> filter_;  // size a power of two
     int filterShift_ = 64;
     size_t count_ = 0;

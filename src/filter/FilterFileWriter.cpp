@@ -22,7 +22,10 @@ void FilterFileWriter::Save(FilterListsCopy lists) {
             return;
         running_ = true;
     }
-    tasks_.RunInBackground([this] { Drain(); });
+    // Without a worker the file is written here and now rather than never: a save left to a
+    // worker that does not exist would hold every later one and the exit for ever.
+    if (!tasks_.RunInBackground([this] { Drain(); }))
+        Drain();
 }
 
 void FilterFileWriter::Drain() {

@@ -3,6 +3,8 @@
 // through the one "Filter.ini" writer. Rows left empty or blank are dropped on the way (written
 // out they would end the section at the next load and hide every later entry). The content
 // page also turns drive paths into "file:///" addresses, as the handler compares them.
+// Entries added to a list while its page was open (the popup question and the add commands
+// run from posted messages the options dialog's loop delivers) are kept after the page's rows.
 #pragma once
 
 #include "filter/FilterListEditor.h"
@@ -22,6 +24,8 @@ public:
 private:
     FilterListEditor filter_;
     FilterListEditor unFilter_;
+    const std::vector<std::string> openedFilter_;
+    const std::vector<std::string> openedUnFilter_;
 };
 
 class ContentFilterListsPage {
@@ -37,6 +41,8 @@ private:
     const CodePage& cp_;
     FilterListEditor filter_;
     FilterListEditor unFilter_;
+    const std::vector<std::string> openedFilter_;
+    const std::vector<std::string> openedUnFilter_;
 };
 
 }  // namespace lumbrel

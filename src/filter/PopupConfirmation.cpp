@@ -24,6 +24,11 @@ PopupConfirmation::Verdict PopupConfirmation::Decide(const std::string& url, boo
 }
 
 bool PopupConfirmation::AskNow(const std::string& url) {
+    // An answer to an earlier question may have settled this one: "Don't show the dialog
+    // again" counts for every question still waiting, and an address added to the list is
+    // filtered without one.
+    if (settings_.notConfirmPopupFilter || filter_.Lists().InPopFilter(url))
+        return true;
     const PopupConfirmAnswer answer = dialogs_.ConfirmPopup(url);
     if (answer.ok && answer.addToList)
         filter_.AddToPopFilter(answer.text);

@@ -2,8 +2,8 @@
 // A popup on the popup list, a refusal that asks nothing, "about:blank" and the setting
 // "NotConfirmPopupFilter" need no question. Otherwise the user is asked, but never inside an
 // engine callback, whose window may be gone after a dialog's message loop: there the answer
-// is "ask later", and the caller keeps the window hidden, posts a message and asks from it
-// (AskNow), after looking the window up again.
+// is "ask later", and the caller posts a message and asks from it (AskNow), after looking the
+// window up again; meanwhile the window goes on loading.
 #pragma once
 
 #include <functional>
@@ -35,8 +35,9 @@ public:
     // Plays the sound when set and the file is there; `ask` false: the rule needs no
     // consent (a listed window). Never shows anything.
     Verdict Decide(const std::string& url, bool ask);
-    // The question itself, from a posted message: true filters. Stores "Don't show the
-    // dialog again" whichever button closed it, and adds the edited text to the popup list
+    // The question itself, from a posted message: true filters. Asks nothing (and filters)
+    // when an earlier answer turned the questions off or listed the address. Stores "Don't
+    // show the dialog again" whichever button closed it, and adds the edited text to the popup list
     // (saved at once) when asked to.
     bool AskNow(const std::string& url);
 

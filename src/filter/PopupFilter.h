@@ -49,6 +49,9 @@ public:
 
     // --- PopupChecks ---
     NewWindowVerdict OnNewWindow(CQuorralView& opener) override;
+    // A page navigated: a dialog emptied before it whose window never came is not waited for
+    // any more, or it would close the next page's own dialog.
+    void OnPageNavigation(CQuorralView&) override { dialogKills_.Navigated(); }
     bool CheckNavigation(CQuorralView& view, const std::string& url,
                          const std::string& normalizedUrl) override;
     bool CheckCompleted(CQuorralView& view, const std::string& url) override;

@@ -21,6 +21,16 @@ std::string EscapeForScriptString(const CodePage& cp, std::string_view text) {
             continue;
         }
         const char c = text[pos];
+        if (cp.IsLeadByte(static_cast<unsigned char>(c))) {
+            // A lead byte standing alone would take whatever follows as its trail byte, the
+            // backslash of an escaped quote included, and the quote would end the string.
+            static constexpr char kHex[] = "0123456789ABCDEF";
+            const auto byte = static_cast<unsigned char>(c);
+            out += "\\x";
+            out += kHex[byte >> 4];
+            out += kHex[byte & 15];
+            continue;
+        }
         switch (c) {
             case '\\':
                 out += "\\\\";

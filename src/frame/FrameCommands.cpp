@@ -67,6 +67,7 @@ const F::Row F::kRows[] = {
      &F::PreferenceState},
     {IDM_AUTO_BG_COLOR, IDM_AUTO_BG_COLOR, &F::TogglePreference, &F::PreferenceState},
     {IDM_NEW_TO_NEXT, IDM_NEW_TO_NEXT, &F::NewToNext, &F::NewToNextState},
+    {IDM_WORK_OFFLINE, IDM_WORK_OFFLINE, &F::ToggleWorkOffline, &F::WorkOfflineState},
     {IDM_STOP_OPEN_WINDOWS, IDM_STOP_OPEN_WINDOWS, &F::StopOpenWindows, &F::StopOpenWindowsState},
     {IDM_VIEW_TAB_BAR, IDM_VIEW_TAB_BAR, &F::ToggleBand, &F::BandState},
     {IDM_VIEW_ADDRESS_BAR, IDM_VIEW_ADDRESS_BAR, &F::ToggleBand, &F::BandState},
@@ -288,6 +289,17 @@ void FrameCommands::NewToNext(const CommandCall&) {
 
 CommandState FrameCommands::NewToNextState(int) const {
     return CommandState{true, frame_.Prefs().newSequence == 2};
+}
+
+// The system's switch, shared with the engine and the page manager: the tick shows what the
+// system reports, so a refused change shows as refused.
+void FrameCommands::ToggleWorkOffline(const CommandCall&) {
+    Network& network = frame_.App().Ports().network;
+    network.SetWorkOffline(!network.WorkOffline());
+}
+
+CommandState FrameCommands::WorkOfflineState(int) const {
+    return CommandState{true, frame_.App().Ports().network.WorkOffline()};
 }
 
 void FrameCommands::StopOpenWindows(const CommandCall&) {

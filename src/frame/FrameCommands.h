@@ -43,6 +43,8 @@ private:
     CommandState PreferenceState(int id) const;
     void NewToNext(const CommandCall& call);
     CommandState NewToNextState(int id) const;
+    void ToggleWorkOffline(const CommandCall& call);
+    CommandState WorkOfflineState(int id) const;
     void StopOpenWindows(const CommandCall& call);
     CommandState StopOpenWindowsState(int id) const;
     void ToggleBand(const CommandCall& call);

@@ -10,8 +10,9 @@ namespace lumbrel {
 class Tasks {
 public:
     virtual ~Tasks() = default;
-    // Runs `task` on a worker thread. The task owns copies of everything it touches.
-    virtual void RunInBackground(std::function<void()> task) = 0;
+    // Runs `task` on a worker thread. The task owns copies of everything it touches. False
+    // when no worker could be started: the task did not run and never will.
+    virtual bool RunInBackground(std::function<void()> task) = 0;
 };
 
 }  // namespace lumbrel

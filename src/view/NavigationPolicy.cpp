@@ -68,8 +68,10 @@ void NavigationPolicy::RunSteps(const BeforeNavigateArgs& args, bool& cancel) {
     view_->Opening().externalRunDone = false;
     frame_.Services().RecordNavigation(url);
     const std::string normalized = NormalizeLocalUrl(frame_.App().Ports().codePage, url);
-    if (args.topLevel)
+    if (args.topLevel) {
         ApplyZoneRule(normalized);
+        frame_.Services().Popups().OnPageNavigation(view);
+    }
     if (GuardRepeatedClick(url, cancel) == Step::Stop ||
         OpenInNewWindow(args, normalized, cancel) == Step::Stop)
         return;

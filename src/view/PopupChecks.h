@@ -1,10 +1,8 @@
 // The popup rules a browser view consults: whether a page may open a window, whether a
 // navigation is a popup to be cancelled, and whether a finished page is one to be closed. A
 // rule that finds a popup marks the view through CQuorralView::KillAsPopup.
-//
-// FIXME: popup checks — the popup filter (popup list, duplicate and automatic windows, the
-// confirmation and the filter log) implements this. Until it does, AllowAllPopups lets every
-// window open and every navigation go on.
+// The popup filter implements them; AllowAllPopups, which lets every window open and every
+// navigation go on, serves views without a frame's filter (tests of other rules).
 #pragma once
 
 #include <string>
@@ -25,8 +23,10 @@ public:
     virtual ~PopupChecks() = default;
     // NewWindow2 of `opener`'s page.
     virtual NewWindowVerdict OnNewWindow(CQuorralView& opener) = 0;
+    // A top-level navigation of `view`'s page begins, whatever the switches say.
+    virtual void OnPageNavigation(CQuorralView& view) = 0;
     // A navigation of `view` (run only while `KillPop` is on); true when it is to be cancelled.
-    // May show the confirmation, during which the view's window may close.
+    // Asks nothing: a question comes later, from a posted message.
     virtual bool CheckNavigation(CQuorralView& view, const std::string& url,
                                  const std::string& normalizedUrl) = 0;
     // The top document of `view` completed at `url`; true when the window is being closed.
@@ -36,6 +36,7 @@ public:
 class AllowAllPopups : public PopupChecks {
 public:
     NewWindowVerdict OnNewWindow(CQuorralView&) override { return {}; }
+    void OnPageNavigation(CQuorralView&) override {}
     bool CheckNavigation(CQuorralView&, const std::string&, const std::string&) override {
         return false;
     }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -122,6 +123,24 @@ TEST_F(FilterListPagesTest, ContentPageOkNormalisesDrivePathsCompilesAndSaves) {
     EXPECT_EQ(disk.urlFilter, (Strings{"http://ads.com/*", "file:///C:/ads/banner.gif"}));
     EXPECT_EQ(disk.urlUnFilter, Strings{"http://ok/"});
     EXPECT_EQ(disk.popFilter, Strings{"http://p/"});
+}
+
+// The popup question is asked from a posted message, which the options dialog's own message
+// loop delivers while the popup page is open; an entry its "Add to Filter List" appended (and
+// saved) meanwhile is not among the rows the page shows. The page's OK must not take it away.
+TEST_F(FilterListPagesTest, AnEntryAddedWhileThePageWasOpenOutlivesItsOk) {
+    PopupFilterListsPage page(filter_.Lists());
+    ASSERT_TRUE(filter_.AddToPopFilter("http://added/*"));
+    page.UnFilter().Select(0);
+    page.UnFilter().Delete();
+    page.Confirm(filter_);
+
+    EXPECT_TRUE(filter_.Lists().InPopFilter("http://added/x"));
+    filter_.Exit();
+    const Strings saved = OnDisk().popFilter;
+    EXPECT_TRUE(std::find(saved.begin(), saved.end(), "http://added/*") != saved.end())
+        << "the added entry was lost from Filter.ini";
+    EXPECT_TRUE(OnDisk().popUnFilter.empty()) << "the page's own edit still counts";
 }
 
 }  // namespace

@@ -301,6 +301,24 @@ TEST(PopupQuestion, TwoWindowsAreAskedAboutOneAfterTheOther) {
     EXPECT_EQ(p.Refused(), 2);
 }
 
+// "Don't show the dialog again" is the user's answer for every question still waiting, not
+// only for the next popup that comes: the window asked about second goes as the setting says,
+// without a question.
+TEST(PopupQuestion, NoQuestionWaitingIsAskedAfterDontShowAgain) {
+    PopupHarness p("NotConfirmPopupFilter=0\r\n");
+    CChildFrame* page = LoadedWindow(p.h, "http://a.example/", "A");
+    p.dialogs.confirmAnswer = {.ok = true, .dontShowAgain = true};
+    const ChildId first = p.ScriptOpens(page, "http://pop.example/one.htm");
+    const ChildId second = p.ScriptOpens(page, "http://pop.example/two.htm");
+    ASSERT_NE(second, kNoChild);
+    p.h.Pump();
+    EXPECT_EQ(p.h.app->Settings().Get(keys::NotConfirmPopupFilter), 1);
+    EXPECT_EQ(p.dialogs.Count("confirm"), 1) << "asked again after \"Don't show the dialog again\"";
+    EXPECT_FALSE(p.Alive(first));
+    EXPECT_FALSE(p.Alive(second));
+    EXPECT_EQ(p.Refused(), 2);
+}
+
 // --- Script dialogs ----------------------------------------------------------------------
 
 TEST(PopupDialogFilter, AListedDialogIsEmptiedLoggedAndAwaited) {
@@ -365,6 +383,28 @@ TEST(PopupDialogFilter, ANavigationEndsTheWaitForAnEmptiedDialog) {
     ASSERT_NE(page, nullptr);
     EXPECT_EQ(p.Popups().PendingDialogKills().Pending(), 0);
     EXPECT_FALSE(p.Popups().OnFrameDeactivated(true, "Legit -- Web Page Dialog"));
+}
+
+// The wait for an emptied dialog ends at the next page navigation whoever started it (a link
+// in the page, not only an address the program loads) and whatever the popup switches say:
+// the dialog filter does not depend on them.
+TEST(PopupDialogFilter, EveryPageNavigationEndsTheWaitForAnEmptiedDialog) {
+    for (const char* killPop : {"KillPop=1\r\n", "KillPop=0\r\n"}) {
+        SCOPED_TRACE(killPop);
+        PopupHarness p(std::string("UseDialogFilter=1\r\nNotFilterClickDialog=0\r\n") + killPop);
+        CChildFrame* page = LoadedWindow(p.h, "http://a.example/", "A");
+        ASSERT_NE(page, nullptr);
+        UrlRequestFilter& requests = p.h.frame->Filters().Url().Requests();
+        ASSERT_FALSE(requests.Decide("http://ads.example/dlg.htm", kDialogBindFlags).useDefault);
+        ASSERT_EQ(p.Popups().PendingDialogKills().Pending(), 1);
+        // The user follows a link of the page.
+        EXPECT_FALSE(p.h.BrowserOf(page).RaiseBeforeNavigate("http://a.example/next.htm"));
+        p.h.BrowserOf(page).FinishLoad("Next");
+        p.h.Pump();
+        EXPECT_EQ(p.Popups().PendingDialogKills().Pending(), 0);
+        EXPECT_FALSE(p.Popups().OnFrameDeactivated(true, "Legit -- Web Page Dialog"))
+            << "the next page's own dialog was closed";
+    }
 }
 
 // --- "Add to Popup Filter..." ------------------------------------------------------------

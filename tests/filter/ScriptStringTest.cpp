@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 #include <optional>
 
 #include "base/DbcsText.h"
@@ -38,12 +40,16 @@ std::optional<std::string> ReadLiteral(const CodePage& cp, const std::string& li
             case 'n':
                 value += '\n';
                 break;
-            case 'x':
-                if (literal.compare(pos, 3, "x00") != 0)
+            case 'x': {
+                // Two hex digits give one byte.
+                if (pos + 2 >= literal.size() ||
+                    !std::isxdigit(static_cast<unsigned char>(literal[pos + 1])) ||
+                    !std::isxdigit(static_cast<unsigned char>(literal[pos + 2])))
                     return std::nullopt;
-                value += '\0';
+                value += static_cast<char>(std::stoi(literal.substr(pos + 1, 2), nullptr, 16));
                 pos += 2;
                 break;
+            }
             default:
                 value += e;
         }
@@ -91,6 +97,17 @@ TEST(ScriptString, ABrokenDoubleByteCharacterCannotEndTheString) {
             EXPECT_NE(literal[i], '\n') << "raw line end at " << i;
             EXPECT_NE(literal[i], '\r') << "raw line end at " << i;
         }
+    }
+}
+
+// A lone lead byte before a quote: the backslash put before the quote must not become the
+// lead byte's trail byte (a backslash is a valid trail byte in the double-byte code pages), or
+// the quote ends the literal and the rest of the text runs as script.
+TEST(ScriptString, ALoneLeadByteCannotSwallowTheEscapeOfAQuote) {
+    FakeCodePage gbk(FakeCodePage::kGbk);
+    for (const std::string& text : {std::string("\x81'"), std::string("<\xB0'>x';alert(1);'")}) {
+        const std::string literal = EscapeForScriptString(gbk, text);
+        EXPECT_NE(ReadLiteral(gbk, literal), std::nullopt) << "the literal ends early: " << literal;
     }
 }
 

@@ -106,5 +106,19 @@ TEST(PageToolsAudit, AutoShowBackgroundColorTogglesTheForcedBackground) {
     EXPECT_EQ(h.frame->Prefs().autoSetBG, 0);
 }
 
+TEST(WorkOffline, TheMenuCommandTogglesTheSystemsSwitchAndShowsWhatTheSystemSays) {
+    FrameHarness h;
+    EXPECT_FALSE(h.frame->QueryCommand(IDM_WORK_OFFLINE).checked);
+    h.Command(IDM_WORK_OFFLINE);
+    EXPECT_TRUE(h.platform.network.offline);
+    EXPECT_TRUE(h.frame->QueryCommand(IDM_WORK_OFFLINE).checked);
+    h.platform.network.refusesOffline = true;
+    h.Command(IDM_WORK_OFFLINE);
+    EXPECT_TRUE(h.frame->QueryCommand(IDM_WORK_OFFLINE).checked) << "the system refused";
+    h.platform.network.refusesOffline = false;
+    h.Command(IDM_WORK_OFFLINE);
+    EXPECT_FALSE(h.platform.network.offline);
+}
+
 }  // namespace
 }  // namespace lumbrel

@@ -12,8 +12,8 @@
 // Every event raised and every call made is written to `log`, one readable line each.
 #pragma once
 
-#include <map>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>

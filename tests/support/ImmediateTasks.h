@@ -8,9 +8,10 @@ namespace lumbrel::test {
 class ImmediateTasks : public Tasks {
 public:
     int ran = 0;
-    void RunInBackground(std::function<void()> task) override {
+    bool RunInBackground(std::function<void()> task) override {
         ++ran;
         task();
+        return true;
     }
 };
 

@@ -86,12 +86,13 @@ TEST(Spoofing, AFrameOfThePageAsksNothing) {
     EXPECT_EQ(page->View().Location(), "http://start.example/f.htm");
 }
 
-// The popup list until the popup filter exists: an automatic window whose first navigation
-// goes to a listed address is closed.
+// A popup list of the test's own: an automatic window whose first navigation goes to a listed
+// address is closed.
 class StandInPopupList : public PopupChecks {
 public:
     std::vector<std::string> list;
     NewWindowVerdict OnNewWindow(CQuorralView&) override { return {true, true}; }
+    void OnPageNavigation(CQuorralView&) override {}
     bool CheckNavigation(CQuorralView& view, const std::string&,
                          const std::string& normalizedUrl) override {
         if (!view.Opening().checkPopupAfterNav ||

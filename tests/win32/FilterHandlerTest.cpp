@@ -163,9 +163,8 @@ TEST_F(FilterHandlerTest, ARequestStartedOnAnotherThreadGoesToTheDefaultHandler)
 
     Sink sink;
     HRESULT result = E_FAIL;
-    std::thread worker([&] {
-        result = protocol->Start(L"http://ads.example/a.js", &sink, &sink, 0, 0);
-    });
+    std::thread worker(
+        [&] { result = protocol->Start(L"http://ads.example/a.js", &sink, &sink, 0, 0); });
     worker.join();
     EXPECT_EQ(result, INET_E_USE_DEFAULT_PROTOCOLHANDLER);
     EXPECT_TRUE(sink.events.empty());

@@ -4,7 +4,7 @@
 
 namespace lumbrel::win32 {
 
-void ThreadTasks::RunInBackground(std::function<void()> task) {
+bool ThreadTasks::RunInBackground(std::function<void()> task) {
     try {
         std::thread([task = std::move(task)] {
             try {
@@ -13,8 +13,10 @@ void ThreadTasks::RunInBackground(std::function<void()> task) {
                 // A failed background write leaves the old file; nothing else to do.
             }
         }).detach();
+        return true;
     } catch (...) {
-        // No thread could be started: the work is skipped as a failed write would be.
+        // No thread could be started: the caller decides what becomes of the work.
+        return false;
     }
 }
 

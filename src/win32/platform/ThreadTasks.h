@@ -7,7 +7,7 @@ namespace lumbrel::win32 {
 
 class ThreadTasks : public Tasks {
 public:
-    void RunInBackground(std::function<void()> task) override;
+    bool RunInBackground(std::function<void()> task) override;
 };
 
 }  // namespace lumbrel::win32
