@@ -45,6 +45,8 @@ private:
     CommandState NewToNextState(int id) const;
     void StopOpenWindows(const CommandCall& call);
     CommandState StopOpenWindowsState(int id) const;
+    void ToggleMouseMode(const CommandCall& call);
+    CommandState MouseModeState(int id) const;
     void ToggleBand(const CommandCall& call);
     CommandState BandState(int id) const;
     // Closing.

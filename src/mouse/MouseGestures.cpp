@@ -234,6 +234,7 @@ bool MouseGestures::PreTranslate(const MouseMessage& mouse) {
             return true;
         case PageMouseKind::LeftDown:
         case PageMouseKind::RightDown:
+        case PageMouseKind::Move:
             return false;
     }
     return false;

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/PageMouseWindow.h"
 #include "view/ViewState.h"
 
 namespace lumbrel {
@@ -17,12 +18,6 @@ inline constexpr uint16_t kMouseRight = 0x0002;
 inline constexpr uint16_t kMouseShift = 0x0004;
 inline constexpr uint16_t kMouseControl = 0x0008;
 inline constexpr uint16_t kMouseMiddle = 0x0010;
-
-// A window found under a point.
-struct WindowAtPoint {
-    uintptr_t window = 0;     // opaque to the core
-    bool insideView = false;  // the view itself or a window inside it
-};
 
 class MouseViewHost {
 public:
