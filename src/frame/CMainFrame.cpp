@@ -60,6 +60,7 @@ void CMainFrame::DeferredInit() {
     app_.CopyDeferredDefaults();
     // FIXME: proxy list and the tab bar's drop target load here as their owners arrive.
     Address().LoadAliases();
+    mouse_.Load(app_.Settings(), app_.Prefs());
     EventLoop& loop = app_.Ports().loop;
     loop.StartTimer(kFrameTarget, kUiTickTimer, kUiTickPeriodMs);
     app_.Prefs().Load(LoadStage::Deferred, app_.Settings(), app_.Ports().registry);

@@ -33,6 +33,7 @@
 #include "frame/WindowList.h"
 #include "frame/WindowOpener.h"
 #include "frame/WindowProtection.h"
+#include "mouse/MouseControl.h"
 #include "platform/FrameWidgets.h"
 #include "view/ViewServices.h"
 
@@ -142,6 +143,8 @@ public:
     void SetFavoritesChanged(int flag) { favoritesChanged_ = flag; }
     // The popup rules, page extensions, start page and network the views share.
     ViewServices& Services() { return services_; }
+    // Gestures, button and drag actions, shared by every view.
+    MouseControl& Mouse() { return mouse_; }
     // Posts a message to the frame itself.
     void Post(uint32_t message, uintptr_t wParam = 0, intptr_t lParam = 0);
     std::string Text(int stringId) const { return app_.LngLoadString(stringId); }
@@ -183,6 +186,7 @@ private:
     int tickCounter_ = 0;
     int favoritesChanged_ = 0;
     ViewServices services_;
+    MouseControl mouse_;
 };
 
 }  // namespace lumbrel

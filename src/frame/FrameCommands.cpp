@@ -69,6 +69,8 @@ const F::Row F::kRows[] = {
     {IDM_NEW_TO_NEXT, IDM_NEW_TO_NEXT, &F::NewToNext, &F::NewToNextState},
     {IDM_WORK_OFFLINE, IDM_WORK_OFFLINE, &F::ToggleWorkOffline, &F::WorkOfflineState},
     {IDM_STOP_OPEN_WINDOWS, IDM_STOP_OPEN_WINDOWS, &F::StopOpenWindows, &F::StopOpenWindowsState},
+    {IDM_MOUSE_GESTURE, IDM_MOUSE_GESTURE, &F::ToggleMouseMode, &F::MouseModeState},
+    {IDM_MOUSE_DRAG_PAGE, IDM_MOUSE_DRAG_PAGE, &F::ToggleMouseMode, &F::MouseModeState},
     {IDM_VIEW_TAB_BAR, IDM_VIEW_TAB_BAR, &F::ToggleBand, &F::BandState},
     {IDM_VIEW_ADDRESS_BAR, IDM_VIEW_ADDRESS_BAR, &F::ToggleBand, &F::BandState},
     {IDM_CLOSE, IDM_CLOSE, &F::Close, nullptr},
@@ -266,6 +268,14 @@ void FrameCommands::TogglePreference(const CommandCall& call) {
 CommandState FrameCommands::PreferenceState(int id) const {
     int Preferences::*field = ToggledField(id);
     return CommandState{true, field && frame_.Prefs().*field != 0};
+}
+
+void FrameCommands::ToggleMouseMode(const CommandCall& call) {
+    frame_.Mouse().ToggleMode(call.id, frame_.Prefs());
+}
+
+CommandState FrameCommands::MouseModeState(int id) const {
+    return CommandState{true, frame_.Mouse().ModeChecked(id)};
 }
 
 // A bar's command id is its band's id.

@@ -47,6 +47,8 @@ private:
     CommandState WorkOfflineState(int id) const;
     void StopOpenWindows(const CommandCall& call);
     CommandState StopOpenWindowsState(int id) const;
+    void ToggleMouseMode(const CommandCall& call);
+    CommandState MouseModeState(int id) const;
     void ToggleBand(const CommandCall& call);
     CommandState BandState(int id) const;
     // Closing.

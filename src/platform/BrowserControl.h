@@ -142,12 +142,24 @@ enum class KeyVerdict {
     Eat,            // not at all
 };
 
-// A mouse message for a page, offered to the view before the engine sees it. Positions are
-// in the view's client coordinates.
-enum class PageMouseKind { LeftDown, LeftUp, RightDown, RightUp, MiddleDown, DoubleClick, Wheel };
+// A mouse message for a page, offered to the view before the engine sees it; or (Move and the
+// releases) one the view's own window got while it held the mouse capture. Positions are in
+// the view's client coordinates.
+enum class PageMouseKind {
+    LeftDown,
+    LeftUp,
+    RightDown,
+    RightUp,
+    MiddleDown,
+    DoubleClick,
+    Wheel,
+    Move
+};
 struct PageMouse {
     PageMouseKind kind = PageMouseKind::LeftDown;
     int x = 0, y = 0;
+    uint16_t keyState = 0;  // MK_* flags: the low word of wParam
+    int wheelDelta = 0;     // Wheel: the signed high word of wParam, > 0 away from the user
 };
 
 // WM_PARENTNOTIFY: a window inside the view was created or destroyed, or a button was pressed
@@ -192,6 +204,9 @@ public:
     virtual KeyVerdict OnPageKey(const PageKey& key) = 0;
     // True when the view used the message and the engine must not see it.
     virtual bool OnPageMouse(const PageMouse& mouse) = 0;
+    // A message to the view's own window (it holds the capture during a right-button gesture);
+    // true when the view used it and the window's default handling must not run.
+    virtual bool OnViewMouse(const PageMouse& /*mouse*/) { return false; }
     virtual void OnParentNotify(const ChildNotice& notice) = 0;
 };
 

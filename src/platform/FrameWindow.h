@@ -12,6 +12,7 @@
 
 #include "platform/BrowserControl.h"
 #include "platform/EventLoop.h"
+#include "platform/PageMouseWindow.h"
 #include "platform/WindowGeometry.h"
 
 namespace lumbrel {
@@ -55,6 +56,8 @@ public:
     // Destroys the window now; the object is gone afterwards.
     virtual void Destroy() = 0;
     virtual BrowserControl& Browser() = 0;
+    // The mouse side of the window's view.
+    virtual PageMouseWindow& MouseWindow() = 0;
 };
 
 struct BandLayout {

@@ -367,16 +367,29 @@ KeyVerdict CQuorralView::OnPageKey(const PageKey& key) {
 }
 
 bool CQuorralView::OnPageMouse(const PageMouse& mouse) {
-    if (mouse.kind == PageMouseKind::LeftUp) {
-        StampLeftClick();
+    if (mouse.kind == PageMouseKind::LeftUp)
         opening_.justOpenedUrl.clear();
+    return Mouse().PreTranslate(MouseMessage{mouse.kind, mouse.keyState, mouse.wheelDelta});
+}
+
+bool CQuorralView::OnViewMouse(const PageMouse& mouse) {
+    const PagePoint point{mouse.x, mouse.y};
+    switch (mouse.kind) {
+        case PageMouseKind::Move:
+            return Mouse().OnMouseMove(point, mouse.keyState);
+        case PageMouseKind::RightUp:
+            Mouse().OnRightUp(point, mouse.keyState);
+            return false;
+        case PageMouseKind::LeftUp:
+            Mouse().OnLeftUp();
+            return false;
+        default:
+            return false;
     }
-    // FIXME: mouse gestures — button actions, rocker clicks and the wheel with the right
-    // button are answered here once the gesture rules exist.
-    return false;
 }
 
 void CQuorralView::OnParentNotify(const ChildNotice& notice) {
+    const PagePoint point{notice.x, notice.y};
     switch (notice.kind) {
         case ChildNoticeKind::Destroyed:
             // Windows inside the control (plugins, a document view swapped during a
@@ -385,22 +398,22 @@ void CQuorralView::OnParentNotify(const ChildNotice& notice) {
                 CloseWindow();
             break;
         case ChildNoticeKind::LeftPress:
-            clicks_.lastClickPoint = PagePoint{notice.x, notice.y};
-            if (frame_.Prefs().linkInNewWindow || child_.Locked() || frame_.Prefs().killAutoWin) {
-                StampLeftClick();
-                clicks_.lastButton = LastButton::LeftOrOther;
-                clicks_.leftClickPoint = PagePoint{notice.x, notice.y};
-                clicks_.leftClickArmed = true;
-            }
+            clicks_.lastClickPoint = point;
+            Mouse().OnButtonPress(MouseButton::Left, point);
             break;
         case ChildNoticeKind::RightPress:
-            clicks_.lastClickPoint = PagePoint{notice.x, notice.y};
+            // A right press always counts for the popup rules, whatever the mouse settings.
+            clicks_.lastClickPoint = point;
             clicks_.rightClickTime = frame_.App().Ports().clock.PerformanceCounter();
             clicks_.lastButton = LastButton::Right;
             clicks_.leftClickArmed = false;
+            Mouse().OnButtonPress(MouseButton::Right, point);
+            break;
+        case ChildNoticeKind::MiddlePress:
+            clicks_.lastClickPoint = point;
+            Mouse().OnButtonPress(MouseButton::Middle, point);
             break;
         case ChildNoticeKind::Created:
-        case ChildNoticeKind::MiddlePress:
             break;
     }
 }

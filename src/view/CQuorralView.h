@@ -17,6 +17,7 @@
 #include "view/CFixedHtmlView.h"
 #include "view/DownloadFlags.h"
 #include "view/PageTools.h"
+#include "view/ViewMouse.h"
 #include "view/WebProxy.h"
 
 namespace lumbrel {
@@ -134,6 +135,8 @@ public:
     const WebProxy& Proxy() const { return proxy_; }
     // "Enable Web Proxy": off, or on and the page re-opened through the proxy.
     void ToggleWebProxy();
+    // Gestures and button actions in this view's page.
+    MouseGestures& Mouse() { return mouse_.Gestures(); }
     // How the next link navigation opens (mouse and drag commands set it).
     void SetPendingOpenMode(int mode) { opening_.pendingOpenMode = mode; }
 
@@ -178,6 +181,7 @@ public:
     bool OnPageMessage(const std::string& messageText) override;
     KeyVerdict OnPageKey(const PageKey& key) override;
     bool OnPageMouse(const PageMouse& mouse) override;
+    bool OnViewMouse(const PageMouse& mouse) override;
     void OnParentNotify(const ChildNotice& notice) override;
 
 protected:
@@ -202,6 +206,7 @@ private:
     // The message filter's memory of the last key message.
     enum class LastKey { Other, EnterDown, EnterDownWithCtrl, Char };
     LastKey lastKey_ = LastKey::Other;
+    ViewMouse mouse_{*this};
 };
 
 }  // namespace lumbrel

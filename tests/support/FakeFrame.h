@@ -14,6 +14,7 @@
 #include "platform/FrameWidgets.h"
 #include "support/FakeBrowser.h"
 #include "support/FakeEventLoop.h"
+#include "support/FakePageMouseWindow.h"
 
 namespace lumbrel::test {
 
@@ -45,6 +46,8 @@ public:
     void SetPageVisible(bool value) override { pageVisible = value; }
     void Destroy() override;
     BrowserControl& Browser() override { return browser; }
+    PageMouseWindow& MouseWindow() override { return mouse; }
+    FakePageMouseWindow mouse;
 
 private:
     FakeFrameWindow& frame_;

@@ -2,6 +2,7 @@
 // core (the control's own end by its id 100, other windows by theirs, presses with their
 // place), and the messages for the page that the core sees before the engine.
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "win32/OleWindowTest.h"
@@ -128,8 +129,8 @@ TEST_F(BrowserViewWindowTest, MouseMessagesForThePageArePlacedInTheView) {
     host_->PreTranslateMessage(rightAgain);
     POINT screen{50, 60};
     ClientToScreen(host_->ViewWindow(), &screen);
-    MSG wheel =
-        Message(inside, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), MAKELPARAM(screen.x, screen.y));
+    MSG wheel = Message(inside, WM_MOUSEWHEEL, MAKEWPARAM(MK_RBUTTON, -WHEEL_DELTA),
+                        MAKELPARAM(screen.x, screen.y));
     host_->PreTranslateMessage(wheel);
     events_.mouseUsed = true;
     MSG used = Message(inside, WM_RBUTTONUP, 0, MAKELPARAM(-3, 2));
@@ -138,7 +139,43 @@ TEST_F(BrowserViewWindowTest, MouseMessagesForThePageArePlacedInTheView) {
     EXPECT_FALSE(host_->PreTranslateMessage(move));
     EXPECT_EQ(events_.Joined(),
               "mouse left up at 35,46\nmouse double click at 30,40\nmouse right down at 31,41\n"
-              "mouse wheel at 50,60\nmouse right up at 27,42\n");
+              "mouse wheel at 50,60 keys 2 delta -120\nmouse right up at 27,42\n");
+}
+
+// While a gesture holds the capture, the view's own window passes moves and releases on; what
+// the core used gets no default handling.
+TEST_F(BrowserViewWindowTest, TheCapturedViewPassesMovesAndReleasesToTheCore) {
+    HWND view = host_->ViewWindow();
+    PageMouseWindow& mouse = host_->MouseWindow();
+    mouse.CaptureMouse();
+    EXPECT_EQ(GetCapture(), view);
+    SendMessageA(view, WM_MOUSEMOVE, MK_RBUTTON | MK_SHIFT, MAKELPARAM(60, 70));
+    events_.viewMouseUsed = true;
+    SendMessageA(view, WM_RBUTTONUP, 0, MAKELPARAM(-4, 9));
+    mouse.ReleaseMouse();
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(events_.Joined(), "view move at 60,70 keys 6\nview right up at -4,9 keys 0\n");
+}
+
+TEST_F(BrowserViewWindowTest, ClicksArePostedOnlyToWindowsOfThePage) {
+    // A button: a static control is transparent to the search for the window under a point.
+    HWND inside = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE, 30, 40, 50, 50,
+                                  host_->ViewWindow(), nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(inside, nullptr);
+    SetWindowPos(inside, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    PageMouseWindow& mouse = host_->MouseWindow();
+    const std::optional<WindowAtPoint> under = mouse.WindowAt(35, 45);
+    ASSERT_TRUE(under);
+    EXPECT_EQ(reinterpret_cast<HWND>(under->window), inside);
+    EXPECT_TRUE(under->insideView);
+    mouse.PostRightUp(*under, 35, 45, MK_SHIFT);
+    MSG posted{};
+    ASSERT_TRUE(PeekMessageA(&posted, inside, WM_RBUTTONUP, WM_RBUTTONUP, PM_REMOVE));
+    EXPECT_EQ(posted.wParam, static_cast<WPARAM>(MK_SHIFT));
+    EXPECT_EQ(posted.lParam, MAKELPARAM(5, 5)) << "in the window's own coordinates";
+
+    const std::optional<WindowAtPoint> outside = mouse.WindowAt(-20000, -20000);
+    EXPECT_TRUE(!outside || !outside->insideView);
 }
 
 // The core may end the window, and with it the host, from inside the call.

@@ -31,6 +31,7 @@ public:
     BrowserControl* newWindow = nullptr;
     bool cancelNewWindow = false;
     KeyVerdict keyVerdict = KeyVerdict::Deliver;
+    bool viewMouseUsed = false;
     bool mouseUsed = false;
     bool scriptErrorHandled = false;
     bool pageMessageHandled = false;
@@ -114,10 +115,24 @@ public:
     bool OnPageMouse(const PageMouse& mouse) override {
         static const char* const kKinds[] = {"left down", "left up",     "right down",
                                              "right up",  "middle down", "double click",
-                                             "wheel"};
-        Record("mouse " + std::string(kKinds[static_cast<int>(mouse.kind)]) + " at " +
-               std::to_string(mouse.x) + "," + std::to_string(mouse.y));
+                                             "wheel",     "move"};
+        std::string line = "mouse " + std::string(kKinds[static_cast<int>(mouse.kind)]) + " at " +
+                           std::to_string(mouse.x) + "," + std::to_string(mouse.y);
+        if (mouse.keyState)
+            line += " keys " + std::to_string(mouse.keyState);
+        if (mouse.wheelDelta)
+            line += " delta " + std::to_string(mouse.wheelDelta);
+        Record(line);
         return mouseUsed;
+    }
+    bool OnViewMouse(const PageMouse& mouse) override {
+        Record("view " +
+               std::string(mouse.kind == PageMouseKind::Move      ? "move"
+                           : mouse.kind == PageMouseKind::RightUp ? "right up"
+                                                                  : "left up") +
+               " at " + std::to_string(mouse.x) + "," + std::to_string(mouse.y) + " keys " +
+               std::to_string(mouse.keyState));
+        return viewMouseUsed;
     }
     void OnParentNotify(const ChildNotice& notice) override {
         static const char* const kKinds[] = {"created", "destroyed", "left press", "right press",

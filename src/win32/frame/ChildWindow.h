@@ -56,6 +56,7 @@ public:
     void SetPageVisible(bool visible) override;
     void Destroy() override;
     BrowserControl& Browser() override { return host_; }
+    PageMouseWindow& MouseWindow() override { return host_.MouseWindow(); }
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

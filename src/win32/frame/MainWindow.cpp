@@ -7,6 +7,7 @@
 #include "commands/BuiltinMenus.h"
 #include "frame/FrameMessages.h"
 #include "instance/HandOverRecord.h"
+#include "mouse/MouseGestures.h"
 #include "tabs/TabRules.h"
 #include "win32/commands/AcceleratorBuilder.h"
 #include "win32/instance/HandOverReceiver.h"
@@ -273,9 +274,30 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             ReleaseWindowResources();
             PostQuitMessage(0);
             return 0;
+        case WM_MOUSEWHEEL: {
+            ChildWindow* active = mdi_.Active();
+            ScrollPageByFrameWheel(active ? &active->Host() : nullptr,
+                                   GET_WHEEL_DELTA_WPARAM(wParam));
+            return Default(message, wParam, lParam);
+        }
         default:
+            if (message == WheelRollMessage())
+                return ForwardWheelRoll(wParam, lParam);
             return Default(message, wParam, lParam);
     }
+}
+
+// Older mouse drivers announce the wheel with this registered message; the page's engine
+// understands it. Without a window there is nobody to tell.
+UINT MainWindow::WheelRollMessage() {
+    static const UINT message = RegisterWindowMessageA("MSWHEEL_ROLLMSG");
+    return message;
+}
+
+LRESULT MainWindow::ForwardWheelRoll(WPARAM wParam, LPARAM lParam) {
+    ChildWindow* active = mdi_.Active();
+    HWND control = active ? active->Host().ControlWindow() : nullptr;
+    return control ? SendMessageA(control, WheelRollMessage(), wParam, lParam) : 0;
 }
 
 LRESULT MainWindow::DefaultProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -99,6 +99,8 @@ private:
     std::optional<CommandState> StateOf(int commandId) const;
     LRESULT OnNotify(const NMHDR& header);
     void OnTrayIcon(LPARAM event);
+    static UINT WheelRollMessage();
+    LRESULT ForwardWheelRoll(WPARAM wParam, LPARAM lParam);
     void OnTabContextMenu();
     void OnDropFiles(HDROP drop);
     void OnDeactivate(HWND other);

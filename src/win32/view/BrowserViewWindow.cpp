@@ -59,6 +59,20 @@ LRESULT BrowserViewWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
             if (auto notice = ChildNoticeOf(wParam, lParam); notice && listener_.notified)
                 listener_.notified(*notice);
             return 0;
+        case WM_MOUSEMOVE:
+        case WM_RBUTTONUP:
+        case WM_LBUTTONUP: {
+            PageMouse mouse;
+            mouse.kind = message == WM_MOUSEMOVE   ? PageMouseKind::Move
+                         : message == WM_RBUTTONUP ? PageMouseKind::RightUp
+                                                   : PageMouseKind::LeftUp;
+            mouse.x = GET_X_LPARAM(lParam);
+            mouse.y = GET_Y_LPARAM(lParam);
+            mouse.keyState = LOWORD(wParam);
+            if (listener_.mouse && listener_.mouse(mouse))
+                return 0;
+            return Default(message, wParam, lParam);
+        }
         case WM_DESTROY: {
             // The windows inside go with the view: their ends are not news to anyone.
             Listener listener = std::exchange(listener_, Listener{});

@@ -20,6 +20,9 @@ public:
 
     struct Listener {
         std::function<void(const ChildNotice&)> notified;
+        // A move or a button release at the view itself (it holds the capture); true when it
+        // was used and gets no default handling.
+        std::function<bool(const PageMouse&)> mouse;
         // The window is being destroyed (by its owner or with its parent); its children
         // still exist.
         std::function<void()> destroying;

@@ -55,6 +55,9 @@ std::optional<PageMouse> PageMouseOf(const MSG& message, HWND view) {
     MapWindowPoints(message.message == WM_MOUSEWHEEL ? HWND_DESKTOP : message.hwnd, view, &at, 1);
     mouse.x = at.x;
     mouse.y = at.y;
+    mouse.keyState = LOWORD(message.wParam);
+    if (message.message == WM_MOUSEWHEEL)
+        mouse.wheelDelta = GET_WHEEL_DELTA_WPARAM(message.wParam);
     return mouse;
 }
 

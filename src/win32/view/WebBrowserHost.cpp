@@ -66,6 +66,7 @@ bool WebBrowserHost::Create(HWND parent, int width, int height) {
     }
     BrowserViewWindow::Listener listener;
     listener.notified = [this](const ChildNotice& notice) { events_.OnParentNotify(notice); };
+    listener.mouse = [this](const PageMouse& mouse) { return events_.OnViewMouse(mouse); };
     // The parent went first (its owner did not call Destroy): the control must be closed
     // while its window still exists.
     listener.destroying = [this] { ReleaseControl(); };

@@ -20,6 +20,7 @@
 #include "win32/view/BrowserViewWindow.h"
 #include "win32/view/EnginePrompts.h"
 #include "win32/view/HostedControl.h"
+#include "win32/view/ViewMouseWindow.h"
 
 #include <exdisp.h>
 #include <mshtmdid.h>
@@ -79,6 +80,8 @@ public:
     HWND ControlWindow() const { return controlWindow_; }
     // The window the control lives in, null before Create.
     HWND ViewWindow() const { return view_.Handle(); }
+    // Capture and posted clicks of the view's window.
+    PageMouseWindow& MouseWindow() { return mouseWindow_; }
 
     // --- BrowserControl
     bool Navigate2(const std::string& url, int32_t flags, const std::string& target,
@@ -126,6 +129,7 @@ private:
     ComPtr<BrowserEventSink> sink_;
     HostedControl control_;
     BrowserViewWindow view_;
+    ViewMouseWindow mouseWindow_{view_};
     HWND controlWindow_ = nullptr;
     // Expires with the host: a call into the core may end the window and this object.
     std::shared_ptr<int> lifetime_ = std::make_shared<int>(0);

@@ -18,6 +18,8 @@
 //   smokectl tab-text CLASS INDEX              the text of a tab of the first window
 //   smokectl drag-tab CLASS FROM TO            drags tab FROM onto tab TO with the real mouse
 //                                              (SendInput: press, moves, release)
+//   smokectl right-drag CLASS DX DY            draws a stroke with the right button over the
+//                                              active browser window's page (SendInput)
 //   smokectl shown-children CLASS              visible browser windows inside the first window
 //   smokectl page-controls CLASS               hosted controls (id 100) inside the visible ones
 //   smokectl list-rows TITLE CONTROL TIMEOUT_MS the rows of a list view of the dialog titled
@@ -259,6 +261,29 @@ int DragTab(const char* className, int from, int to) {
     for (int i = 1; i <= kSteps; ++i)
         SendMouse(x0 + (x1 - x0) * i / kSteps, y0 + (y1 - y0) * i / kSteps, 0);
     SendMouse(x1, y1, MOUSEEVENTF_LEFTUP);
+    return 0;
+}
+
+// Presses the right button in the middle of the active browser window, moves by (dx, dy) in
+// steps and releases there.
+int RightDrag(const char* className, LONG dx, LONG dy) {
+    HWND frame = FirstWindow(className);
+    HWND client = frame ? FindDescendants(frame, "MDIClient").found : nullptr;
+    HWND child =
+        client ? reinterpret_cast<HWND>(SendMessageA(client, WM_MDIGETACTIVE, 0, 0)) : nullptr;
+    RECT area{};
+    if (!child || !GetClientRect(child, &area))
+        return 1;
+    POINT start{(area.left + area.right) / 2, (area.top + area.bottom) / 2};
+    ClientToScreen(child, &start);
+    SetForegroundWindow(frame);
+    Sleep(100);
+    SendMouse(start.x, start.y, 0);
+    SendMouse(start.x, start.y, MOUSEEVENTF_RIGHTDOWN);
+    constexpr int kSteps = 8;
+    for (int i = 1; i <= kSteps; ++i)
+        SendMouse(start.x + dx * i / kSteps, start.y + dy * i / kSteps, 0);
+    SendMouse(start.x + dx, start.y + dy, MOUSEEVENTF_RIGHTUP);
     return 0;
 }
 
@@ -510,6 +535,8 @@ int main(int argc, char** argv) {
     if (!std::strcmp(command, "drag-tab") && argc == 5)
         return DragTab(className, static_cast<int>(Number(argv[3])),
                        static_cast<int>(Number(argv[4])));
+    if (!std::strcmp(command, "right-drag") && argc == 5)
+        return RightDrag(className, std::atol(argv[3]), std::atol(argv[4]));
     if (!std::strcmp(command, "tab-place")) {
         // Where the tab bar sits against the page area: "above", "below" or "hidden".
         HWND frame = FirstWindow(className);
