@@ -111,10 +111,11 @@ bool ProxyMenus::OnCommand(int id) {
         return false;
     const ProxyCategory* category = nullptr;
     if (const ProxyEntry* entry = ServerEntry(id, &category)) {
-        // Copies: applying may not outlive a list replaced meanwhile.
+        // Copies: a message box while applying runs the message loop, and the list may be
+        // replaced meanwhile.
         const ProxyEntry chosen = *entry;
-        const ProxyCategory* holder = category;
-        server_.Choose(chosen, *holder);
+        const std::string bypass = category->bypass;
+        server_.Choose(chosen, bypass);
     }
     return true;
 }

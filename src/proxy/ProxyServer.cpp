@@ -109,14 +109,14 @@ bool ProxyServer::IsCurrent(const ProxyEntry& entry) const {
            SameNoCase(entry.alias, prefs_.currentProxyName);
 }
 
-void ProxyServer::Choose(const ProxyEntry& entry, const ProxyCategory& category) {
+void ProxyServer::Choose(const ProxyEntry& entry, const std::string& bypass) {
     if (Enabled() && IsCurrent(entry)) {
         prefs_.enableProxy = 0;
     } else {
         prefs_.enableProxy = 1;
         prefs_.currentProxy = entry.address;
         prefs_.currentProxyName = entry.alias;
-        prefs_.proxyByPass = category.bypass;
+        prefs_.proxyByPass = bypass;
         prefs_.useSystemProxy = 0;
     }
     ApplyProxy();

@@ -44,9 +44,9 @@ public:
     // Commands
     void ToggleEnable();  // "Enable Proxy Server"
     void UseIeProxy();    // "Use IE Proxy"
-    // A proxy-server item of `category`: the one in use switches the proxy off; any other
-    // becomes the proxy in use with the category's bypass list.
-    void Choose(const ProxyEntry& entry, const ProxyCategory& category);
+    // A proxy-server item, with the bypass list of its category: the one in use switches the
+    // proxy off; any other becomes the proxy in use.
+    void Choose(const ProxyEntry& entry, const std::string& bypass);
 
     // View
     bool UsingSystemProxy() const { return prefs_.useSystemProxy == 1; }

@@ -159,14 +159,19 @@ void SearchBar::RunSearch(int id) {
             p_.host.FocusKeywordBox();
             return;
         }
-        SearchWithEngine(keyword, entries[*engine].url);
-    } else if (engine) {
-        SearchWithEngine(keyword, entries[*engine].url);
+    }
+    // The templates are copied first: opening a window may run the message loop, and the
+    // list may change meanwhile.
+    std::vector<std::string> templates;
+    if (engine) {
+        templates.push_back(entries[*engine].url);
     } else {
         for (const SearchEngineEntry& entry : entries)
             if (entry.checked != 0 && !entry.IsSeparator())
-                SearchWithEngine(keyword, entry.url);
+                templates.push_back(entry.url);
     }
+    for (const std::string& urls : templates)
+        SearchWithEngine(keyword, urls);
     if (boxHadFocus)
         p_.host.FocusActivePage();
 }

@@ -85,22 +85,22 @@ TEST_F(ProxyServerTest, UseIeProxyTogglesAndAsksWhenThereIsNone) {
 }
 
 TEST_F(ProxyServerTest, ChoosingTheProxyInUseSwitchesItOff) {
-    const ProxyCategory category{.bypass = "<local> *.home", .name = "Mine"};
+    const std::string bypass = "<local> *.home";
     const ProxyEntry entry{.alias = "Home", .address = "h:1"};
-    server.Choose(entry, category);
+    server.Choose(entry, bypass);
     EXPECT_EQ(internet.current, (ProcessProxy{true, "h:1", "<local> *.home"}));
     EXPECT_TRUE(server.IsCurrent({.alias = "HOME", .address = "H:1"}));
-    server.Choose(entry, category);
+    server.Choose(entry, bypass);
     EXPECT_FALSE(internet.current.named);
     EXPECT_EQ(prefs.enableProxy, 0);
     // Off, the same item switches it on again.
-    server.Choose(entry, category);
+    server.Choose(entry, bypass);
     EXPECT_TRUE(internet.current.named);
 }
 
 TEST_F(ProxyServerTest, SystemModeDoesNotDependOnTheLanguageOrOnAnAlias) {
     // A user's own proxy called like the system's is not the system's.
-    server.Choose({.alias = "IE Proxy Server", .address = "mine:1"}, {.name = "c"});
+    server.Choose({.alias = "IE Proxy Server", .address = "mine:1"}, "<local>");
     EXPECT_FALSE(server.UsingSystemProxy());
     EXPECT_FALSE(server.UseIeProxyChecked());
 
