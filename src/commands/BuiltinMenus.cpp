@@ -226,10 +226,12 @@ MenuItem GroupsMenu() {
 }
 
 MenuItem SearchMenu() {
-    return Sub("Searc&h",
-               {Cmd(IDM_SET_SEARCH_ENGINE, "Set Search Engine..."),
-                Cmd(IDM_NOT_SAVE_KEYWORD, "Not Save Keyword"), Sep()},
-               MenuRole::Search);
+    return Sub(
+        "Searc&h",
+        {Cmd(IDM_SET_SEARCH_ENGINE, "Set Search Engine..."),
+         Cmd(IDM_NOT_SAVE_KEYWORD, "Not Save Keyword"), Cmd(IDM_SEARCH_MATCH_CASE, "Match Case"),
+         Cmd(IDM_SEARCH_MATCH_WHOLE, "Match Whole Word"), Sep()},
+        MenuRole::Search);
 }
 
 MenuItem ToolsMenu() {

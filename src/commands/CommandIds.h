@@ -123,6 +123,8 @@
 #define IDM_CLEAN_TYPED_SEARCH 33060
 #define IDM_NOT_SAVE_KEYWORD 33228
 #define IDM_SET_SEARCH_ENGINE 33011
+#define IDM_SEARCH_MATCH_CASE 33235
+#define IDM_SEARCH_MATCH_WHOLE 33236
 
 // --- Files, printing, other programs ------------------------------------------------------
 #define IDM_SAVE_AS 32777

@@ -174,6 +174,7 @@ constexpr Entry kUnsorted[] = {
     {IDS_NO_SEARCH_ENGINE, "No search engine, please set search engine first !"},
     {IDS_INPUT_KEYWORD_FIRST, "Please input keyword first !"},
     {IDS_FIND_KEYWORD_COUNT, "Find Keyword Current/Total: "},
+    {IDS_HIGHLIGHT_KEYWORD_COUNT, "Highlight Keyword Count: "},
     {IDS_ENGINE_NEEDS_KEYWORD, "Search Engine must use %s or %u to indicate the keyword."},
     {IDS_ENGINE_NAME_EXISTS, "Name have existed !"},
     {IDS_SELECT_PROXY_SERVER_FIRST, "Please select a proxy server before enable !"},

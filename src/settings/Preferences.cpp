@@ -74,6 +74,7 @@ constexpr IntField kIntFields[] = {
     {S::LoadSettings, &keys::NotSaveKeyword, &Preferences::notSaveKeyword},
     {S::LoadSettings, &keys::ShowSortSaveDlg, &Preferences::showSortSaveDlg},
     {S::LoadSettings, &keys::EnableProxy, &Preferences::enableProxy},
+    {S::LoadSettings, &keys::UseSystemProxy, &Preferences::useSystemProxy},
 
     {S::AfterLoad, &keys::StartupMode, &Preferences::startupMode},
     {S::AfterLoad, &keys::MaxWins, &Preferences::maxWins},

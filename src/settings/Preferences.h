@@ -49,6 +49,7 @@ struct Preferences {
     int searchMatchCase = 0, searchMatchWhole = 0, notSaveKeyword = 0;
     // Proxy.
     int enableProxy = 0;
+    int useSystemProxy = -1;
     std::string currentProxy, currentProxyName, proxyByPass, defaultWebProxy;
     // Saving.
     std::string sortSaveFolder;
