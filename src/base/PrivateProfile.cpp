@@ -45,12 +45,6 @@ bool IsWritableKey(std::string_view name) {
     return !name.starts_with('[') && name.find('=') == std::string_view::npos;
 }
 
-// A line break in a value would let the caller inject lines into the file; a read stops at
-// the first one anyway.
-std::string_view StorableValue(std::string_view value) {
-    return TrimProfileBlanks(value.substr(0, value.find_first_of(kLineBreakOrNul)));
-}
-
 int DigitValue(char c) {
     if (c >= '0' && c <= '9')
         return c - '0';
@@ -89,6 +83,12 @@ uint32_t ParseProfileInteger(std::string_view text) {
 }
 
 }  // namespace
+
+// A line break in a value would let the caller inject lines into the file; a read stops at
+// the first one anyway.
+std::string_view StorableValue(std::string_view value) {
+    return TrimProfileBlanks(value.substr(0, value.find_first_of(kLineBreakOrNul)));
+}
 
 struct PrivateProfile::Impl {
     struct CachedFile {

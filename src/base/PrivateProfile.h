@@ -31,6 +31,10 @@
 
 namespace lumbrel {
 
+// What the store keeps of a value written: the text before its first line break or NUL,
+// without blanks around it.
+std::string_view StorableValue(std::string_view value);
+
 class PrivateProfile {
 public:
     explicit PrivateProfile(FileSystem& fs);

@@ -6,6 +6,24 @@
 
 namespace lumbrel {
 
+namespace {
+// Spreads the table's hash again, so that the filter's bits do not follow the table slot.
+uint64_t Remix(uint64_t hash) {
+    return hash * 0x9e3779b97f4a7c15ull;
+}
+}  // namespace
+
+size_t ExactStringSet::FilterWord(uint64_t hash) const {
+    // A shift by 64 would be undefined: a one-word filter takes word 0.
+    return filterShift_ >= 64 ? 0 : static_cast<size_t>(Remix(hash) >> filterShift_);
+}
+
+uint64_t ExactStringSet::FilterBits(uint64_t hash) {
+    const uint64_t mixed = Remix(hash);
+    return (uint64_t{1} << (mixed & 63)) | (uint64_t{1} << ((mixed >> 6) & 63)) |
+           (uint64_t{1} << ((mixed >> 12) & 63)) | (uint64_t{1} << ((mixed >> 18) & 63));
+}
+
 // FNV-1a over 64 bits: quick on short texts, and every byte counts.
 uint64_t ExactStringSet::Hash(std::string_view text) {
     uint64_t hash = 0xcbf29ce484222325ull;
@@ -21,6 +39,9 @@ void ExactStringSet::Clear() {
     bytes_.shrink_to_fit();
     slots_.clear();
     slots_.shrink_to_fit();
+    filter_.clear();
+    filter_.shrink_to_fit();
+    filterShift_ = 64;
     count_ = 0;
 }
 
@@ -40,6 +61,10 @@ void ExactStringSet::Assign(const std::vector<std::string_view>& strings) {
     bytes_.reserve(std::min<size_t>(total, kEmpty));
     // A load of at most one half keeps probe runs short.
     slots_.assign(std::bit_ceil(strings.size() * 2), Slot{});
+    // Ten bits a string keep the filter's false "maybe" near two in a hundred.
+    const size_t words = std::bit_ceil((strings.size() * 10 + 63) / 64);
+    filter_.assign(words, 0);
+    filterShift_ = 64 - std::countr_zero(words);
     for (std::string_view s : strings) {
         // Positions are 32 bits: a list of more than 4 GB keeps what fits.
         if (bytes_.size() + sizeof(uint32_t) + s.size() >= kEmpty)
@@ -55,6 +80,7 @@ void ExactStringSet::Insert(std::string_view text, uint64_t hash) {
         Slot& entry = slots_[slot];
         if (entry.offset == kEmpty) {
             entry = Slot{tag, static_cast<uint32_t>(bytes_.size())};
+            filter_[FilterWord(hash)] |= FilterBits(hash);
             auto length = static_cast<uint32_t>(text.size());
             bytes_.append(reinterpret_cast<const char*>(&length), sizeof length);
             bytes_.append(text);
@@ -70,6 +96,9 @@ bool ExactStringSet::Contains(std::string_view text) const {
     if (slots_.empty())
         return false;
     const uint64_t hash = Hash(text);
+    const uint64_t bits = FilterBits(hash);
+    if ((filter_[FilterWord(hash)] & bits) != bits)
+        return false;
     const size_t mask = slots_.size() - 1;
     const auto tag = static_cast<uint32_t>(hash >> 32);
     for (size_t slot = hash & mask;; slot = (slot + 1) & mask) {
@@ -82,7 +111,8 @@ bool ExactStringSet::Contains(std::string_view text) const {
 }
 
 size_t ExactStringSet::MemoryBytes() const {
-    return bytes_.capacity() + slots_.capacity() * sizeof(Slot);
+    return bytes_.capacity() + slots_.capacity() * sizeof(Slot) +
+           filter_.capacity() * sizeof(uint64_t);
 }
 
 }  // namespace lumbrel

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "base/PrivateProfile.h"
 #include "base/ProfileDocument.h"
 
 namespace lumbrel {
@@ -10,9 +11,9 @@ namespace lumbrel {
 FilterLists::FilterLists(const CodePage& cp) : pop_(cp), popUn_(cp), url_(cp), urlUn_(cp) {}
 
 bool FilterLists::IsBlankEntry(std::string_view entry) {
-    // What the profile reader returns for it: an entry that reads back empty would end its
-    // section and hide every later one.
-    return UnquoteProfileValue(TrimProfileBlanks(entry)).empty();
+    // What the store keeps of it and the reader returns: an entry that reads back empty
+    // would end its section and hide every later one.
+    return UnquoteProfileValue(StorableValue(entry)).empty();
 }
 
 std::vector<std::string> FilterLists::WithoutBlankEntries(std::vector<std::string> entries) {

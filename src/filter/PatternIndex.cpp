@@ -71,6 +71,7 @@ void PatternIndex::Clear() {
     buckets_.shrink_to_fit();
     wordBits_.clear();
     wordBits_.shrink_to_fit();
+    wordBitMask_ = 0;
     filed_.clear();
     filed_.shrink_to_fit();
 }
@@ -110,7 +111,8 @@ void PatternIndex::Build(const std::vector<std::string_view>& patterns, MatchSty
         return;
 
     buckets_.assign(std::bit_ceil(bucketSize.size() * 2), Bucket{});
-    wordBits_.assign((buckets_.size() + 63) / 64, 0);
+    wordBitMask_ = std::bit_ceil(bucketSize.size() * 16) - 1;
+    wordBits_.assign((wordBitMask_ + 64) / 64, 0);
     const size_t mask = buckets_.size() - 1;
     uint32_t next = 0;
     for (auto [word, count] : bucketSize) {
@@ -119,7 +121,7 @@ void PatternIndex::Build(const std::vector<std::string_view>& patterns, MatchSty
             slot = (slot + 1) & mask;
         buckets_[slot] = Bucket{word, next, 0};
         next += count;
-        const size_t bit = (word >> 32) & mask;
+        const size_t bit = (word >> 32) & wordBitMask_;
         wordBits_[bit / 64] |= uint64_t{1} << (bit % 64);
     }
     filed_.assign(next, 0);
@@ -135,7 +137,7 @@ size_t PatternIndex::SlotOf(uint64_t word) const {
     if (buckets_.empty())
         return kNoSlot;
     const size_t mask = buckets_.size() - 1;
-    const size_t bit = (word >> 32) & mask;
+    const size_t bit = (word >> 32) & wordBitMask_;
     if ((wordBits_[bit / 64] & (uint64_t{1} << (bit % 64))) == 0)
         return kNoSlot;
     for (size_t slot = word & mask;; slot = (slot + 1) & mask) {

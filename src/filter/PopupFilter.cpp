@@ -156,6 +156,10 @@ bool PopupFilter::KillDuplicate(CQuorralView& view, const std::string& url,
 
 bool PopupFilter::CheckNavigation(CQuorralView& view, const std::string& url,
                                   const std::string& normalizedUrl) {
+    // A page navigated: a dialog emptied before it whose window never came is not waited for
+    // any more, or it would close the next page's own dialog.
+    if (normalizedUrl == view.Location())
+        dialogKills_.Navigated();
     const Preferences& prefs = frame_.Prefs();
     if (!prefs.killPop)
         return false;

@@ -10,6 +10,11 @@ std::string EscapeForScriptString(const CodePage& cp, std::string_view text) {
     bool afterLessThan = false;
     for (size_t pos = 0, len; (len = CharLength(cp, text, pos)) != 0; pos += len) {
         const bool slashEndsTag = afterLessThan;
+        // A lead byte before a byte below 0x40 is no character of any Windows code page: the
+        // engine's conversion keeps the second byte as a character of its own, so it is
+        // escaped as one.
+        if (len == 2 && static_cast<unsigned char>(text[pos + 1]) < 0x40)
+            len = 1;
         afterLessThan = len == 1 && text[pos] == '<';
         if (len == 2) {
             out.append(text.substr(pos, 2));

@@ -245,10 +245,10 @@ void CMainFrame::OnUiTick() {
         return;
     if (tickCounter_ % 2 == 0 && active_) {
         window.RefreshCommandStates();
-        if (tickCounter_ == kTicksPerSessionSave && Windows().Changed()) {
-            Sessions().SaveSession(true);
+        // A save that failed is tried again at the next cycle.
+        if (tickCounter_ == kTicksPerSessionSave && Windows().Changed() &&
+            Sessions().SaveSession(true))
             Windows().ClearChanged();
-        }
     }
     Indicators().UpdateProgressDisplay();
     tickCounter_ = tickCounter_ >= kTicksPerSessionSave ? 0 : tickCounter_ + 1;

@@ -23,6 +23,7 @@ struct PreferenceToggle {
 constexpr PreferenceToggle kPreferenceToggles[] = {
     {IDM_ACTIVATE_NEW_WINDOW, &Preferences::activeNew},
     {IDM_OPEN_LINKS_IN_NEW_WINDOW, &Preferences::linkInNewWindow},
+    {IDM_AUTO_BG_COLOR, &Preferences::autoSetBG},
 };
 
 int Preferences::*ToggledField(int id) {
@@ -64,6 +65,7 @@ const F::Row F::kRows[] = {
     {IDM_ACTIVATE_NEW_WINDOW, IDM_ACTIVATE_NEW_WINDOW, &F::TogglePreference, &F::PreferenceState},
     {IDM_OPEN_LINKS_IN_NEW_WINDOW, IDM_OPEN_LINKS_IN_NEW_WINDOW, &F::TogglePreference,
      &F::PreferenceState},
+    {IDM_AUTO_BG_COLOR, IDM_AUTO_BG_COLOR, &F::TogglePreference, &F::PreferenceState},
     {IDM_NEW_TO_NEXT, IDM_NEW_TO_NEXT, &F::NewToNext, &F::NewToNextState},
     {IDM_STOP_OPEN_WINDOWS, IDM_STOP_OPEN_WINDOWS, &F::StopOpenWindows, &F::StopOpenWindowsState},
     {IDM_VIEW_TAB_BAR, IDM_VIEW_TAB_BAR, &F::ToggleBand, &F::BandState},

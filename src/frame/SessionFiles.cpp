@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstdlib>
 
+#include "base/DbcsText.h"
 #include "base/InternetShortcut.h"
 #include "commands/CommandIds.h"
 #include "frame/CMainFrame.h"
@@ -33,9 +34,10 @@ const std::string* Find(const std::vector<ProfileEntry>& lines, const std::strin
     return nullptr;
 }
 
-// Names are read as a profile read with the default buffer returns them.
-std::string NameValue(const std::string* name) {
-    return name ? name->substr(0, kNameCapacity - 1) : std::string();
+// Names and addresses are read as a profile read with the default buffers returns them,
+// cut on a character boundary.
+std::string CutValue(const CodePage& cp, const std::string* value, size_t capacity) {
+    return value ? std::string(CutToBytes(cp, *value, capacity - 1)) : std::string();
 }
 
 }  // namespace
@@ -85,8 +87,9 @@ std::vector<SessionEntry> SessionFiles::ReadSession(const std::string& file) {
         if (!url || url->empty())
             break;
         SessionEntry entry;
-        entry.url = url->substr(0, kAddressCapacity - 1);
-        entry.name = NameValue(Find(lines, Numbered("name", n)));
+        const CodePage& cp = frame_.App().Ports().codePage;
+        entry.url = CutValue(cp, url, kAddressCapacity);
+        entry.name = CutValue(cp, Find(lines, Numbered("name", n)), kNameCapacity);
         if (const std::string* state = Find(lines, Numbered("state", n)))
             entry.state = std::atoi(state->c_str());
         entries.push_back(std::move(entry));
@@ -110,8 +113,9 @@ std::vector<ClosedPage> SessionFiles::ReadClosedList() {
         // written with an empty name, and the windows closed after it must come back too.
         if (!url || url->empty())
             break;
-        pages.push_back(
-            {url->substr(0, kAddressCapacity - 1), NameValue(Find(lines, Numbered("name", n)))});
+        const CodePage& cp = frame_.App().Ports().codePage;
+        pages.push_back({CutValue(cp, url, kAddressCapacity),
+                         CutValue(cp, Find(lines, Numbered("name", n)), kNameCapacity)});
     }
     return pages;
 }
@@ -131,6 +135,10 @@ void SessionFiles::KeepNewestSession() {
     const std::optional<FileStamp> orderly = fs.Stamp(lastVisit);
     if (orderly && orderly->writeTime > periodic->writeTime)
         return;  // a stale periodic save from before the last orderly exit
+    // A periodic save with no window (a start on a blank page, killed after its first save)
+    // never replaces a session that has windows: the last exit's stays on offer.
+    if (orderly && ReadSession(visiting).empty() && !ReadSession(lastVisit).empty())
+        return;
     // Copied by an atomic replacement, then removed: a crash in between leaves both files
     // with the same session, never neither.
     const std::optional<std::string> text = fs.ReadFile(visiting);

@@ -15,12 +15,17 @@ public:
     static constexpr uint32_t kTimerBase = 3132;
     static constexpr int kMinPeriod = 1;
     static constexpr int kMaxPeriod = 10000;
+    static constexpr int kDefaultPeriod = 60;
 
     using StartTimer = std::function<void(uint32_t timerId, uint32_t periodMs)>;
     using StopTimer = std::function<void(uint32_t timerId)>;
 
+    // `period` as stored; one outside what the dialog accepts (a hand-edited or damaged
+    // file) is taken as the default minute, so that the timer neither wraps nor never fires.
     AutoRefresh(StartTimer start, StopTimer stop, int period)
-        : start_(std::move(start)), stop_(std::move(stop)), refreshPeriod_(period) {}
+        : start_(std::move(start)),
+          stop_(std::move(stop)),
+          refreshPeriod_(period >= kMinPeriod && period <= kMaxPeriod ? period : kDefaultPeriod) {}
 
     // The period the dialog accepts from `text`: a whole number of seconds, 1 to 10000.
     static std::optional<int> ParsePeriod(const std::string& text);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <deque>
 #include <filesystem>
@@ -69,6 +70,21 @@ TEST_F(FilterListFileTest, WritesKeepOtherSectionsAndNumberingWithoutHoles) {
     EXPECT_EQ(fs_.WriteCount() - writesBefore, 1);  // one replacement for the four sections
     lists.urlFilter = {"a.com", "c.com"};
     EXPECT_EQ(Read(), lists);
+}
+
+// An entry the store cannot keep as it is (a line break or a NUL before its text) must not
+// be written as an empty value: the reader stops at the first empty key, and every later
+// entry of the section would be lost with the next load.
+TEST_F(FilterListFileTest, AnEntryThatStoresEmptyHidesNoLaterEntry) {
+    const std::string cases[] = {"\r\nhttp://b.example/", std::string("\0http://b.example/", 18)};
+    for (const std::string& odd : cases) {
+        FilterListsCopy lists{.popFilter = {"http://a.example/", odd, "http://c.example/"}};
+        PrivateProfile store(fs_);
+        ASSERT_TRUE(FilterListFile::Write(store, kPath, lists));
+        const std::vector<std::string> read = Read().popFilter;
+        EXPECT_NE(std::find(read.begin(), read.end(), "http://c.example/"), read.end())
+            << "read back: " << read.size() << " entries";
+    }
 }
 
 TEST_F(FilterListFileTest, LongValuesAreCutAsTheReadBufferCutsThem) {

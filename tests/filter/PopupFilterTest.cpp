@@ -354,6 +354,19 @@ TEST(PopupDialogFilter, TheEmptiedDialogsWindowIsClosedOnceAndOnlyWhileItIsAwait
         << "a dialog emptied long ago closes no later one";
 }
 
+// A count left by an emptied dialog whose window never came must not outlive the next page
+// navigation: the user's next script dialog on the new page is legitimate.
+TEST(PopupDialogFilter, ANavigationEndsTheWaitForAnEmptiedDialog) {
+    PopupHarness p("UseDialogFilter=1\r\nNotFilterClickDialog=0\r\n");
+    UrlRequestFilter& requests = p.h.frame->Filters().Url().Requests();
+    ASSERT_FALSE(requests.Decide("http://ads.example/dlg.htm", kDialogBindFlags).useDefault);
+    ASSERT_EQ(p.Popups().PendingDialogKills().Pending(), 1);
+    CChildFrame* page = LoadedWindow(p.h, "http://b.example/", "B");
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(p.Popups().PendingDialogKills().Pending(), 0);
+    EXPECT_FALSE(p.Popups().OnFrameDeactivated(true, "Legit -- Web Page Dialog"));
+}
+
 // --- "Add to Popup Filter..." ------------------------------------------------------------
 
 TEST(AddToPopupFilter, AddsTheEditedAddressSavesItAndClosesThePage) {

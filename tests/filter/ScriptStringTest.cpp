@@ -77,5 +77,22 @@ TEST(ScriptString, DoubleByteCharactersStayWhole) {
     EXPECT_EQ(ReadLiteral(gbk, literal), text);
 }
 
+// A lead byte followed by a byte below 0x40 is no double-byte character in any Windows
+// code page (trail bytes start at 0x40): the conversion to the engine's text keeps that byte
+// as a character of its own, so a quote or a line end there must be escaped like any other.
+TEST(ScriptString, ABrokenDoubleByteCharacterCannotEndTheString) {
+    FakeCodePage gbk(FakeCodePage::kGbk);
+    for (const std::string& text :
+         {std::string("\x81'"), std::string("\xB0\n"), std::string("\xD6\r\nx")}) {
+        const std::string literal = EscapeForScriptString(gbk, text);
+        for (size_t i = 0; i < literal.size(); ++i) {
+            const bool escaped = i > 0 && literal[i - 1] == '\\';
+            EXPECT_FALSE(literal[i] == '\'' && !escaped) << "raw quote at " << i;
+            EXPECT_NE(literal[i], '\n') << "raw line end at " << i;
+            EXPECT_NE(literal[i], '\r') << "raw line end at " << i;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace lumbrel

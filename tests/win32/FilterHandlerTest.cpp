@@ -6,6 +6,7 @@
 #include "win32/platform/WinApi.h"
 
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "filter/FilterLists.h"
@@ -148,6 +149,31 @@ TEST_F(FilterHandlerTest, StartAnswersABlockedAddressAndHandsBackAnAllowedOne) {
     ULONG read = 0;
     EXPECT_EQ(protocol->Read(buffer, sizeof buffer, &read), S_FALSE);
     EXPECT_EQ(std::string(buffer, read), std::string(kBlankGif));
+}
+
+// The lists belong to the user-interface thread: a request the engine starts on another
+// thread must not read them, and goes to the default handler whatever its address.
+TEST_F(FilterHandlerTest, ARequestStartedOnAnotherThreadGoesToTheDefaultHandler) {
+    ComPtr<IClassFactory> factory;
+    ASSERT_EQ(CoGetClassObject(kLumbrelNSHandleClsid, CLSCTX_LOCAL_SERVER, nullptr,
+                               IID_IClassFactory, factory.PutVoid()),
+              S_OK);
+    ComPtr<IInternetProtocol> protocol;
+    ASSERT_EQ(factory->CreateInstance(nullptr, IID_IInternetProtocol, protocol.PutVoid()), S_OK);
+
+    Sink sink;
+    HRESULT result = E_FAIL;
+    std::thread worker([&] {
+        result = protocol->Start(L"http://ads.example/a.js", &sink, &sink, 0, 0);
+    });
+    worker.join();
+    EXPECT_EQ(result, INET_E_USE_DEFAULT_PROTOCOLHANDLER);
+    EXPECT_TRUE(sink.events.empty());
+    EXPECT_TRUE(watched_.urls.empty());
+
+    // The same request on the filter's own thread is answered.
+    EXPECT_EQ(protocol->Start(L"http://ads.example/a.js", &sink, &sink, 0, 0), S_OK);
+    EXPECT_EQ(watched_.urls, std::vector<std::string>{"http://ads.example/a.js"});
 }
 
 }  // namespace

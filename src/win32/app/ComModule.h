@@ -43,9 +43,9 @@ public:
     // Revokes every class object registered by Start; harmless when none is.
     void Revoke();
 
-    // The filter every handler asks from now on (null: every request to the default handler).
-    // It must outlive its setting; clear it before destroying the filter.
-    void SetRequestFilter(RequestFilter* filter) { context_->filter = filter; }
+    // The filter every handler asks from now on (null: every request to the default handler),
+    // on the calling thread only. It must outlive its setting; clear it before destroying it.
+    void SetRequestFilter(RequestFilter* filter) { context_->SetFilter(filter); }
 
 private:
     StartResult RegisterClassObjects();

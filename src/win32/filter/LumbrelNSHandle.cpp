@@ -91,7 +91,8 @@ HRESULT LumbrelNSHandle::Start(LPCWSTR url, IInternetProtocolSink* sink,
 }
 
 RequestDecision LumbrelNSHandle::Decide(LPCWSTR url, IInternetBindInfo* bindInfo) const {
-    if (!url || !context_ || !context_->filter)
+    RequestFilter* filter = context_ ? context_->FilterForThisThread() : nullptr;
+    if (!url || !filter)
         return RequestDecision::UseDefault();
     DWORD bindFlags = 0;
     if (bindInfo) {
@@ -103,7 +104,7 @@ RequestDecision LumbrelNSHandle::Decide(LPCWSTR url, IInternetBindInfo* bindInfo
             bindFlags = 0;
     }
     const std::u16string wide(url, url + std::wcslen(url));
-    return context_->filter->Decide(context_->codePage.Utf16ToAnsi(wide), bindFlags);
+    return filter->Decide(context_->codePage.Utf16ToAnsi(wide), bindFlags);
 }
 
 void LumbrelNSHandle::Answer(IInternetProtocolSink* sink, std::string body) {

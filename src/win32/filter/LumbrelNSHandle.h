@@ -21,10 +21,26 @@
 namespace lumbrel::win32 {
 
 // What every handler of the process shares with its factory: the code page the engine's
-// URLs are converted to, and the filter the program plugs in (none until it does).
+// URLs are converted to, and the filter the program plugs in (none until it does) with the
+// thread it belongs to. The filter's lists live on the user-interface thread: a request that
+// arrives on any other thread (a binding the engine runs on a worker) goes to the default
+// handler rather than read them while the user edits them.
 struct NSHandleContext {
     Win32CodePage codePage;
-    RequestFilter* filter = nullptr;
+
+    void SetFilter(RequestFilter* filter) {
+        thread_ = filter ? GetCurrentThreadId() : 0;
+        filter_ = filter;
+    }
+    // The filter when the caller runs on its thread; null otherwise.
+    RequestFilter* FilterForThisThread() const {
+        RequestFilter* filter = filter_;
+        return filter && thread_ == GetCurrentThreadId() ? filter : nullptr;
+    }
+
+private:
+    std::atomic<RequestFilter*> filter_{nullptr};
+    std::atomic<DWORD> thread_{0};
 };
 
 // COM interfaces have no virtual destructor by design: an object deletes itself in Release.
