@@ -10,6 +10,41 @@
 #include "language/StringIds.h"
 
 namespace lumbrel {
+namespace {
+
+// The menu item of `folder` (a path with its closing backslash) anywhere in `items`.
+const FavMenuItem* FindFolder(const CodePage& cp, const std::vector<FavMenuItem>& items,
+                              const std::string& folder) {
+    for (const FavMenuItem& item : items) {
+        if (item.kind != FavItemKind::Folder)
+            continue;
+        if (EqualsNoCase(cp, item.path, folder))
+            return &item;
+        // Only a folder whose path starts the links folder's can hold it.
+        if (item.path.size() < folder.size() &&
+            EqualsNoCase(cp, folder.substr(0, item.path.size()), item.path))
+            if (const FavMenuItem* found = FindFolder(cp, item.items, folder))
+                return found;
+    }
+    return nullptr;
+}
+
+// The links bar shows the folder's favorites and subfolders, not its menu's own commands.
+std::vector<FavMenuItem> LinksBarItems(const CodePage& cp, const FavoritesMenu& menu,
+                                       const std::optional<std::string>& links) {
+    std::vector<FavMenuItem> items;
+    const FavMenuItem* folder = links ? FindFolder(cp, menu.items, *links) : nullptr;
+    if (!folder)
+        return items;
+    for (const FavMenuItem& item : folder->items)
+        if (item.kind == FavItemKind::Favorite || item.kind == FavItemKind::Folder) {
+            items.push_back(item);
+            items.back().columnBreak = false;
+        }
+    return items;
+}
+
+}  // namespace
 
 void Favorites::Attach(FavoritesView* view, FavoritesDialogs* dialogs) {
     view_ = view;
@@ -42,6 +77,8 @@ void Favorites::Rebuild() {
     const MenuOrderStore order(ports.codePage, ports.registry, folders_.root);
     menu_ = FavoritesMenuBuilder(ports.codePage, ports.fs, order, std::move(options))
                 .Build(folders_.root);
+    menu_.links = LinksBarItems(ports.codePage, menu_, folders_.links);
+    menu_.compactLinks = settings.Get(keys::CompactFavBar) != 0;
     if (view_)
         view_->ShowFavorites(menu_);
 }

@@ -24,7 +24,11 @@ struct FavMenuItem {
 };
 
 struct FavoritesMenu {
-    std::vector<FavMenuItem> items;          // the root's menu
+    std::vector<FavMenuItem> items;  // the root's menu
+    // The links bar: the links folder's favorites and folders (its own commands left out);
+    // empty without a links folder inside the favorites root.
+    std::vector<FavMenuItem> links;
+    bool compactLinks = false;               // `CompactFavBar`: the bar shows no pictures
     std::vector<std::string> favoritePaths;  // by command id - IDM_FAVORITE_FIRST
     std::vector<std::string> folders;        // the build's folder list; [0] is the root
 

@@ -55,6 +55,9 @@ void Groups::RebuildMenu() {
     if (!FolderExists())
         CreateFolderPath(ports.fs, ports.codePage, Folder());
     menu_ = {};
+    menu_.addText = app_.LngLoadString(IDS_ADD_URL_TO_GROUP);
+    menu_.openText = app_.LngLoadString(IDS_OPEN_GROUP_MEMBERS);
+    menu_.emptyText = app_.LngLoadString(IDS_EMPTY);
     const bool showMembers = app_.Prefs().groupMenuShowMember != 0;
     int memberId = IDM_GROUP_MEMBER_FIRST;
     const std::vector<std::string> names = Names();
@@ -147,10 +150,14 @@ void Groups::OpenStartGroup() {
 }
 
 void Groups::AddPageTo(const std::string& path) {
-    const std::optional<PageInfo> page = host_.ActivePage();
-    if (!page || !ui_)
+    if (const std::optional<PageInfo> page = host_.ActivePage())
+        AddPageTo(path, *page);
+}
+
+void Groups::AddPageTo(const std::string& path, const PageInfo& page) {
+    if (!ui_)
         return;
-    GroupUrlForm form = GroupUrlForm::For({page->title, page->url, kMemberOpens, -1});
+    GroupUrlForm form = GroupUrlForm::For({page.title, page.url, kMemberOpens, -1});
     if (!ui_->EditGroupUrl(form))
         return;
     const GroupMember member = form.ToMember(app_.Ports().codePage);

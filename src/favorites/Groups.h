@@ -45,6 +45,8 @@ public:
     void OpenStartGroup();
     // "Add URL to this Group...": the active page, edited in "URL in Group", appended.
     void AddPageTo(const std::string& path);
+    // The same for `page` (the tab menu's window).
+    void AddPageTo(const std::string& path, const PageInfo& page);
     // "&Save Windows As Group...".
     void SaveWindows();
     // OK of "Select URL": refuses a name a file cannot have (message 61303) or a folder that

@@ -24,12 +24,12 @@ const GroupMemberItem* GroupsMenu::Member(int commandId) const {
     return nullptr;
 }
 
-std::vector<MenuEntry> GroupsMenu::AddToGroupItems(const std::string& emptyText) const {
+std::vector<MenuEntry> GroupsMenu::AddToGroupItems(const std::string& emptyLabel) const {
     std::vector<MenuEntry> items;
     for (const GroupItem& group : groups)
         items.push_back({group.addId, group.text});
     if (items.empty())
-        items.push_back({0, emptyText});
+        items.push_back({0, emptyLabel});
     return items;
 }
 

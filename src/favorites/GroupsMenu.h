@@ -32,13 +32,18 @@ struct GroupItem {
 
 struct GroupsMenu {
     std::vector<GroupItem> groups;
+    // The texts of a group's submenu and of an empty "&Add To Group" menu, in the language
+    // the menu was built in.
+    std::string addText = "Add URL to this Group...";
+    std::string openText = "Open All Selected Group Member";
+    std::string emptyText = "Empty";
 
     std::optional<std::string> OpenFile(int commandId) const;
     std::optional<std::string> AddFile(int commandId) const;
     const GroupMemberItem* Member(int commandId) const;
     // The items of an "&Add To Group" menu: "n. name" with the group's add command, or the
     // disabled "Empty" (id 0) when there is no group.
-    std::vector<MenuEntry> AddToGroupItems(const std::string& emptyText) const;
+    std::vector<MenuEntry> AddToGroupItems(const std::string& emptyLabel) const;
 };
 
 }  // namespace lumbrel

@@ -64,6 +64,8 @@ void CMainFrame::DeferredInit() {
     EventLoop& loop = app_.Ports().loop;
     loop.StartTimer(kFrameTarget, kUiTickTimer, kUiTickPeriodMs);
     app_.Prefs().Load(LoadStage::Deferred, app_.Settings(), app_.Ports().registry);
+    Favs().Start();
+    UrlGroups().RebuildMenu();  // after the group menu keys
     loop.StartTimer(kFrameTarget, kIconTimer, kIconPeriodMs);
     options_.Load(LoadStage::Deferred, app_.Settings());
     TabBar().Load(LoadStage::Deferred, app_.Settings());
@@ -117,6 +119,8 @@ void CMainFrame::RebuildMenus() {
         return;
     Widgets().window.RebuildMenus();
     Closer().RebuildUndoMenu();
+    UrlGroups().RebuildMenu();
+    favoritesChanged_ = favoritesChanged_ ? favoritesChanged_ : kFavoritesChangedMenusOnly;
 }
 
 void CMainFrame::CloseChild(ChildId id) {

@@ -73,6 +73,7 @@ const F::Row F::kRows[] = {
     {IDM_MOUSE_DRAG_PAGE, IDM_MOUSE_DRAG_PAGE, &F::ToggleMouseMode, &F::MouseModeState},
     {IDM_VIEW_TAB_BAR, IDM_VIEW_TAB_BAR, &F::ToggleBand, &F::BandState},
     {IDM_VIEW_ADDRESS_BAR, IDM_VIEW_ADDRESS_BAR, &F::ToggleBand, &F::BandState},
+    {IDM_VIEW_LINKS_BAR, IDM_VIEW_LINKS_BAR, &F::ToggleBand, &F::BandState},
     {IDM_CLOSE, IDM_CLOSE, &F::Close, nullptr},
     {IDM_CLOSE_ALL, IDM_CLOSE_ALL, &F::CloseAll, nullptr},
     {IDM_CLOSE_ALL_KEEP_CURRENT, IDM_CLOSE_ALL_KEEP_CURRENT, &F::CloseAllBut, nullptr},
@@ -128,7 +129,7 @@ const F::Row F::kRows[] = {
     {IDM_ORGANIZE_FAVORITES, IDM_ORGANIZE_FAVORITES, &F::OrganizeFavorites, nullptr},
     {IDM_GROUP_OPEN_FIRST, IDM_GROUP_OPEN_LAST, &F::GroupsCommand, nullptr},
     {IDM_ADD_TO_GROUP_FIRST, IDM_ADD_TO_GROUP_LAST, &F::GroupsCommand, nullptr},
-    {IDM_GROUP_MEMBER_FIRST, IDM_GROUP_MEMBER_LAST, &F::GroupsCommand, nullptr},
+    {IDM_GROUP_MEMBER_FIRST, IDM_GROUP_MEMBER_LAST, &F::GroupsCommand, &F::GroupMemberState},
     {IDM_SET_GROUPS, IDM_SET_GROUPS, &F::SetGroups, nullptr},
     {IDM_SAVE_WINDOWS_AS_GROUP, IDM_SAVE_WINDOWS_AS_GROUP, &F::SaveWindowsAsGroup, nullptr},
     {IDM_FILTER_FLYING_ADS, IDM_FILTER_FLYING_ADS, &F::Filter, &F::FilterState},
@@ -571,7 +572,21 @@ void FrameCommands::OrganizeFavorites(const CommandCall&) {
 }
 
 void FrameCommands::GroupsCommand(const CommandCall& call) {
-    frame_.UrlGroups().OnCommand(call.id);
+    Groups& groups = frame_.UrlGroups();
+    // "&Add To Group" of the tab menu adds the tab's page, not the active window's.
+    const std::optional<std::string> file = groups.Menu().AddFile(call.id);
+    const CChildFrame* child = frame_.Windows().Find(call.subject);
+    if (file && child) {
+        groups.AddPageTo(*file, PageInfo{child->DisplayTitle(), child->View().Location(),
+                                         child->View().Flags().dlFlags});
+        return;
+    }
+    groups.OnCommand(call.id);
+}
+
+CommandState FrameCommands::GroupMemberState(int id) const {
+    const GroupMemberItem* member = frame_.UrlGroups().Menu().Member(id);
+    return CommandState{member != nullptr, member && member->ticked};
 }
 
 void FrameCommands::SetGroups(const CommandCall&) {

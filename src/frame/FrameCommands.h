@@ -95,6 +95,8 @@ private:
     void OrganizeFavorites(const CommandCall& call);
     // Groups: the group menus' items, "Set &Groups...", "&Save Windows As Group...".
     void GroupsCommand(const CommandCall& call);
+    // A member item is ticked when it opens with its group.
+    CommandState GroupMemberState(int id) const;
     void SetGroups(const CommandCall& call);
     void SaveWindowsAsGroup(const CommandCall& call);
     // The filter switches.

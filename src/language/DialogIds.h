@@ -75,3 +75,63 @@
 #define IDC_PM_EDIT_TITLE 1678
 #define IDC_PM_EDIT_URL 1679
 #define IDC_PM_WORK_OFFLINE 1680
+
+// The download-control boxes of "URL in Group" and "Add to Favorite": "Use Special Download
+// Control" and the six boxes it enables.
+#define IDC_DL_SPECIAL 1700
+#define IDC_DL_IMAGES 1701
+#define IDC_DL_SOUNDS 1702
+#define IDC_DL_VIDEOS 1703
+#define IDC_DL_ACTIVEX 1704
+#define IDC_DL_JAVA 1705
+#define IDC_DL_SCRIPT 1706
+
+// "URL in Group" ("DialogGroupUrl"): name, address, "Open the url when open group", the
+// download-control boxes, OK / Cancel.
+#define IDD_GROUP_URL 182
+#define IDC_GROUP_URL_NAME_LABEL 1710
+#define IDC_GROUP_URL_NAME 1711
+#define IDC_GROUP_URL_URL_LABEL 1712
+#define IDC_GROUP_URL_URL 1713
+#define IDC_GROUP_URL_OPENS 1714
+
+// "Select URL" ("DialogGroupSelect"): the open pages with a tick each, "Select &All",
+// "Select &None", "&Edit", a spin that moves the selected line, "Group Name:" with the
+// existing groups, "Get &Time", OK / Cancel.
+#define IDD_GROUP_SELECT 284
+#define IDC_GROUP_SELECT_LIST 1720
+#define IDC_GROUP_SELECT_ALL 1721
+#define IDC_GROUP_SELECT_NONE 1722
+#define IDC_GROUP_SELECT_EDIT 1723
+#define IDC_GROUP_SELECT_SPIN 1724
+#define IDC_GROUP_SELECT_NAME_LABEL 1725
+#define IDC_GROUP_SELECT_NAME 1726
+#define IDC_GROUP_SELECT_TIME 1727
+
+// "Set Groups" ("DialogGroup"): "Existing Groups:" (the ticked one starts with the program)
+// with Insert / Delete, "Group Member:" (ticked ones open with the group) with Insert /
+// Delete / Edit and a spin, the two menu switches and the note, OK / Cancel.
+#define IDD_SET_GROUPS 181
+#define IDC_GROUPS_LABEL 1730
+#define IDC_GROUPS_LIST 1731
+#define IDC_GROUPS_INSERT 1732
+#define IDC_GROUPS_DELETE 1733
+#define IDC_MEMBERS_LABEL 1734
+#define IDC_MEMBERS_LIST 1735
+#define IDC_MEMBERS_INSERT 1736
+#define IDC_MEMBERS_DELETE 1737
+#define IDC_MEMBERS_EDIT 1738
+#define IDC_MEMBERS_SPIN 1739
+#define IDC_GROUPS_SHOW_MEMBERS 1740
+#define IDC_GROUPS_CLOSE_ALL 1741
+#define IDC_GROUPS_NOTE 1742
+
+// "Add to Favorite" ("DialogAddToFav"): name, address, folder, the download-control boxes,
+// OK / Cancel.
+#define IDD_ADD_TO_FAVORITE 211
+#define IDC_ADD_FAV_NAME_LABEL 1750
+#define IDC_ADD_FAV_NAME 1751
+#define IDC_ADD_FAV_URL_LABEL 1752
+#define IDC_ADD_FAV_URL 1753
+#define IDC_ADD_FAV_FOLDER_LABEL 1754
+#define IDC_ADD_FAV_FOLDER 1755

@@ -237,3 +237,59 @@ TEST_F(FavoritesTest, OpenAllUrlOpensTheFolderThroughTheQueue) {
 
 }  // namespace
 }  // namespace lumbrel
+
+namespace lumbrel {
+namespace {
+
+class LinksBarTest : public FavoritesTest {
+protected:
+    explicit LinksBarTest(const std::string& settings = "") : FavoritesTest(settings) {}
+    std::string Texts(const std::vector<FavMenuItem>& items) {
+        std::string text;
+        for (const FavMenuItem& item : items)
+            text += (text.empty() ? "" : " ") + item.text +
+                    (item.kind == FavItemKind::Folder ? "/" : "");
+        return text;
+    }
+};
+
+TEST_F(LinksBarTest, TheBarShowsTheLinksFolderWithoutItsMenuCommands) {
+    Url("top.url", "URL=http://top/\r\n");
+    Url("Links\\a.url", "URL=http://a/\r\n");
+    Url("Links\\Sub\\b.url", "URL=http://b/\r\n");
+    favorites().Start();
+    ASSERT_EQ(favorites().Folders().links, std::optional<std::string>("C:\\Fav\\Links\\"));
+    const FavoritesMenu& menu = view.lastMenu;
+    EXPECT_EQ(Texts(menu.links), "Sub/ a");
+    // A folder on the bar drops down its own menu, commands and all.
+    ASSERT_EQ(menu.links[0].items.size(), 4u);
+    EXPECT_EQ(menu.links[0].items[0].text, "b");
+    // The bar's favorites carry the commands of the same favorites in the menu.
+    const auto path = menu.FavoritePath(menu.links[1].commandId);
+    ASSERT_TRUE(path.has_value());
+    EXPECT_EQ(*path, "C:\\Fav\\Links\\a.url");
+    EXPECT_FALSE(menu.compactLinks);
+}
+
+TEST_F(LinksBarTest, WithoutALinksFolderTheBarIsEmpty) {
+    Url("top.url", "URL=http://top/\r\n");
+    Url("Other\\a.url", "URL=http://a/\r\n");
+    favorites().Start();
+    EXPECT_FALSE(favorites().Folders().links.has_value());
+    EXPECT_TRUE(view.lastMenu.links.empty());
+}
+
+class CompactLinksBarTest : public LinksBarTest {
+protected:
+    CompactLinksBarTest() : LinksBarTest("CompactFavBar=1\r\n") {}
+};
+
+TEST_F(CompactLinksBarTest, ACompactBarShowsNoPictures) {
+    Url("Links\\a.url", "URL=http://a/\r\n");
+    favorites().Start();
+    EXPECT_EQ(Texts(view.lastMenu.links), "a");
+    EXPECT_TRUE(view.lastMenu.compactLinks);
+}
+
+}  // namespace
+}  // namespace lumbrel

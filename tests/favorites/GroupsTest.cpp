@@ -72,7 +72,8 @@ TEST_F(GroupsTest, TheMenuListsTheGroupsWithTheirMembers) {
 }
 
 TEST(GroupsMenuFolder, TheFolderIsMadeWhenTheMenuIsBuiltAndAnEmptyMenuSaysSo) {
-    test::FrameHarness h;
+    // Before the frame's deferred start, which builds the menu the first time.
+    test::FrameHarness h("", /*deferredInit=*/false);
     ASSERT_FALSE(h.platform.fs.HasFolder("C:\\Lumbrel\\groups"));
     h.frame->UrlGroups().RebuildMenu();
     EXPECT_TRUE(h.platform.fs.HasFolder("C:\\Lumbrel\\groups"));
@@ -113,8 +114,10 @@ TEST_F(GroupsTest, AProgramMemberIsStartedAndEndsTheOpening) {
     EXPECT_EQ(h.platform.shell.executed[0].file, "C:\\Tools\\tool.exe");
 }
 
-TEST_F(GroupsTest, WithoutTheGroupsFolderTheUserIsTold) {
-    groups().Open(kFolder + std::string("G.cgp"), true);
+TEST(GroupsFolder, WithoutTheGroupsFolderTheUserIsTold) {
+    // The folder is made when the menu is built at the deferred start: here it never was.
+    test::FrameHarness h("", /*deferredInit=*/false);
+    h.frame->UrlGroups().Open(kFolder + std::string("G.cgp"), true);
     ASSERT_EQ(h.platform.ui.Questions().size(), 1u);
     EXPECT_EQ(h.platform.ui.Questions()[0].text, "Group path not exist !");
 }
@@ -265,6 +268,30 @@ TEST(SelectUrl, GetTimeNamesTheGroupByMonthDayAndTime) {
     now.minute = 5;
     now.second = 1;
     EXPECT_EQ(SelectUrlModel::TimeName(now), "03_07-09.05.01");
+}
+
+}  // namespace
+}  // namespace lumbrel
+
+namespace lumbrel {
+namespace {
+
+TEST_F(GroupsTest, TheTabMenuAddsTheTabsPageNotTheActiveOne) {
+    Group("Work", "");
+    groups().RebuildMenu();
+    CChildFrame* tab = h.Open("http://tab.example/");
+    h.Open("http://active.example/", true);
+    ASSERT_NE(h.Active(), tab);
+    ui.urlAnswers = {std::nullopt};
+    h.frame->OnTabMenuCommand(groups().Menu().groups.at(0).addId, tab->Id());
+    ASSERT_EQ(ui.shownForms.size(), 1u);
+    EXPECT_EQ(ui.shownForms[0].url, "http://tab.example/");
+
+    // From the menu bar the active window's page is the one added.
+    ui.urlAnswers = {std::nullopt};
+    h.Command(groups().Menu().groups.at(0).addId);
+    ASSERT_EQ(ui.shownForms.size(), 2u);
+    EXPECT_EQ(ui.shownForms[1].url, "http://active.example/");
 }
 
 }  // namespace

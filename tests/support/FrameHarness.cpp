@@ -9,6 +9,9 @@ FrameHarness::FrameHarness(const std::string& settings, bool deferredInit) {
     platform.fs.AddFolder("C:\\Lumbrel\\User");
     platform.fs.AddFile(kProfile, "[Settings]\r\n" + settings);
     platform.fs.AddFile(kKillFlying, kKillFlyingContent);
+    // The frame reads the favorites at its deferred start: a shell without the folder would
+    // tell every test so.
+    platform.shell.folders.emplace(SystemFolder::Favorites, "C:\\Favorites");
     app = std::make_unique<CBrowserApp>(platform.Ports());
     app->PrepareDirectories();
     app->ReadStartUpSettings();

@@ -24,6 +24,10 @@ bool FrameBars::AddAddressBand(HWND address, int height, bool visible) {
     return top_.AddBand({IDM_VIEW_ADDRESS_BAR, address, height, 0, visible});
 }
 
+bool FrameBars::AddLinksBand(HWND links, int height, bool visible) {
+    return top_.AddBand({IDM_VIEW_LINKS_BAR, links, height, 0, visible});
+}
+
 bool FrameBars::AddTabBand(HWND tabs, bool atTop, int height, bool visible) {
     tabsAtTop_ = atTop;
     // The tab band leads the top rebar, as its visibility key "bandb0" says.

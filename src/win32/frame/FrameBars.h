@@ -22,6 +22,8 @@ public:
     bool HoldsControl(HWND window) const;
 
     bool AddAddressBand(HWND address, int height, bool visible);
+    // The links bar's band, after the address band.
+    bool AddLinksBand(HWND links, int height, bool visible);
     // Puts the tab control into its band, at the top or above the status bar.
     bool AddTabBand(HWND tabs, bool atTop, int height, bool visible);
     // Gives the tab band `height`; false when it had that height already.

@@ -10,6 +10,7 @@
 #include "mouse/MouseGestures.h"
 #include "tabs/TabRules.h"
 #include "win32/commands/AcceleratorBuilder.h"
+#include "win32/commands/MenuBuilder.h"
 #include "win32/instance/HandOverReceiver.h"
 #include "win32/instance/MainWindowFinder.h"
 #include "win32/shell/SkinImages.h"
@@ -19,6 +20,7 @@ namespace {
 
 constexpr int kTabBarId = 59394;  // the framework's id of the tab bar
 constexpr int kAddressId = 1002;
+constexpr int kLinksBarId = 1003;
 constexpr int kStatusId = 59393;
 constexpr int kShowHideHotKeyId = 0;
 constexpr UINT kTrayMessage = WM_APP + 1;
@@ -48,7 +50,13 @@ HICON ProgramIcon() {
 }  // namespace
 
 MainWindow::MainWindow(CBrowserApp& app, CMainFrame& frame, Win32EventLoop& loop, int trayIconId)
-    : app_(app), frame_(frame), loop_(loop), tray_(trayIconId, kTrayMessage) {}
+    : app_(app),
+      frame_(frame),
+      loop_(loop),
+      favoritesMenu_(app, [this](MenuRole role) { return menuBar_.RoleMenu(role); }),
+      favoritesDialogs_(app.Ports().codePage),
+      groupsMenu_(app, [this](MenuRole role) { return menuBar_.RoleMenu(role); }),
+      tray_(trayIconId, kTrayMessage) {}
 
 MainWindow::~MainWindow() {
     mdi_.DestroyAll();
@@ -107,6 +115,12 @@ bool MainWindow::OnCreate() {
     filterDialogs_.SetOwner(hwnd_);
     filterDialogs_.SetLanguage(&app_.Lang());
     frame_.Filters().SetDialogs(&filterDialogs_);
+    favoritesMenu_.SetLinksBar(&links_);
+    favoritesDialogs_.SetOwner(hwnd_);
+    favoritesDialogs_.SetLanguage(&app_.Lang());
+    frame_.Favs().Attach(&favoritesMenu_, &favoritesDialogs_);
+    groupsMenu_.SetOwner(hwnd_);
+    frame_.UrlGroups().Attach(&groupsMenu_);
     tabs_.Configure(frame_.TabBar(),
                     SkinFiles(app_.Ports().fs, app_.Directories().skin, app_.Prefs().skinName)
                         .Resolve(kTabImagesStrip.file));
@@ -140,6 +154,13 @@ bool MainWindow::CreateBars() {
             LoadSkinImageList(skin.Resolve(kFavoriteItemsStrip.file), kFavoriteItemsStrip);
         address_.SetItemImages(itemImages_.get());
     }
+    if (!links_.Create(bars_.TopRebar(), kLinksBarId))
+        return false;
+    links_.SetImages(
+        LoadSkinImageList(skin.Resolve(kFavoriteItemsStrip.file), kFavoriteItemsStrip));
+    // Each band added goes first: the links band ends up after the address band.
+    if (!bars_.AddLinksBand(links_.Handle(), links_.Height(), frame_.ShowsBandAtStart(2)))
+        return false;
     // The tab control gets its band once its place is known (OnCreate).
     if (!tabs_.Create(bars_.TopRebar(), kTabBarId) ||
         !bars_.AddAddressBand(address_.Handle(), address_.Height(), frame_.ShowsBandAtStart(1)))
@@ -325,6 +346,8 @@ std::optional<CommandState> MainWindow::StateOf(int commandId) const {
 }
 
 LRESULT MainWindow::OnNotify(const NMHDR& header) {
+    if (links_.OnNotify(header, hwnd_))
+        return TBDDRET_DEFAULT;
     if (header.hwndFrom == tabs_.Handle()) {
         if (header.code == TCN_SELCHANGE) {
             PostMessageA(hwnd_, UM_TAB_SELECTED, 0, 0);
@@ -344,8 +367,13 @@ void MainWindow::OnTabContextMenu() {
     const ChildId subject = frame_.TabMenuSubject(tabs_.HitTestScreen(cursor));
     if (subject == kNoChild)
         return;
-    const int id = TrackContextMenu(BuiltinTabMenu(), "MenuTab", app_.Lang(), hwnd_, cursor,
-                                    [this](int command) { return StateOf(command); });
+    const int id = TrackContextMenu(
+        BuiltinTabMenu(), "MenuTab", app_.Lang(), hwnd_, cursor,
+        [this](int command) { return StateOf(command); },
+        [this](HMENU menu) {
+            if (HMENU addTo = SubmenuFor(menu, BuiltinTabMenu(), MenuRole::AddToGroup))
+                AppendAddToGroupItems(addTo, frame_.UrlGroups().Menu(), MenuTextStyleOf(app_));
+        });
     if (id > 0)
         frame_.OnTabMenuCommand(id, subject);
 }

@@ -12,6 +12,9 @@
 #include "platform/FrameWindow.h"
 #include "win32/address/AddressDialogWindows.h"
 #include "win32/commands/MenuHandles.h"
+#include "win32/favorites/FavoritesMenuView.h"
+#include "win32/favorites/GroupsMenuView.h"
+#include "win32/favorites/Win32FavoritesDialogs.h"
 #include "win32/filter/Win32FilterDialogs.h"
 #include "win32/frame/AddressBar.h"
 #include "win32/frame/FrameBars.h"
@@ -114,8 +117,12 @@ private:
     FrameBars bars_;
     TabControlView tabs_;
     AddressBar address_;
+    LinksBar links_;
     AddressDialogWindows addressDialogs_;
     Win32FilterDialogs filterDialogs_;
+    FavoritesMenuView favoritesMenu_;
+    Win32FavoritesDialogs favoritesDialogs_;
+    GroupsMenuView groupsMenu_;
     UniqueImageList goImages_;    // outlives the Go button that shows it
     UniqueImageList itemImages_;  // outlives the address box that shows it
     StatusBarView status_;

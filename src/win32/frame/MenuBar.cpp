@@ -49,7 +49,18 @@ bool MenuBar::Create(HWND frame, const Language& language) {
 }
 
 HMENU MenuBar::WindowMenu() const {
-    return menu_ ? SubmenuFor(menu_.get(), BuiltinMainMenu(), MenuRole::WindowList) : nullptr;
+    return RoleMenu(MenuRole::WindowList);
+}
+
+HMENU MenuBar::RoleMenu(MenuRole role) const {
+    const std::optional<MenuPath> path = FindRole(BuiltinMainMenu(), role);
+    if (!menu_ || !path || path->empty())
+        return nullptr;
+    // The maximised window's menu moves every menu of the bar one place on.
+    HMENU menu = GetSubMenu(menu_.get(), path->front() + (buttonsShown_ ? 1 : 0));
+    for (size_t i = 1; menu && i < path->size(); ++i)
+        menu = GetSubMenu(menu, (*path)[i]);
+    return menu;
 }
 
 bool MenuBar::Rebuild(const Language& language, MdiClient& mdi) {
@@ -58,11 +69,13 @@ bool MenuBar::Rebuild(const Language& language, MdiClient& mdi) {
     return RebuildMenu(
         menu_, BuiltinMainMenu(), MenuShape::Bar, language, kMainMenuSection, [&](HMENU fresh) {
             HMENU old = menu_.get();
+            // Found before the window's buttons shift the bar's menus.
+            HMENU windowList = SubmenuFor(fresh, BuiltinMainMenu(), MenuRole::WindowList);
             if (buttonsShown_) {
                 RemoveChildButtons(old);
                 AddChildButtons(fresh);
             }
-            mdi.SetMenus(fresh, SubmenuFor(fresh, BuiltinMainMenu(), MenuRole::WindowList));
+            mdi.SetMenus(fresh, windowList);
             if (GetMenu(frame_) != fresh) {
                 if (buttonsShown_) {
                     RemoveChildButtons(fresh);
@@ -76,7 +89,7 @@ bool MenuBar::Rebuild(const Language& language, MdiClient& mdi) {
 }
 
 void MenuBar::SetUndoCloseItems(const std::vector<MenuEntry>& items) {
-    HMENU undo = menu_ ? SubmenuFor(menu_.get(), BuiltinMainMenu(), MenuRole::UndoClose) : nullptr;
+    HMENU undo = RoleMenu(MenuRole::UndoClose);
     if (!undo)
         return;
     while (GetMenuItemCount(undo) > kUndoCloseFixedItems)
@@ -172,10 +185,13 @@ void ShowCommandStates(HMENU menu, const CommandStateQuery& query) {
 }
 
 int TrackContextMenu(const MenuItems& items, std::string_view section, const Language& language,
-                     HWND owner, POINT screen, const CommandStateQuery& query) {
+                     HWND owner, POINT screen, const CommandStateQuery& query,
+                     const std::function<void(HMENU)>& fill) {
     UniqueMenu menu = BuildTranslatedMenu(items, MenuShape::Popup, language, section);
     if (!menu)
         return 0;
+    if (fill)
+        fill(menu.get());
     ShowCommandStates(menu.get(), query);
     return TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.x, screen.y, 0, owner,
                           nullptr);

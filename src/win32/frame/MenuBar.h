@@ -38,6 +38,9 @@ public:
     HMENU Handle() const { return menu_.get(); }
     // The submenu the MDI client lists the browser windows in.
     HMENU WindowMenu() const;
+    // The submenu of the main menu that carries `role`, also while a maximised window's menu
+    // stands first in the bar; null when there is none.
+    HMENU RoleMenu(MenuRole role) const;
     // Builds the main menu again in `language` and shows it through `mdi`. False, with the
     // old menu still shown, when the new one cannot be built or shown.
     bool Rebuild(const Language& language, MdiClient& mdi);
@@ -71,8 +74,10 @@ private:
 void ShowCommandStates(HMENU menu, const CommandStateQuery& query);
 
 // Shows the context menu built from `items` (translated from `section`) at `screen` and waits
-// for the user; the chosen command, or 0.
+// for the user; the chosen command, or 0. `fill` adds the items of the submenus that are
+// built at run time before the menu shows.
 int TrackContextMenu(const MenuItems& items, std::string_view section, const Language& language,
-                     HWND owner, POINT screen, const CommandStateQuery& query);
+                     HWND owner, POINT screen, const CommandStateQuery& query,
+                     const std::function<void(HMENU)>& fill = {});
 
 }  // namespace lumbrel::win32

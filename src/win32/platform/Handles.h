@@ -72,7 +72,16 @@ struct BitmapTraits {
     static void Close(Handle handle) noexcept { ::DeleteObject(handle); }
 };
 
+// A library loaded with LoadLibrary, freed once.
+struct ModuleTraits {
+    using Handle = HMODULE;
+    static Handle None() noexcept { return nullptr; }
+    static bool IsValid(Handle handle) noexcept { return handle != nullptr; }
+    static void Close(Handle handle) noexcept { ::FreeLibrary(handle); }
+};
+
 using UniqueHandle = UniqueResource<KernelHandleTraits>;
+using UniqueModule = UniqueResource<ModuleTraits>;
 using FindHandle = UniqueResource<FindHandleTraits>;
 using UniqueBitmap = UniqueResource<BitmapTraits>;
 

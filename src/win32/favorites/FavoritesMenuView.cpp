@@ -1,0 +1,26 @@
+#include "win32/favorites/FavoritesMenuView.h"
+
+#include <algorithm>
+
+namespace lumbrel::win32 {
+
+MenuTextStyle MenuTextStyleOf(CBrowserApp& app) {
+    return MenuTextStyle{app.Ports().codePage,
+                         static_cast<size_t>(std::max(0, app.Settings().Get(keys::MenuSize)))};
+}
+
+MenuMetrics FavoritesMenuView::Metrics() {
+    return ScreenMenuMetrics();
+}
+
+void FavoritesMenuView::ShowFavorites(const FavoritesMenu& menu) {
+    const MenuTextStyle style = MenuTextStyleOf(app_);
+    if (HMENU favorites = menus_(MenuRole::Favorites)) {
+        DeleteItemsFrom(favorites, kFixedItems);
+        AppendFavoriteItems(favorites, menu.items, style);
+    }
+    if (links_)
+        links_->Show(menu.links, menu.compactLinks, style);
+}
+
+}  // namespace lumbrel::win32
