@@ -19,7 +19,10 @@ void SerialFileWriter::Save(std::string text) {
             return;
         running_ = true;
     }
-    tasks_.RunInBackground([this] { Drain(); });
+    // Without a worker the file is written here and now rather than never: a save left to a
+    // worker that does not exist would hold every later one and the exit for ever.
+    if (!tasks_.RunInBackground([this] { Drain(); }))
+        Drain();
 }
 
 void SerialFileWriter::Drain() {

@@ -147,13 +147,14 @@ TEST_F(SearchEngineFileTest, ACutDuringTheSaveLeavesTheOldList) {
 // A worker that starts only when the test says, to see what saves do while one runs.
 class HeldTasks : public Tasks {
 public:
-    void RunInBackground(std::function<void()> task) override {
+    bool RunInBackground(std::function<void()> task) override {
         ++started;
         threads.emplace_back([this, task = std::move(task)] {
             while (!go)
                 std::this_thread::yield();
             task();
         });
+        return true;
     }
     ~HeldTasks() override {
         go = true;
