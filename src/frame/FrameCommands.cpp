@@ -517,6 +517,7 @@ void FrameCommands::ReopenClosed(const CommandCall& call) {
     const int slot = call.id - IDM_UNDO_CLOSE_ITEM_FIRST;
     // The item names the page it showed; when the ring moved since, the menu is out of date.
     const std::string url = closer.MenuItemUrl(slot);
+    closer.ForgetMenuItem(slot);
     if (url.empty() || !closer.Ring().RemoveSlotIfHolds(slot, url)) {
         closer.RebuildUndoMenu();
         return;

@@ -24,20 +24,12 @@ void RefreshCommands::SetFrequency(ChildId subject) {
     CChildFrame* child = frame_.Windows().Find(subject);
     if (!child)
         return;
-    Ui& ui = frame_.App().Ports().ui;
-    std::string text = std::to_string(child->View().AutoRefresher().Period());
-    std::optional<int> period;
-    while (!period) {
-        const std::optional<std::string> answer =
-            ui.InputBox(frame_.Text(IDS_REFRESH_FREQUENCY), text);
-        if (!answer)
-            return;
-        period = AutoRefresh::ParsePeriod(*answer);
-        if (!period) {
-            ui.MessageBox(frame_.Text(IDS_REFRESH_RANGE), MsgButtons::Ok, MsgIcon::Warning);
-            text = *answer;
-        }
-    }
+    const NumberRequest request{frame_.Text(IDS_SET_REFRESH_FREQUENCY),
+                                frame_.Text(IDS_REFRESH_FREQUENCY), frame_.Text(IDS_REFRESH_RANGE),
+                                child->View().AutoRefresher().Period(), &AutoRefresh::ParsePeriod};
+    const std::optional<int> period = frame_.App().Ports().ui.NumberBox(request);
+    if (!period)
+        return;
     // The boxes ran the message loop: the window may be gone, or on its way out.
     child = frame_.Windows().Find(subject);
     if (!child || child->View().IsClosing())

@@ -3,11 +3,10 @@
 namespace lumbrel {
 
 void UndoCloseRing::Push(std::string url, std::string title) {
-    slots_[tail_] = ClosedPage{std::move(url), std::move(title)};
+    slots_[tail_] = ClosedPage{std::move(url), std::move(title), ++pushes_};
     tail_ = Next(tail_);
     if (tail_ == head_)
         head_ = Next(head_);
-    ++pushes_;
 }
 
 bool UndoCloseRing::RemoveSlotIfHolds(int slot, const std::string& url) {
@@ -15,10 +14,8 @@ bool UndoCloseRing::RemoveSlotIfHolds(int slot, const std::string& url) {
 }
 
 std::vector<ClosedPage> UndoCloseRing::PushedSince(uint64_t pushCount) const {
-    const uint64_t pushed = pushes_ > pushCount ? pushes_ - pushCount : 0;
     std::vector<ClosedPage> pages = OldestFirst();
-    if (pushed < pages.size())
-        pages.erase(pages.begin(), pages.end() - static_cast<std::ptrdiff_t>(pushed));
+    std::erase_if(pages, [&](const ClosedPage& page) { return page.serial <= pushCount; });
     return pages;
 }
 

@@ -13,6 +13,9 @@ namespace lumbrel {
 struct ClosedPage {
     std::string url;
     std::string title;
+    // The number of its push (1 for the first of the session), so that what arrived after a
+    // moment is known however the ring moved since.
+    uint64_t serial = 0;
 };
 
 class UndoCloseRing {

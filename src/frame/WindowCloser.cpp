@@ -163,9 +163,9 @@ void WindowCloser::RebuildUndoMenu() {
     CBrowserApp& app = frame_.App();
     std::vector<MenuEntry> items;
     const size_t menuSize = static_cast<size_t>(std::max(0, app.Settings().Get(keys::MenuSize)));
-    menuUrls_.fill(std::string());
+    builtUrls_.fill(std::string());
     for (int slot : ring_.SlotsNewestFirst()) {
-        menuUrls_[slot] = ring_.Slot(slot).url;
+        builtUrls_[slot] = ring_.Slot(slot).url;
         items.push_back({IDM_UNDO_CLOSE_ITEM_FIRST + slot,
                          ShortenMenuTitle(app.Ports().codePage, ring_.Slot(slot).title, menuSize)});
     }
@@ -173,7 +173,12 @@ void WindowCloser::RebuildUndoMenu() {
 }
 
 std::string WindowCloser::MenuItemUrl(int slot) const {
-    return slot >= 0 && slot < UndoCloseRing::kSlots ? menuUrls_[slot] : std::string();
+    return slot >= 0 && slot < UndoCloseRing::kSlots ? shownUrls_[slot] : std::string();
+}
+
+void WindowCloser::ForgetMenuItem(int slot) {
+    if (slot >= 0 && slot < UndoCloseRing::kSlots)
+        shownUrls_[slot].clear();
 }
 
 }  // namespace lumbrel

@@ -43,8 +43,15 @@ public:
     const UndoCloseRing& Ring() const { return ring_; }
     // Lists the ring in the undo-close menu, newest first.
     void RebuildUndoMenu();
-    // The address the undo-close menu showed for `slot`; empty when it showed none.
+    // The undo-close menu drops down: what it holds now is what the user picks from. A close
+    // while it is up, or between the pick and its command, rebuilds it but changes nothing
+    // of what the pick means.
+    void OnUndoMenuOpening() { shownUrls_ = builtUrls_; }
+    // The address the undo-close menu showed for `slot` when it last dropped down; empty when
+    // it showed none.
     std::string MenuItemUrl(int slot) const;
+    // The pick of `slot` was answered: the item is used up.
+    void ForgetMenuItem(int slot);
 
 private:
     // Posts a close request to each window of tab indexes [first, last] that `pick` takes,
@@ -56,7 +63,9 @@ private:
 
     CMainFrame& frame_;
     UndoCloseRing ring_;
-    std::array<std::string, UndoCloseRing::kSlots> menuUrls_;
+    // The address of each slot's item, as the menu holds it and as it was when last shown.
+    std::array<std::string, UndoCloseRing::kSlots> builtUrls_;
+    std::array<std::string, UndoCloseRing::kSlots> shownUrls_;
     // Windows whose close is under way: a second request for one of them, delivered by a
     // prompt of the first, is already being answered.
     std::set<ChildId> underWay_;

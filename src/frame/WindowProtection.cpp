@@ -19,6 +19,8 @@ void WindowProtection::ToggleLock(ChildId id) {
     if (!child || child->Protected())
         return;
     child->SetLocked(!child->Locked());
+    // The session file says which windows are locked: the next periodic save must write it.
+    frame_.Windows().MarkChanged();
     CQuorralView& view = child->View();
     if (view.IsLoading())
         return;

@@ -27,6 +27,12 @@
 #define IDC_PASSWORD_TEXT 1621
 #define IDC_PASSWORD_REMEMBER 1622
 
+// A whole number ("DialogNumber"): the caption and the field's prompt come with the question
+// ("Set Refresh Frequency", "Refresh Frequency (S) :"), OK / Cancel.
+#define IDD_NUMBER 307
+#define IDC_NUMBER_PROMPT 1760
+#define IDC_NUMBER_TEXT 1761
+
 // "Open File" ("DialogOpen"): an address box, "Open In New Window", "Direct Open Local File",
 // "B&rowse...", OK / Cancel.
 #define IDD_OPEN_ADDRESS 303

@@ -2,6 +2,7 @@
 // the fake answers from a script and records what was asked.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,6 +17,17 @@ enum class MsgResult { Ok, Cancel, Yes, No };
 struct LanguageRow {
     std::string fileName;
     std::string language;
+};
+
+// A whole number asked in a small dialog of its own: `caption`, the field's `prompt` and the
+// `initial` value. `accept` turns the field's text into the value, or nothing when the value is
+// refused; the dialog then shows `refusal` and stays up, the text still in the field.
+struct NumberRequest {
+    std::string caption;
+    std::string prompt;
+    std::string refusal;
+    int initial = 0;
+    std::function<std::optional<int>(const std::string&)> accept;
 };
 
 struct PasswordAnswer {
@@ -35,6 +47,8 @@ public:
     // One line of text; nothing when cancelled.
     virtual std::optional<std::string> InputBox(const std::string& prompt,
                                                 const std::string& initial) = 0;
+    // The number dialog over `request`; the accepted value, nothing when cancelled.
+    virtual std::optional<int> NumberBox(const NumberRequest& request) = 0;
     // The password dialog with its "Remember the Password" box; nothing when cancelled.
     virtual std::optional<PasswordAnswer> PasswordBox(const std::string& prompt,
                                                       const PasswordAnswer& initial) = 0;

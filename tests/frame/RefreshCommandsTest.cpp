@@ -1,6 +1,9 @@
 // Auto-refresh from the menus: the switch, the period dialog and which windows reload.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "commands/CommandIds.h"
 #include "support/FrameHarness.h"
 #include "view/AutoRefresh.h"
@@ -55,7 +58,11 @@ TEST(AutoRefreshCommand, TheDialogRefusesPeriodsOutsideItsRangeAndAsksAgain) {
     h.platform.ui.AnswerInput(std::string("10001"));
     h.platform.ui.AnswerInput(std::string("30"));
     h.frame->OnTabMenuCommand(IDM_TAB_SET_REFRESH, back);
-    EXPECT_EQ(h.platform.ui.MessagesShown().size(), 2u);
+    EXPECT_EQ(h.platform.ui.MessagesShown(),
+              (std::vector<std::string>{"Please enter an integer between 1 and 10000.",
+                                        "Please enter an integer between 1 and 10000."}));
+    EXPECT_EQ(h.platform.ui.lastNumberCaption, "Set Refresh Frequency");
+    EXPECT_EQ(h.platform.ui.Questions().front().text, "Refresh Frequency (S) :");
     EXPECT_EQ(h.platform.ui.lastInputInitial, "10001");  // the refused text stays to be mended
     EXPECT_EQ(h.windows[1]->View().AutoRefresher().Period(), 30);
     EXPECT_EQ(h.windows[0]->View().AutoRefresher().Period(), 60);

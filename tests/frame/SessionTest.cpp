@@ -249,7 +249,9 @@ struct ClosedThree : FrameHarness {
                 OpenLoaded(*this, std::string("http://") + name + ".example/", name)->Id());
         Pump();
     }
+    // The user drops the menu down and finds the item.
     int SlotOf(const std::string& title) {
+        frame->Closer().OnUndoMenuOpening();
         for (const MenuEntry& item : window.undoItems)
             if (item.text == title)
                 return item.commandId;

@@ -61,6 +61,24 @@ std::optional<std::string> ScriptedUi::InputBox(const std::string& prompt,
     return r;
 }
 
+std::optional<int> ScriptedUi::NumberBox(const NumberRequest& request) {
+    asked_.push_back({"number", request.prompt});
+    lastNumberCaption = request.caption;
+    lastInputInitial = std::to_string(request.initial);
+    RunLoop();
+    while (!inputs_.empty()) {
+        const std::optional<std::string> text = inputs_.front();
+        inputs_.pop_front();
+        if (!text)
+            return std::nullopt;
+        if (std::optional<int> value = request.accept(*text))
+            return value;
+        asked_.push_back({"message", request.refusal});
+        lastInputInitial = *text;
+    }
+    return std::nullopt;
+}
+
 std::optional<PasswordAnswer> ScriptedUi::PasswordBox(const std::string& prompt,
                                                       const PasswordAnswer& initial) {
     asked_.push_back({"password", prompt});

@@ -18,7 +18,7 @@ namespace lumbrel::test {
 class ScriptedUi : public Ui {
 public:
     struct Asked {
-        std::string kind;  // "message", "input" or "password"
+        std::string kind;  // "message", "input", "number" or "password"
         std::string text;
     };
 
@@ -45,6 +45,9 @@ public:
     bool ShiftHeld() override { return shiftHeld; }
     std::optional<std::string> InputBox(const std::string& prompt,
                                         const std::string& initial) override;
+    // Takes the scripted inputs as the texts typed: each refused one shows the refusal as a
+    // message, as the real dialog does, and the next is tried.
+    std::optional<int> NumberBox(const NumberRequest& request) override;
     std::optional<PasswordAnswer> PasswordBox(const std::string& prompt,
                                               const PasswordAnswer& initial) override;
     std::optional<int> ChooseLanguage(const LanguageRow& columnTitles,
@@ -59,6 +62,7 @@ public:
     PasswordAnswer lastPasswordInitial;
     // What the last input box was prefilled with.
     std::string lastInputInitial;
+    std::string lastNumberCaption;
 
 private:
     void RunLoop();

@@ -73,6 +73,7 @@ public:
         inputPrompts.push_back(prompt);
         return inputAnswer;
     }
+    std::optional<int> NumberBox(const NumberRequest&) override { return std::nullopt; }
     std::optional<PasswordAnswer> PasswordBox(const std::string&, const PasswordAnswer&) override {
         return std::nullopt;
     }

@@ -32,6 +32,7 @@ public:
     std::optional<std::string> InputBox(const std::string&, const std::string&) override {
         return std::nullopt;
     }
+    std::optional<int> NumberBox(const NumberRequest&) override { return std::nullopt; }
     std::optional<PasswordAnswer> PasswordBox(const std::string&, const PasswordAnswer&) override {
         return std::nullopt;
     }

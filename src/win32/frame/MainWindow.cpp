@@ -248,6 +248,8 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND:
             return OnCommand(wParam, lParam);
         case WM_INITMENUPOPUP:
+            if (reinterpret_cast<HMENU>(wParam) == menuBar_.RoleMenu(MenuRole::UndoClose))
+                frame_.Closer().OnUndoMenuOpening();
             if (!HIWORD(lParam))
                 ShowCommandStates(reinterpret_cast<HMENU>(wParam),
                                   [this](int id) { return StateOf(id); });

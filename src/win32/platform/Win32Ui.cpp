@@ -65,6 +65,13 @@ std::optional<std::string> Win32Ui::InputBox(const std::string& prompt,
     return dialog.text;
 }
 
+std::optional<int> Win32Ui::NumberBox(const NumberRequest& request) {
+    NumberDialog dialog(language_, request);
+    if (dialog.Run(Owner()) != IDOK)
+        return std::nullopt;
+    return dialog.value;
+}
+
 std::optional<PasswordAnswer> Win32Ui::PasswordBox(const std::string& prompt,
                                                    const PasswordAnswer& initial) {
     PasswordDialog dialog(language_, prompt, initial);

@@ -25,6 +25,7 @@ public:
     bool ShiftHeld() override { return GetKeyState(VK_SHIFT) < 0; }
     std::optional<std::string> InputBox(const std::string& prompt,
                                         const std::string& initial) override;
+    std::optional<int> NumberBox(const NumberRequest& request) override;
     std::optional<PasswordAnswer> PasswordBox(const std::string& prompt,
                                               const PasswordAnswer& initial) override;
     std::optional<int> ChooseLanguage(const LanguageRow& columnTitles,

@@ -122,6 +122,33 @@ void InputDialog::OnCopySelected() {
     EndDialog(hwnd_, IDCANCEL);
 }
 
+// --- Number -------------------------------------------------------------------------------
+
+NumberDialog::NumberDialog(const Language* language, const NumberRequest& request)
+    : ModalDialog(IDD_NUMBER, "DialogNumber", language), request_(request) {}
+
+void NumberDialog::OnInit() {
+    if (!request_.caption.empty())
+        SetWindowTextA(hwnd_, request_.caption.c_str());
+    SetItemText(IDC_NUMBER_PROMPT, request_.prompt);
+    SetItemText(IDC_NUMBER_TEXT, std::to_string(request_.initial));
+    SelectText();
+}
+
+void NumberDialog::SelectText() {
+    SendMessageA(Item(IDC_NUMBER_TEXT), EM_SETSEL, 0, -1);
+    SetFocus(Item(IDC_NUMBER_TEXT));
+}
+
+bool NumberDialog::OnOk() {
+    value = request_.accept ? request_.accept(ItemText(IDC_NUMBER_TEXT)) : std::nullopt;
+    if (value)
+        return true;
+    MessageBoxA(hwnd_, request_.refusal.c_str(), request_.caption.c_str(), MB_OK | MB_ICONWARNING);
+    SelectText();
+    return false;
+}
+
 // --- Password -----------------------------------------------------------------------------
 
 PasswordDialog::PasswordDialog(const Language* language, std::string prompt, PasswordAnswer initial)

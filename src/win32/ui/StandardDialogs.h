@@ -33,6 +33,23 @@ private:
     DialogInput model_;
 };
 
+// A whole number: the request's caption and prompt, its value in the field; a text the request
+// refuses shows the refusal and keeps the dialog up.
+class NumberDialog : public ModalDialog {
+public:
+    NumberDialog(const Language* language, const NumberRequest& request);
+    std::optional<int> value;
+
+protected:
+    void OnInit() override;
+    bool OnOk() override;
+
+private:
+    void SelectText();
+
+    const NumberRequest& request_;
+};
+
 class PasswordDialog : public ModalDialog {
 public:
     PasswordDialog(const Language* language, std::string prompt, PasswordAnswer answer);
