@@ -133,7 +133,9 @@ void SessionFiles::KeepNewestSession() {
     if (!periodic)
         return;  // the run ended before its first periodic save: the last exit's stays
     const std::optional<FileStamp> orderly = fs.Stamp(lastVisit);
-    if (orderly && orderly->writeTime > periodic->writeTime)
+    // A tie keeps the last exit's: with file times of two seconds' grain, a periodic save as
+    // old as the exit's is one of the run that exit ended, just before it.
+    if (orderly && orderly->writeTime >= periodic->writeTime)
         return;  // a stale periodic save from before the last orderly exit
     // A periodic save with no window (a start on a blank page, killed after its first save)
     // never replaces a session that has windows: the last exit's stays on offer.
