@@ -14,6 +14,8 @@
 namespace lumbrel::test {
 namespace {
 
+using win32::NumberDialog;
+
 std::string WindowText(HWND window) {
     char text[256] = {};
     GetWindowTextA(window, text, sizeof text);
