@@ -38,6 +38,7 @@ public:
     }
     SavedRootOrder(const SavedRootOrder&) = delete;
     SavedRootOrder& operator=(const SavedRootOrder&) = delete;
+    void Clear() { registry_.DeleteValue(RegRoot::CurrentUser, kMenuOrderKey, kOrderValue); }
     bool Write(const std::vector<OrderEntry>& entries) {
         return registry_.WriteBinary(RegRoot::CurrentUser, kMenuOrderKey, kOrderValue,
                                      WriteOrderBlob(entries));
@@ -119,7 +120,18 @@ protected:
     std::optional<RunningMainWindow> program_;
 };
 
-TEST_F(FavoritesMenuTest, TheFolderBecomesTheMenuInTheStoredOrder) {
+// One test for both: the "Order" value is the user's registry's, shared by tests that run side
+// by side.
+TEST_F(FavoritesMenuTest, TheFolderBecomesTheMenuInTheStoredOrderOrFoldersFirstWithoutOne) {
+    order_.Clear();
+    program_.emplace(folder_);
+    ASSERT_TRUE(program_->Start());
+    program_->Frame().DeferredInit();
+    EXPECT_EQ(Describe(BarMenu(kFavoritesMenu), kFixedItems),
+              "Beta [- | Add URL Here...] | News [daily | - | Open All URL | Add URL Here...] | "
+              "alpha | Mid | SHOUT | Zeta | - | Open All URL | Add URL Here...");
+    program_.reset();
+
     // The user put Zeta first, then the News folder, then alpha; "gone" no longer exists.
     ASSERT_TRUE(
         order_.Write({Entry(2, kOrderTypeFile, "alpha.url"), Entry(0, kOrderTypeFile, "Zeta.url"),
@@ -144,15 +156,6 @@ TEST_F(FavoritesMenuTest, TheFolderBecomesTheMenuInTheStoredOrder) {
     const auto path = program_->Frame().Favs().Menu().FavoritePath(static_cast<int>(zeta));
     ASSERT_TRUE(path.has_value());
     EXPECT_EQ(*path, folder_.Path() + "Fav\\Zeta.url");
-}
-
-TEST_F(FavoritesMenuTest, WithoutAStoredOrderFoldersComeFirst) {
-    program_.emplace(folder_);
-    ASSERT_TRUE(program_->Start());
-    program_->Frame().DeferredInit();
-    EXPECT_EQ(Describe(BarMenu(kFavoritesMenu), kFixedItems),
-              "Beta [- | Add URL Here...] | News [daily | - | Open All URL | Add URL Here...] | "
-              "alpha | Mid | SHOUT | Zeta | - | Open All URL | Add URL Here...");
 }
 
 TEST_F(FavoritesMenuTest, TheGroupsMenuShowsTheMembersWithTheirTicks) {
