@@ -11,6 +11,7 @@
 #include "support/FakeFileSystem.h"
 #include "support/FakeNamespaceSession.h"
 #include "support/ImmediateTasks.h"
+#include "support/NoRequestFilterHost.h"
 
 namespace lumbrel {
 namespace {
@@ -54,14 +55,7 @@ TEST(FilterListEditor, AnEditWhoseRowWasDeletedChangesNothing) {
     EXPECT_EQ(list.Selection(), std::nullopt);
 }
 
-class NoHost : public RequestFilterHost {
-public:
-    std::string navigation;
-    const std::string& LastNavigationUrl() override { return navigation; }
-    std::optional<double> SecondsSinceSelectedClick() override { return std::nullopt; }
-    bool FilterDialog(const std::string&) override { return true; }
-    void AddToCollector(const std::string&, int) override {}
-};
+using NoHost = test::NoRequestFilterHost;
 
 class FilterListPagesTest : public ::testing::Test {
 protected:

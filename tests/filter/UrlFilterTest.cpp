@@ -9,6 +9,7 @@
 #include "support/FakeFileSystem.h"
 #include "support/FakeNamespaceSession.h"
 #include "support/ImmediateTasks.h"
+#include "support/NoRequestFilterHost.h"
 
 namespace lumbrel {
 namespace {
@@ -18,14 +19,7 @@ using test::FakeFileSystem;
 
 constexpr char kPath[] = "C:\\Lumbrel\\User\\Filter.ini";
 
-class NoHost : public RequestFilterHost {
-public:
-    std::string navigation;
-    const std::string& LastNavigationUrl() override { return navigation; }
-    std::optional<double> SecondsSinceSelectedClick() override { return std::nullopt; }
-    bool FilterDialog(const std::string&) override { return true; }
-    void AddToCollector(const std::string&, int) override {}
-};
+using NoHost = test::NoRequestFilterHost;
 
 class UrlFilterTest : public ::testing::Test {
 protected:
