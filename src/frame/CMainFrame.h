@@ -22,6 +22,7 @@
 #include "frame/CChildFrame.h"
 #include "frame/ExitSequence.h"
 #include "frame/FrameCommands.h"
+#include "frame/FrameDragHost.h"
 #include "frame/FrameFilters.h"
 #include "frame/FrameIndicators.h"
 #include "frame/FrameOptions.h"
@@ -128,6 +129,8 @@ public:
     FrameFilters& Filters() { return parts_->filters; }
     Favorites& Favs() { return parts_->favorites; }
     Groups& UrlGroups() { return parts_->groups; }
+    // What the drag commands of every view do through the frame.
+    FrameDragHost& DragHost() { return parts_->dragHost; }
 
     // --- State the parts, the views and the binding read ---
     CBrowserApp& App() { return app_; }
@@ -174,6 +177,7 @@ private:
         FrameFavoritesHost favoritesHost;
         Favorites favorites;
         Groups groups;
+        FrameDragHost dragHost;
         WindowList windows;
     };
     void OnUiTick();

@@ -32,6 +32,9 @@ struct NewChildRequest {
     // Download-control flags fixed for the window (a favorite's "Property", a group
     // member's); -1 leaves the window's own.
     int downloadFlags = -1;
+    // Open-flag bits (foreground 2, background 4, other side 8) set before the first
+    // navigation: they place the tab, and a background window is never made the active one.
+    int openFlags = 0;
 
     static NewChildRequest Url(std::string url, bool activate = false) {
         NewChildRequest request;

@@ -41,6 +41,8 @@ CChildFrame* WindowOpener::NewChild(const NewChildRequest& request) {
     }
 
     ConfigureView(child->View(), request.source);
+    if (request.openFlags != 0)
+        child->SetOpenFlags(request.openFlags);
     if (request.downloadFlags != -1)
         child->View().SetFixedDownloadFlags(request.downloadFlags);
     // Activating may ask for the window's password and navigating may ask questions of the
@@ -134,7 +136,9 @@ CChildFrame* WindowOpener::Create(const NewChildRequest& request) {
                                ? active->Window()->IsMaximized()
                                : frame_.ChildrenDisplayMode() == DisplayMode::Maximized;
     frame_.SetChildrenDisplayMode(maximized ? DisplayMode::Maximized : DisplayMode::Normal);
-    owned->View().SetActiveView(windows.Count() == 0 || prefs.activeNew || request.activate);
+    const bool background = (request.openFlags & kOpenBackground) != 0;
+    owned->View().SetActiveView(windows.Count() == 0 || (prefs.activeNew && !background) ||
+                                request.activate);
 
     // A window a page opens starts with the user's download-control choice for its opener;
     // flags the zone rule forces on the opener's page are not the user's.

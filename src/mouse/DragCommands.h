@@ -52,8 +52,8 @@ public:
     // The collector's drop handling: an image file is saved and logged, text and links go to
     // the text collector.
     virtual void CollectDrop(const DragItem& item, const std::string& droppedFile) = 0;
-    // The pop-up menu of `kind` at the cursor; its command comes back through the main frame.
-    virtual void ShowDragMenu(DragKind kind) = 0;
+    // The pop-up menu of the item's kind at the cursor; the command picked runs on the item.
+    virtual void ShowDragMenu(const DragItem& item, PagePoint dragStart) = 0;
 };
 
 class DragCommands {

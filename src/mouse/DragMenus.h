@@ -25,4 +25,14 @@ MenuItems DragTextMenu(const std::vector<std::string>& searchEngineNames);
 MenuItems DragMenuFor(DragKind kind, const std::vector<std::string>& searchEngineNames);
 const char* DragMenuSection(DragKind kind);
 
+// Shows a drag menu at the mouse cursor, translated from `section`, and waits for the pick.
+// The Windows binding builds it with the menu builder; the groups' submenu is filled there.
+class DragMenuSurface {
+public:
+    virtual ~DragMenuSurface() = default;
+    // The command picked; 0 when the menu was dismissed or could not be shown. Runs a message
+    // loop: windows may close meanwhile.
+    virtual int PickAtCursor(const MenuItems& items, const char* section) = 0;
+};
+
 }  // namespace lumbrel

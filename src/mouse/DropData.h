@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/CodePage.h"
+
 namespace lumbrel {
 
 // Layout of the ANSI file-group descriptor ("FileGroupDescriptor"): a 32-bit item count, then
@@ -22,6 +24,11 @@ std::string DropText(std::string_view block);
 // The first file name of a file-group descriptor block; nothing when the block holds no whole
 // descriptor or says it has no item.
 std::optional<std::string> FirstDescriptorName(std::string_view block);
+
+// The first file name of a dropped-files block (CF_HDROP: a 20-byte header whose first field
+// is the offset of the names, and whose last says they are UTF-16), in the ANSI code page;
+// nothing when the block is too short, the offset lies outside it or the name is empty.
+std::optional<std::string> FirstDroppedFile(std::string_view block, const CodePage& cp);
 
 // The title of a dragged link from its shortcut's file name: without ".url" when it ends so.
 std::string LinkTitleFromShortcutName(std::string_view fileName);

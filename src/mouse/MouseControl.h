@@ -4,6 +4,7 @@
 #pragma once
 
 #include "mouse/DragActions.h"
+#include "mouse/DragMenus.h"
 #include "mouse/GestureTable.h"
 #include "mouse/MouseGestures.h"
 #include "mouse/MouseSettings.h"
@@ -27,6 +28,8 @@ public:
     MouseShared shared;
     DragSettings drag;
     DragItem dragItem;
+    // Shows the drag menus; set by the binding, null while there is none (no menu shows).
+    DragMenuSurface* dragMenus = nullptr;
 };
 
 }  // namespace lumbrel

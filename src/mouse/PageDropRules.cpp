@@ -1,30 +1,59 @@
 #include "mouse/PageDropRules.h"
 
 namespace lumbrel {
+namespace {
 
-DropVerdict PageDropRules::OnDragEnter(uint16_t keyState, bool hasText) {
-    rightDrag_ = (keyState & kMouseRight) != 0 && (mouse_.rMouseGesture || mouse_.rMouseDrag);
-    if (!rightDrag_)
+// Copy, move and link together: a drag from another program, which the page takes.
+constexpr uint32_t kEveryEffect = kDropCopy | kDropMove | kDropLink;
+
+bool FromAnotherProgram(uint32_t allowedEffects) {
+    return (allowedEffects & kEveryEffect) == kEveryEffect;
+}
+
+// Never a move: the source must not delete what the page only read.
+uint32_t EffectOfOwnDrop(uint32_t allowedEffects) {
+    if (allowedEffects & kDropLink)
+        return kDropLink;
+    return allowedEffects & kDropCopy;
+}
+
+}  // namespace
+
+DropVerdict PageDropRules::OwnDrag(const DragState& drag) const {
+    if (FromAnotherProgram(drag.allowedEffects))
         return {true, kDropNone};
-    rightDragEffect_ = hasText ? kDropNone : kDropLink;
+    // Without an effect the system would never call the drop, and the drag action not run.
+    return {false, EffectOfOwnDrop(drag.allowedEffects)};
+}
+
+DropVerdict PageDropRules::OnDragEnter(const DragState& drag) {
+    rightDrag_ = (drag.keyState & kMouseRight) != 0 && (mouse_.rMouseGesture || mouse_.rMouseDrag);
+    if (!rightDrag_)
+        return OwnDrag(drag);
+    rightDragEffect_ = drag.hasText ? kDropNone : (drag.allowedEffects & kDropLink);
     return {false, rightDragEffect_};
 }
 
-DropVerdict PageDropRules::OnDragOver(uint16_t keyState, PagePoint point) {
+DropVerdict PageDropRules::OnDragOver(const DragState& drag) {
     if (!rightDrag_)
-        return {true, kDropNone};
-    gestures_.OnMouseMove(point, keyState);
+        return OwnDrag(drag);
+    gestures_.OnMouseMove({drag.x, drag.y}, drag.keyState);
     return {false, rightDragEffect_};
 }
 
-DropVerdict PageDropRules::OnDragLeave() {
+void PageDropRules::OnDragLeave(const DragLeaveState& leave) {
     if (!rightDrag_)
-        return {true, kDropNone};
+        return;
     rightDrag_ = false;
-    // Leaving the window is no release: running the gesture here could close a window while
-    // the user drags a link to another program.
+    // A page that refused the drop (dragged text gets no effect) hears the release as a
+    // leave: over the page, it is the end of the gesture.
+    if (leave.cursorInView && !leave.rightButtonDown) {
+        gestures_.OnRightUp({leave.x, leave.y}, 0);
+        return;
+    }
+    // Dragged out to another program, or cancelled: running the gesture here could close a
+    // window while the user drags a link elsewhere.
     gestures_.OnDragLeave();
-    return {false, kDropNone};
 }
 
 double PageDropRules::SecondsSinceLeftPress() const {
@@ -38,12 +67,10 @@ double PageDropRules::SecondsSinceLeftPress() const {
 DropVerdict PageDropRules::OnDrop(const DropInput& input) {
     if (rightDrag_) {
         rightDrag_ = false;
-        gestures_.OnRightUp(input.point, input.keyState);
+        gestures_.OnRightUp({input.x, input.y}, input.keyState);
         return {false, kDropNone};
     }
-    // Copy, move and link together: a drag from another program, which the page takes.
-    constexpr uint32_t kAll = kDropCopy | kDropMove | kDropLink;
-    if ((input.allowedEffects & kAll) == kAll)
+    if (FromAnotherProgram(input.allowedEffects))
         return {true, kDropNone};
 
     DragItem item;
@@ -61,8 +88,7 @@ DropVerdict PageDropRules::OnDrop(const DropInput& input) {
     }
 
     const PagePoint start = gestures_.LastLeftPress().point;
-    const DragDirection direction =
-        DirectionOfDrag(input.point.x - start.x, input.point.y - start.y);
+    const DragDirection direction = DirectionOfDrag(input.x - start.x, input.y - start.y);
     const DragActionEntry& action =
         ChooseDragAction(drag_, item.DragItemKind, direction, SecondsSinceLeftPress());
     if (item.DragItemKind == DragKind::Image)
@@ -79,14 +105,13 @@ DropVerdict PageDropRules::OnDrop(const DropInput& input) {
             host_.CollectDrop(item, input.droppedFile.value_or(""));
             break;
         case DragEffect::PopMenu:
-            host_.ShowDragMenu(item.DragItemKind);
+            host_.ShowDragMenu(item, start);
             break;
         case DragEffect::Command:
             commands_.Run(action.command, item, start);
             break;
     }
-    // Never a move: the source must not delete what the page only read.
-    return {false, input.allowedEffects & kDropLink ? kDropLink : kDropNone};
+    return {false, EffectOfOwnDrop(input.allowedEffects)};
 }
 
 }  // namespace lumbrel

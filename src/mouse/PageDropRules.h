@@ -15,33 +15,11 @@
 #include "mouse/DragCommands.h"
 #include "mouse/DropData.h"
 #include "mouse/MouseGestures.h"
+#include "platform/PageDrop.h"
 
 namespace lumbrel {
 
-// Drop effects (DROPEFFECT_*).
-inline constexpr uint32_t kDropNone = 0;
-inline constexpr uint32_t kDropCopy = 1;
-inline constexpr uint32_t kDropMove = 2;
-inline constexpr uint32_t kDropLink = 4;
-
-// What the binding does with a drag call.
-struct DropVerdict {
-    bool pageHandles = false;     // hand the call on to the page's own drop target
-    uint32_t effect = kDropNone;  // otherwise the effect to answer
-};
-
-// The data of a drop, as the binding read it from the data object (blocks whole, with their
-// sizes; nothing when the format is missing).
-struct DropInput {
-    std::optional<std::string_view> text;
-    std::optional<std::string_view> fileGroupDescriptor;
-    std::optional<std::string> droppedFile;  // the first of the dropped files
-    uint32_t allowedEffects = 0;
-    PagePoint point;  // the cursor in the view's client coordinates
-    uint16_t keyState = 0;
-};
-
-class PageDropRules {
+class PageDropRules : public PageDropEvents {
 public:
     PageDropRules(const MouseSettings& mouse, const DragSettings& drag, Clock& clock,
                   MouseGestures& gestures, DragCommands& commands, DragCommandHost& host,
@@ -54,10 +32,16 @@ public:
           host_(host),
           item_(item) {}
 
-    DropVerdict OnDragEnter(uint16_t keyState, bool hasText);
-    DropVerdict OnDragOver(uint16_t keyState, PagePoint point);
-    DropVerdict OnDragLeave();
-    DropVerdict OnDrop(const DropInput& input);
+    // A drag the page runs with the right button feeds the gestures and offers the link
+    // effect only for data without text; a drag from another program (copy, move and link
+    // allowed together) is the engine's; any other drag of the page's is answered here, so
+    // that its drop comes here.
+    DropVerdict OnDragEnter(const DragState& drag) override;
+    DropVerdict OnDragOver(const DragState& drag) override;
+    // A right-button drag let go over the page ends as a release (the gesture runs); dragged
+    // out of the page or cancelled, it ends without a gesture or a context menu.
+    void OnDragLeave(const DragLeaveState& leave) override;
+    DropVerdict OnDrop(const DropInput& input) override;
 
     // The text of the status bar when a drop held neither text nor a file.
     static constexpr const char* kNothingDropped = "Not droped image or image not shown!";
@@ -65,6 +49,7 @@ public:
 private:
     // Seconds since the last left press in the page; < 0 when there was none.
     double SecondsSinceLeftPress() const;
+    DropVerdict OwnDrag(const DragState& drag) const;
 
     const MouseSettings& mouse_;
     const DragSettings& drag_;

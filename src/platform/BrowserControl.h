@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/PageDrop.h"
+
 namespace lumbrel {
 
 // What kind of element has the keyboard focus in a page, as far as the keyboard rules care.
@@ -50,6 +52,9 @@ public:
     // The address of the link at a point of the view's client area: the element there, then
     // its parents up to the first whose tag name is "A"; empty when there is none.
     virtual std::string LinkAt(int x, int y) = 0;
+    // The address of the image at a point of the view's client area (an "IMG" element there);
+    // empty when there is none.
+    virtual std::string ImageAt(int x, int y) = 0;
     // Runs `script` in the document's window (IHTMLWindow2::execScript) in `language`
     // ("JavaScript", "VBScript", ...); false when the engine refused or the script failed.
     // Page code may run meanwhile (handlers the script triggers): the window, even the view,
@@ -208,6 +213,8 @@ public:
     // true when the view used it and the window's default handling must not run.
     virtual bool OnViewMouse(const PageMouse& /*mouse*/) { return false; }
     virtual void OnParentNotify(const ChildNotice& notice) = 0;
+    // Where the page's drag-and-drop goes; null leaves it to the engine.
+    virtual PageDropEvents* DropEvents() { return nullptr; }
 };
 
 }  // namespace lumbrel

@@ -21,6 +21,8 @@ public:
     // The target of a shell link (".lnk"); nothing when it cannot be resolved.
     virtual std::optional<std::string> ResolveLink(const std::string& path) = 0;
     virtual std::string ClipboardText() = 0;
+    // Puts `text` on the clipboard as its only content; false when the clipboard refused.
+    virtual bool SetClipboardText(const std::string& text) = 0;
     // The path of a system folder, without a closing backslash; nothing when the shell
     // cannot give it.
     virtual std::optional<std::string> FolderPath(SystemFolder folder) = 0;

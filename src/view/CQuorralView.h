@@ -183,6 +183,7 @@ public:
     bool OnPageMouse(const PageMouse& mouse) override;
     bool OnViewMouse(const PageMouse& mouse) override;
     void OnParentNotify(const ChildNotice& notice) override;
+    PageDropEvents* DropEvents() override { return &mouse_.Drop(); }
 
 protected:
     std::function<CFixedHtmlView*()> Finder() override;

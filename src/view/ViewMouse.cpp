@@ -23,7 +23,13 @@ MouseEnvironment EnvironmentOf(CQuorralView& view) {
 }  // namespace
 
 ViewMouse::ViewMouse(CQuorralView& view)
-    : view_(view), gestures_(EnvironmentOf(view), *this, view.Clicks()) {}
+    : view_(view),
+      gestures_(EnvironmentOf(view), *this, view.Clicks()),
+      // The drag host is the frame's: a command's box or menu may close this view, and what
+      // runs after it must not belong to the view.
+      drop_(view.Frame().Mouse().settings, view.Frame().Mouse().drag,
+            view.Frame().App().Ports().clock, gestures_, view.Frame().DragHost().Commands(),
+            view.Frame().DragHost(), view.Frame().Mouse().dragItem) {}
 
 PageMouseWindow* ViewMouse::Window() {
     ChildWindow* window = view_.Child().Window();

@@ -5,6 +5,7 @@
 
 #include "mouse/MouseGestures.h"
 #include "mouse/MouseViewHost.h"
+#include "mouse/PageDropRules.h"
 
 namespace lumbrel {
 
@@ -15,6 +16,8 @@ public:
     explicit ViewMouse(CQuorralView& view);
 
     MouseGestures& Gestures() { return gestures_; }
+    // The page's drag-and-drop: drag actions, and right-button drags feeding the gestures.
+    PageDropRules& Drop() { return drop_; }
 
     // --- MouseViewHost
     void CaptureMouse() override;
@@ -37,6 +40,7 @@ private:
 
     CQuorralView& view_;
     MouseGestures gestures_;
+    PageDropRules drop_;
 };
 
 }  // namespace lumbrel

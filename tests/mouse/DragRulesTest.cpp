@@ -105,6 +105,31 @@ TEST(DropData, EveryReadStaysInsideTheBlock) {
         << "an unterminated name ends with its field";
 }
 
+std::string DroppedFiles(uint32_t offset, bool wide, const std::string& names) {
+    std::string block(20, '\0');
+    for (int i = 0; i < 4; ++i)
+        block[static_cast<size_t>(i)] = static_cast<char>((offset >> (8 * i)) & 0xFF);
+    block[16] = wide ? 1 : 0;
+    return block + names;
+}
+
+TEST(DropData, DroppedFileNamesAreReadInsideTheirBlock) {
+    FakeCodePage cp;
+    using namespace std::string_literals;
+    EXPECT_EQ(FirstDroppedFile(DroppedFiles(20, false, "C:\\a.gif\0C:\\b.gif\0\0"s), cp),
+              "C:\\a.gif");
+    EXPECT_EQ(FirstDroppedFile(DroppedFiles(20, true, "C\0:\0\\\0x\0\0\0"s), cp), "C:\\x");
+    EXPECT_EQ(FirstDroppedFile(DroppedFiles(20, true, "C\0:\0x"s), cp), "C:")
+        << "an unterminated wide name and a half character end with the block";
+    EXPECT_EQ(FirstDroppedFile(DroppedFiles(20, false, "C:\\cut"), cp), "C:\\cut");
+    EXPECT_FALSE(FirstDroppedFile(DroppedFiles(4000, false, "C:\\a.gif"), cp))
+        << "names said to lie past the block";
+    EXPECT_FALSE(FirstDroppedFile(DroppedFiles(8, false, "C:\\a.gif"), cp))
+        << "names said to lie inside the header";
+    EXPECT_FALSE(FirstDroppedFile(DroppedFiles(20, false, ""), cp));
+    EXPECT_FALSE(FirstDroppedFile(std::string(19, '\0'), cp));
+}
+
 TEST(DropData, OnlyAShortcutsSuffixIsCutFromTheTitle) {
     EXPECT_EQ(LinkTitleFromShortcutName("News.url"), "News");
     EXPECT_EQ(LinkTitleFromShortcutName("News.URL"), "News");
@@ -234,7 +259,8 @@ protected:
             input.fileGroupDescriptor = descriptor;
         }
         input.allowedEffects = link ? kDropLink : kDropCopy | kDropMove;
-        input.point = to;
+        input.x = to.x;
+        input.y = to.y;
         return drop.OnDrop(input);
     }
 
@@ -301,10 +327,11 @@ TEST_F(PageDropTest, AnImageSetToOpenIsThePagesOwnDrop) {
     DropInput input;
     input.droppedFile = "C:\\Cache\\a.gif";
     input.allowedEffects = kDropCopy;
-    input.point = {60, 10};
+    input.x = 60;
     EXPECT_TRUE(drop.OnDrop(input).pageHandles);
     host.images[{10, 10}] = "http://i/a.gif";
-    input.point = {10, 60};  // down: the collector
+    input.x = 10;
+    input.y = 60;  // down: the collector
     EXPECT_FALSE(drop.OnDrop(input).pageHandles);
     EXPECT_EQ(host.log, "collectdrop(1,http://i/a.gif,C:\\Cache\\a.gif) ");
 }
@@ -320,24 +347,70 @@ TEST_F(PageDropTest, DropsFromOtherProgramsOrWithoutDataAreNotActedOn) {
     EXPECT_EQ(host.log, "status(Not droped image or image not shown!) ");
 }
 
+DragState RightDrag(int x, int y, bool hasText) {
+    DragState drag;
+    drag.keyState = kMouseRight;
+    drag.allowedEffects = kDropCopy | kDropLink;
+    drag.x = x;
+    drag.y = y;
+    drag.hasText = hasText;
+    return drag;
+}
+
 TEST_F(PageDropTest, ARightButtonDragOfThePageKeepsDrawingTheGesture) {
     table.Add("D", IDM_CLOSE);
+    const std::string closed = "capture release cmd" + std::to_string(IDM_CLOSE) + " ";
     gestures.OnButtonPress(MouseButton::Right, {0, 0});
-    EXPECT_EQ(drop.OnDragEnter(kMouseRight, true).effect, kDropNone);
-    drop.OnDragOver(kMouseRight, {0, 40});
+    EXPECT_EQ(drop.OnDragEnter(RightDrag(0, 0, false)).effect, kDropLink);
+    drop.OnDragOver(RightDrag(0, 40, false));
     DropInput input;
-    input.point = {0, 40};
-    drop.OnDrop(input);
-    EXPECT_EQ(mouseHost.log, "capture release cmd" + std::to_string(IDM_CLOSE) + " ");
+    input.y = 40;
+    EXPECT_EQ(drop.OnDrop(input).effect, kDropNone);
+    EXPECT_EQ(mouseHost.log, closed);
 
+    // Dragged text gets no effect: the system ends the drag with a leave even when the button
+    // comes up over the page, and that release ends the gesture.
     mouseHost.log.clear();
     gestures.OnButtonPress(MouseButton::Right, {0, 0});
-    EXPECT_EQ(drop.OnDragEnter(kMouseRight, false).effect, kDropLink);
-    drop.OnDragOver(kMouseRight, {0, 40});
-    drop.OnDragLeave();
-    gestures.OnRightUp({0, 900}, 0);
-    EXPECT_EQ(mouseHost.log, "capture release ") << "leaving the window runs nothing";
-    EXPECT_TRUE(drop.OnDragEnter(kMouseLeft, true).pageHandles);
+    EXPECT_EQ(drop.OnDragEnter(RightDrag(0, 0, true)).effect, kDropNone);
+    EXPECT_FALSE(drop.OnDragOver(RightDrag(0, 40, true)).pageHandles);
+    drop.OnDragLeave({0, 40, true, false});
+    EXPECT_EQ(mouseHost.log, closed);
+}
+
+TEST_F(PageDropTest, ARightDragLeavingThePageOrCancelledRunsNothing) {
+    table.Add("D", IDM_CLOSE);
+    for (const DragLeaveState leave : {DragLeaveState{0, 900, false, false},  // to another program
+                                       DragLeaveState{0, 40, true, true}}) {  // Esc, button held
+        mouseHost.log.clear();
+        gestures.OnButtonPress(MouseButton::Right, {0, 0});
+        drop.OnDragEnter(RightDrag(0, 0, false));
+        drop.OnDragOver(RightDrag(0, 40, false));
+        drop.OnDragLeave(leave);
+        EXPECT_FALSE(gestures.RightCaptured());
+        gestures.OnRightUp({0, 40}, 0);
+        EXPECT_EQ(mouseHost.log, "capture release ") << "no gesture, no context menu";
+        EXPECT_TRUE(shared.ring.Empty());
+    }
+}
+
+TEST_F(PageDropTest, APagesOwnDragIsAnsweredHereNeverAsAMove) {
+    DragState drag;
+    drag.keyState = kMouseLeft;
+    drag.allowedEffects = kDropCopy | kDropMove;
+    EXPECT_EQ(drop.OnDragEnter(drag).effect, kDropCopy);
+    EXPECT_FALSE(drop.OnDragOver(drag).pageHandles)
+        << "the engine would refuse a drop on plain text and the action would never run";
+    drag.allowedEffects = kDropLink;
+    EXPECT_EQ(drop.OnDragOver(drag).effect, kDropLink);
+    drag.allowedEffects = kDropCopy | kDropMove | kDropLink;
+    EXPECT_TRUE(drop.OnDragEnter(drag).pageHandles) << "a drag from another program";
+    mouseSettings.rMouseGesture = 0;
+    mouseSettings.rMouseDrag = 0;
+    drag.keyState = kMouseRight;
+    drag.allowedEffects = kDropLink;
+    EXPECT_EQ(drop.OnDragEnter(drag).effect, kDropLink) << "right drags without gestures";
+    EXPECT_EQ(mouseHost.log, "");
 }
 
 TEST(DragMenus, TheImageAndLinkMenusHoldTheirCommandsInOrder) {

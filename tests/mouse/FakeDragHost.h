@@ -59,8 +59,8 @@ public:
         log += "collectdrop(" + std::to_string(static_cast<int>(item.DragItemKind)) + "," +
                item.DragItemUrl + "," + file + ") ";
     }
-    void ShowDragMenu(DragKind kind) override {
-        log += "menu" + std::to_string(static_cast<int>(kind)) + " ";
+    void ShowDragMenu(const DragItem& item, PagePoint) override {
+        log += "menu" + std::to_string(static_cast<int>(item.DragItemKind)) + " ";
     }
 };
 

@@ -38,6 +38,11 @@ bool FakePageDocument::ExecCommand(int commandId) {
     return true;
 }
 
+std::string FakePageDocument::ImageAt(int x, int y) {
+    const auto image = state_.images.find(std::to_string(x) + "," + std::to_string(y));
+    return image == state_.images.end() ? std::string() : image->second;
+}
+
 std::string FakePageDocument::LinkAt(int x, int y) {
     const auto link = state_.links.find(std::to_string(x) + "," + std::to_string(y));
     return link == state_.links.end() ? std::string() : link->second;

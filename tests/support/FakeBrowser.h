@@ -37,6 +37,8 @@ struct FakeDocumentState {
     std::vector<int> commands;  // ExecCommand ids
     // The links under points of the page ("x,y" -> address).
     std::map<std::string, std::string> links;
+    // The images under points of the page ("x,y" -> address).
+    std::map<std::string, std::string> images;
     // ExecScript: what ran ("language: script"), whether the engine refuses, and page code
     // the script sets off (it may close the window).
     std::vector<std::string> scripts;
@@ -60,6 +62,7 @@ public:
     std::optional<int> HistoryLength() override;
     bool ExecCommand(int commandId) override;
     std::string LinkAt(int x, int y) override;
+    std::string ImageAt(int x, int y) override;
     bool ExecScript(const std::string& script, const std::string& language) override;
 
 private:

@@ -33,6 +33,10 @@ public:
         return it->second;
     }
     std::string ClipboardText() override { return clipboard; }
+    bool SetClipboardText(const std::string& text) override {
+        clipboard = text;
+        return true;
+    }
     std::optional<std::string> FolderPath(SystemFolder folder) override {
         auto it = folders.find(folder);
         if (it == folders.end())

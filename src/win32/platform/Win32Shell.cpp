@@ -2,6 +2,8 @@
 
 #include "win32/platform/WinApi.h"
 
+#include <cstring>
+
 #include <objbase.h>
 #include <shellapi.h>
 #include <shlobj.h>
@@ -81,6 +83,26 @@ std::string Win32Shell::ClipboardText() {
     std::string result(text, strnlen(text, size));
     GlobalUnlock(data);
     return result;
+}
+
+bool Win32Shell::SetClipboardText(const std::string& text) {
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    if (!memory)
+        return false;
+    if (void* bytes = GlobalLock(memory)) {
+        std::memcpy(bytes, text.c_str(), text.size() + 1);
+        GlobalUnlock(memory);
+    } else {
+        GlobalFree(memory);
+        return false;
+    }
+    OpenClipboardScope clipboard;
+    // The clipboard owns the memory once it takes it.
+    if (!clipboard || !EmptyClipboard() || !SetClipboardData(CF_TEXT, memory)) {
+        GlobalFree(memory);
+        return false;
+    }
+    return true;
 }
 
 std::optional<std::string> Win32Shell::FolderPath(SystemFolder folder) {

@@ -12,6 +12,7 @@ public:
     // Needs COM initialised on the calling thread.
     std::optional<std::string> ResolveLink(const std::string& path) override;
     std::string ClipboardText() override;
+    bool SetClipboardText(const std::string& text) override;
     std::optional<std::string> FolderPath(SystemFolder folder) override;
 };
 

@@ -6,6 +6,7 @@
 
 #include "win32/platform/ComGuard.h"
 #include "win32/platform/ComValues.h"
+#include "win32/view/PageDropTarget.h"
 
 namespace lumbrel::win32 {
 namespace {
@@ -35,7 +36,15 @@ ComPtr<BrowserSite> BrowserSite::Create(HWND container) {
     return ComPtr<BrowserSite>::Adopt(new BrowserSite(container));
 }
 
+void BrowserSite::SetDropEvents(PageDropEvents* events, const CodePage& codePage) {
+    dropEvents_ = events;
+    codePage_ = &codePage;
+    dropLink_ = std::make_shared<int>(0);
+}
+
 void BrowserSite::Disconnect() {
+    dropLink_.reset();
+    dropEvents_ = nullptr;
     container_ = nullptr;
     inPlaceObject_ = nullptr;
     policy_ = nullptr;
@@ -325,9 +334,18 @@ STDMETHODIMP BrowserSite::GetOptionKeyPath(LPOLESTR* key, DWORD) {
     return E_NOTIMPL;
 }
 
-STDMETHODIMP BrowserSite::GetDropTarget(IDropTarget*, IDropTarget** target) {
+STDMETHODIMP BrowserSite::GetDropTarget(IDropTarget* engineTarget, IDropTarget** target) {
     ClearOut(target);
-    return E_NOTIMPL;
+    if (!target)
+        return E_POINTER;
+    if (!dropEvents_ || !codePage_ || !container_)
+        return E_NOTIMPL;
+    return ComGuard([&] {
+        *target =
+            PageDropTarget::Create(engineTarget, dropEvents_, dropLink_, container_, *codePage_)
+                .CopyOut();
+        return S_OK;
+    });
 }
 
 STDMETHODIMP BrowserSite::GetExternal(IDispatch** external) {

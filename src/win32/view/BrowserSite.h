@@ -10,7 +10,11 @@
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <optional>
+
+#include "platform/CodePage.h"
+#include "platform/PageDrop.h"
 
 #include "win32/platform/ComPtr.h"
 #include "win32/platform/WinApi.h"
@@ -77,6 +81,10 @@ public:
     void SetPolicy(DocHostPolicy* policy) { policy_ = policy; }
     // The object the engine made active for keyboard translation; may be empty.
     const ComPtr<IOleInPlaceActiveObject>& ActiveObject() const { return activeObject_; }
+    // The page's drops go to `events` (not owned) through a target wrapping the engine's;
+    // null leaves the engine's own target alone. The targets given out stop reaching
+    // `events` at Disconnect.
+    void SetDropEvents(PageDropEvents* events, const CodePage& codePage);
     // Drops every link to the host and to the control (breaks the reference cycle).
     void Disconnect();
 
@@ -185,6 +193,9 @@ private:
     IOleInPlaceObject* inPlaceObject_ = nullptr;
     DocHostPolicy* policy_ = nullptr;
     ComPtr<IOleInPlaceActiveObject> activeObject_;
+    PageDropEvents* dropEvents_ = nullptr;
+    const CodePage* codePage_ = nullptr;
+    std::shared_ptr<int> dropLink_;  // expires at Disconnect
 };
 
 #if defined(__GNUC__)

@@ -79,6 +79,8 @@ bool WebBrowserHost::CreateControl(HWND view, const RECT& position) {
     site_->SetPosition(position);
     site_->SetDownloadControlFlags(downloadControlFlags_);
     site_->SetPolicy(policy_);
+    if (PageDropEvents* drops = events_.DropEvents())
+        site_->SetDropEvents(drops, codePage_);
     if (FAILED(CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject,
                                 control_.object.PutVoid())))
         return false;

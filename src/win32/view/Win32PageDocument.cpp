@@ -79,6 +79,15 @@ std::string Win32PageDocument::LinkAt(int x, int y) {
     });
 }
 
+std::string Win32PageDocument::ImageAt(int x, int y) {
+    return Guarded(std::string(), [&] {
+        DomObject element = ElementFromPoint(document_, x, y);
+        if (element && element.Text(codePage_, L"tagName") == "IMG")
+            return element.Text(codePage_, L"src");
+        return std::string();
+    });
+}
+
 std::string Win32PageDocument::Protocol() {
     return Guarded(std::string(), [&] { return document_.Text(codePage_, L"protocol"); });
 }

@@ -21,6 +21,7 @@ public:
     std::optional<int> HistoryLength() override;
     bool ExecCommand(int commandId) override;
     std::string LinkAt(int x, int y) override;
+    std::string ImageAt(int x, int y) override;
     bool ExecScript(const std::string& script, const std::string& language) override;
     // The document window's scrollBy; false without the window.
     bool ScrollBy(int dx, int dy);

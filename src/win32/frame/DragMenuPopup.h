@@ -1,0 +1,24 @@
+// The drag menus on screen: built from the core's menu data with the menu builder, translated
+// with the active language, shown at the mouse cursor over the main window; the pick goes back
+// to the core, which runs it on the dragged item.
+#pragma once
+
+#include "win32/platform/WinApi.h"
+
+#include "app/CBrowserApp.h"
+#include "mouse/DragMenus.h"
+
+namespace lumbrel::win32 {
+
+class DragMenuPopup : public DragMenuSurface {
+public:
+    DragMenuPopup(HWND owner, CBrowserApp& app) : owner_(owner), app_(app) {}
+
+    int PickAtCursor(const MenuItems& items, const char* section) override;
+
+private:
+    HWND owner_;
+    CBrowserApp& app_;
+};
+
+}  // namespace lumbrel::win32
