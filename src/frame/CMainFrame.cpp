@@ -147,14 +147,8 @@ void CMainFrame::RestoreAtStart(int startupMode, bool uncleanEnd) {
 // --- Commands -----------------------------------------------------------------------------
 
 void CMainFrame::OnCommand(int id) {
-    if (!parts_)
-        return;
-    CChildFrame* active = ActiveChild();
-    if (!parts_->commands.Knows(id) && active && CQuorralView::HandlesCommand(id)) {
-        active->View().OnCommand(id);
-        return;
-    }
-    parts_->commands.Run(CommandCall{id, active ? active->Id() : kNoChild});
+    if (parts_)
+        parts_->commands.OnCommand(id);
 }
 
 ChildId CMainFrame::TabMenuSubject(int tabIndex) const {
@@ -168,19 +162,11 @@ void CMainFrame::OnTabMenuCommand(int id, ChildId subject) {
 }
 
 CommandState CMainFrame::QueryCommand(int id) {
-    if (!parts_)
-        return CommandState{false, false};
-    if (parts_->commands.Knows(id) || !CQuorralView::HandlesCommand(id))
-        return parts_->commands.State(id);
-    CChildFrame* active = ActiveChild();
-    if (!active)
-        return CommandState{false, false};
-    const CQuorralView::CommandUpdate update = active->View().QueryCommand(id);
-    return CommandState{update.enabled, update.checked};
+    return parts_ ? parts_->commands.Query(id) : CommandState{false, false};
 }
 
 bool CMainFrame::HandlesCommand(int id) const {
-    return parts_ && (parts_->commands.Knows(id) || CQuorralView::HandlesCommand(id));
+    return parts_ && parts_->commands.Handles(id);
 }
 
 // --- Events from the binding --------------------------------------------------------------

@@ -27,7 +27,10 @@ DropVerdict PageDropRules::OwnDrag(const DragState& drag) const {
 }
 
 DropVerdict PageDropRules::OnDragEnter(const DragState& drag) {
-    rightDrag_ = (drag.keyState & kMouseRight) != 0 && (mouse_.rMouseGesture || mouse_.rMouseDrag);
+    // Only the page's own right-button drag draws a gesture; one from another program is a
+    // drop like any other.
+    rightDrag_ = (drag.keyState & kMouseRight) != 0 &&
+                 (mouse_.rMouseGesture || mouse_.rMouseDrag) && gestures_.RightCaptured();
     if (!rightDrag_)
         return OwnDrag(drag);
     rightDragEffect_ = drag.hasText ? kDropNone : (drag.allowedEffects & kDropLink);
