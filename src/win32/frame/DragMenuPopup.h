@@ -12,12 +12,14 @@ namespace lumbrel::win32 {
 
 class DragMenuPopup : public DragMenuSurface {
 public:
-    DragMenuPopup(HWND owner, CBrowserApp& app) : owner_(owner), app_(app) {}
+    explicit DragMenuPopup(CBrowserApp& app) : app_(app) {}
+    // The window that owns the menus; none shows without it.
+    void SetOwner(HWND owner) { owner_ = owner; }
 
     int PickAtCursor(const MenuItems& items, const char* section) override;
 
 private:
-    HWND owner_;
+    HWND owner_ = nullptr;
     CBrowserApp& app_;
 };
 

@@ -121,6 +121,8 @@ bool MainWindow::OnCreate() {
     frame_.Favs().Attach(&favoritesMenu_, &favoritesDialogs_);
     groupsMenu_.SetOwner(hwnd_);
     frame_.UrlGroups().Attach(&groupsMenu_);
+    dragMenus_.SetOwner(hwnd_);
+    frame_.Mouse().dragMenus = &dragMenus_;
     tabs_.Configure(frame_.TabBar(),
                     SkinFiles(app_.Ports().fs, app_.Directories().skin, app_.Prefs().skinName)
                         .Resolve(kTabImagesStrip.file));
@@ -216,6 +218,7 @@ void MainWindow::ReleaseWindowResources() {
     tray_.Remove();
     showHideKey_.reset();
     menuBar_.Detach();
+    frame_.Mouse().dragMenus = nullptr;
 }
 
 // --- Messages -----------------------------------------------------------------------------

@@ -17,6 +17,7 @@
 #include "win32/favorites/Win32FavoritesDialogs.h"
 #include "win32/filter/Win32FilterDialogs.h"
 #include "win32/frame/AddressBar.h"
+#include "win32/frame/DragMenuPopup.h"
 #include "win32/frame/FrameBars.h"
 #include "win32/frame/HotKey.h"
 #include "win32/frame/MdiClient.h"
@@ -123,6 +124,7 @@ private:
     FavoritesMenuView favoritesMenu_;
     Win32FavoritesDialogs favoritesDialogs_;
     GroupsMenuView groupsMenu_;
+    DragMenuPopup dragMenus_{app_};
     UniqueImageList goImages_;    // outlives the Go button that shows it
     UniqueImageList itemImages_;  // outlives the address box that shows it
     StatusBarView status_;
