@@ -14,10 +14,10 @@
 #include "commands/BuiltinMenus.h"
 #include "commands/CommandIds.h"
 #include "language/Language.h"
+#include "mouse/FakeDragHost.h"
+#include "mouse/FakeMouseHost.h"
 #include "mouse/PageDropRules.h"
-#include "tests/mouse/FakeDragHost.h"
-#include "tests/mouse/FakeMouseHost.h"
-#include "tests/support/ManualClock.h"
+#include "support/ManualClock.h"
 #include "win32/platform/Win32CodePage.h"
 
 #if defined(__GNUC__)
