@@ -26,6 +26,7 @@ CMainFrame::Parts::Parts(CMainFrame& frame, const FrameWidgets& frameWidgets)
       favoritesHost(frame),
       favorites(frame.App(), favoritesHost),
       groups(frame.App(), favoritesHost),
+      optionsDialog(frame),
       windows(widgets.tabs, tabBar) {}
 
 CMainFrame::CMainFrame(CBrowserApp& app) : app_(app), services_(app.Ports().registry) {}

@@ -25,6 +25,7 @@
 #include "frame/FrameFilters.h"
 #include "frame/FrameIndicators.h"
 #include "frame/FrameOptions.h"
+#include "frame/FrameOptionsDialog.h"
 #include "frame/FrameVisibility.h"
 #include "frame/NewChildRequest.h"
 #include "frame/SessionFiles.h"
@@ -128,11 +129,14 @@ public:
     FrameFilters& Filters() { return parts_->filters; }
     Favorites& Favs() { return parts_->favorites; }
     Groups& UrlGroups() { return parts_->groups; }
+    FrameOptionsDialog& OptionsDialog() { return parts_->optionsDialog; }
 
     // --- State the parts, the views and the binding read ---
     CBrowserApp& App() { return app_; }
     Preferences& Prefs() { return app_.Prefs(); }
     const FrameOptions& Options() const { return options_; }
+    // The options dialog reads the fields again after it wrote their keys.
+    FrameOptions& EditOptions() { return options_; }
     FrameWidgets& Widgets() { return parts_->widgets; }
     DisplayMode ChildrenDisplayMode() const { return displayMode_; }
     // The mode is also the `PageMax` value saved at exit.
@@ -174,6 +178,7 @@ private:
         FrameFavoritesHost favoritesHost;
         Favorites favorites;
         Groups groups;
+        FrameOptionsDialog optionsDialog;
         WindowList windows;
     };
     void OnUiTick();

@@ -118,6 +118,8 @@ const F::Row F::kRows[] = {
     {IDM_KILL_POPUP, IDM_KILL_POPUP, &F::Filter, &F::FilterState},
     {IDM_ADD_TO_POPUP_FILTER, IDM_ADD_TO_POPUP_FILTER, &F::AddToPopupFilter, nullptr},
     {IDM_TAB_TO_POPUP_FILTER, IDM_TAB_TO_POPUP_FILTER, &F::AddToPopupFilter, nullptr},
+    {IDM_OPTIONS, IDM_OPTIONS, &F::Options, nullptr},
+    {IDM_SET_AD_FILTER, IDM_SET_AD_FILTER, &F::Options, nullptr},
     {IDM_FILTER_DIALOG_ADS, IDM_FILTER_DIALOG_ADS, &F::Filter, &F::FilterState},
     {IDM_FILTER_AD_CONTENT, IDM_FILTER_AD_CONTENT, &F::Filter, &F::FilterState},
     {IDM_ENABLE_FILTER, IDM_ENABLE_FILTER, &F::Filter, &F::FilterState},
@@ -178,6 +180,10 @@ void FrameCommands::AddToPopupFilter(const CommandCall& call) {
                        : active                           ? active->Id()
                                                           : kNoChild;
     frame_.Filters().Popups().AddToPopupFilter(id);
+}
+
+void FrameCommands::Options(const CommandCall& call) {
+    frame_.OptionsDialog().Run(call.id);
 }
 
 // --- Every window's page ------------------------------------------------------------------

@@ -104,6 +104,7 @@ private:
     CommandState FilterState(int id) const;
     // "Add to Popup Filter..." for the active window or the tab menu's.
     void AddToPopupFilter(const CommandCall& call);
+    void Options(const CommandCall& call);
 
     void ActivateIndex(int index);
 

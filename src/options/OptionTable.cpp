@@ -394,14 +394,12 @@ const OptionField kFields[] = {
     Text(P::Other, Id(P::Other, 6), "Skin Folder:", k::SkinPath, kRedoSkin, K::Path),
     Choice(P::Other, Id(P::Other, 7), "Open Ftp Addresses:", k::FtpOpenType, kFtpOpen),
     Text(P::Other, Id(P::Other, 8), "Ftp Program:", k::FtpExePath, kRedoNothing, K::Path),
-    Text(P::Other, Id(P::Other, 9), "Ctrl+Enter Prefix:", k::CtrlEnterPrefix, kRedoAddressInput),
-    Text(P::Other, Id(P::Other, 10), "Ctrl+Enter Suffix:", k::CtrlEnterSuffix, kRedoAddressInput),
-    Text(P::Other, Id(P::Other, 11), "Shift+Enter Prefix:", k::ShiftEnterPrefix, kRedoAddressInput),
-    Text(P::Other, Id(P::Other, 12), "Shift+Enter Suffix:", k::ShiftEnterSuffix, kRedoAddressInput),
-    Text(P::Other, Id(P::Other, 13), "Ctrl+Shift+Enter Prefix:", k::CtrlShiftEnterPrefix,
-         kRedoAddressInput),
-    Text(P::Other, Id(P::Other, 14), "Ctrl+Shift+Enter Suffix:", k::CtrlShiftEnterSuffix,
-         kRedoAddressInput),
+    Text(P::Other, Id(P::Other, 9), "Ctrl+Enter Prefix:", k::CtrlEnterPrefix),
+    Text(P::Other, Id(P::Other, 10), "Ctrl+Enter Suffix:", k::CtrlEnterSuffix),
+    Text(P::Other, Id(P::Other, 11), "Shift+Enter Prefix:", k::ShiftEnterPrefix),
+    Text(P::Other, Id(P::Other, 12), "Shift+Enter Suffix:", k::ShiftEnterSuffix),
+    Text(P::Other, Id(P::Other, 13), "Ctrl+Shift+Enter Prefix:", k::CtrlShiftEnterPrefix),
+    Text(P::Other, Id(P::Other, 14), "Ctrl+Shift+Enter Suffix:", k::CtrlShiftEnterSuffix),
 };
 
 }  // namespace

@@ -62,7 +62,6 @@ enum OptionEffect : unsigned {
     kRedoMouse = 1u << 8,          // mouse buttons, gestures and drag actions read again
     kRedoStatusBar = 1u << 9,      // the information pane's template taken
     kRedoDownloads = 1u << 10,     // the download manager choice read again
-    kRedoAddressInput = 1u << 11,  // domain completion texts read again
 };
 
 // The file a key lives in.
