@@ -19,6 +19,7 @@ CMainFrame::Parts::Parts(CMainFrame& frame, const FrameWidgets& frameWidgets)
       protection(frame),
       activation(frame),
       opener(frame),
+      optionsDialog(frame),
       commands(frame),
       exit(frame),
       address(frame),
@@ -26,7 +27,6 @@ CMainFrame::Parts::Parts(CMainFrame& frame, const FrameWidgets& frameWidgets)
       favoritesHost(frame),
       favorites(frame.App(), favoritesHost),
       groups(frame.App(), favoritesHost),
-      optionsDialog(frame),
       windows(widgets.tabs, tabBar) {}
 
 CMainFrame::CMainFrame(CBrowserApp& app) : app_(app), services_(app.Ports().registry) {}
@@ -38,6 +38,7 @@ CMainFrame::~CMainFrame() = default;
 void CMainFrame::OnCreate(const FrameWidgets& widgets) {
     parts_.reset();
     parts_ = std::make_unique<Parts>(*this, widgets);
+    parts_->commands.Add(parts_->optionsDialog);
     options_.Load(LoadStage::FrameCreation, app_.Settings());
     TabBar().Load(LoadStage::FrameCreation, app_.Settings());
     app_.Prefs().Load(LoadStage::FrameCreation, app_.Settings(), app_.Ports().registry);
@@ -147,14 +148,8 @@ void CMainFrame::RestoreAtStart(int startupMode, bool uncleanEnd) {
 // --- Commands -----------------------------------------------------------------------------
 
 void CMainFrame::OnCommand(int id) {
-    if (!parts_)
-        return;
-    CChildFrame* active = ActiveChild();
-    if (!parts_->commands.Knows(id) && active && CQuorralView::HandlesCommand(id)) {
-        active->View().OnCommand(id);
-        return;
-    }
-    parts_->commands.Run(CommandCall{id, active ? active->Id() : kNoChild});
+    if (parts_)
+        parts_->commands.OnCommand(id);
 }
 
 ChildId CMainFrame::TabMenuSubject(int tabIndex) const {
@@ -168,19 +163,11 @@ void CMainFrame::OnTabMenuCommand(int id, ChildId subject) {
 }
 
 CommandState CMainFrame::QueryCommand(int id) {
-    if (!parts_)
-        return CommandState{false, false};
-    if (parts_->commands.Knows(id) || !CQuorralView::HandlesCommand(id))
-        return parts_->commands.State(id);
-    CChildFrame* active = ActiveChild();
-    if (!active)
-        return CommandState{false, false};
-    const CQuorralView::CommandUpdate update = active->View().QueryCommand(id);
-    return CommandState{update.enabled, update.checked};
+    return parts_ ? parts_->commands.Query(id) : CommandState{false, false};
 }
 
 bool CMainFrame::HandlesCommand(int id) const {
-    return parts_ && (parts_->commands.Knows(id) || CQuorralView::HandlesCommand(id));
+    return parts_ && parts_->commands.Handles(id);
 }
 
 // --- Events from the binding --------------------------------------------------------------

@@ -171,6 +171,7 @@ private:
         WindowProtection protection;
         WindowActivation activation;
         WindowOpener opener;
+        FrameOptionsDialog optionsDialog;  // a command set: made before, gone after the list
         FrameCommands commands;
         ExitSequence exit;
         AddressInput address;
@@ -178,7 +179,6 @@ private:
         FrameFavoritesHost favoritesHost;
         Favorites favorites;
         Groups groups;
-        FrameOptionsDialog optionsDialog;
         WindowList windows;
     };
     void OnUiTick();

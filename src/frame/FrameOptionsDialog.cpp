@@ -38,18 +38,20 @@ const struct {
     {&keys::ColorIcon, &Preferences::colorIcon},
 };
 
+const CommandTable<FrameOptionsDialog>::Row kOptionCommands[] = {
+    {IDM_OPTIONS, IDM_OPTIONS, &FrameOptionsDialog::Open, nullptr},
+    {IDM_SET_AD_FILTER, IDM_SET_AD_FILTER, &FrameOptionsDialog::Open, nullptr},
+};
+
 }  // namespace
 
 FrameOptionsDialog::FrameOptionsDialog(CMainFrame& frame)
-    : frame_(frame), downManager_(frame.App().Profiles()) {
+    : CommandTable(kOptionCommands), frame_(frame), downManager_(frame.App().Profiles()) {
     downManager_.SetProfileName(frame.App().Directories().user + "DownManager.ini");
 }
 
-bool FrameOptionsDialog::Handles(int id) {
-    return id == IDM_OPTIONS || id == IDM_SET_AD_FILTER;
-}
-
-void FrameOptionsDialog::Run(int id) {
+void FrameOptionsDialog::Open(const CommandCall& call) {
+    const int id = call.id;
     // A second request while the dialog runs (a posted command its loop delivers) would
     // open a second working copy over the same files.
     if (!ui_ || open_)

@@ -9,6 +9,7 @@
 
 #include <optional>
 
+#include "frame/CommandSet.h"
 #include "options/OptionsHost.h"
 #include "options/OptionsUi.h"
 #include "settings/SettingsStore.h"
@@ -17,16 +18,15 @@ namespace lumbrel {
 
 class CMainFrame;
 
-class FrameOptionsDialog : public OptionsHost {
+class FrameOptionsDialog : public CommandTable<FrameOptionsDialog>, public OptionsHost {
 public:
     explicit FrameOptionsDialog(CMainFrame& frame);
 
     // The window that shows the dialog; null: the commands do nothing.
     void SetUi(OptionsUi* ui) { ui_ = ui; }
 
-    // --- Commands ---
-    static bool Handles(int id);
-    void Run(int id);
+    // --- Commands: the options command and "Set Ad Filter..." ---
+    void Open(const CommandCall& call);
     // The page "Set Ad Filter..." opens.
     OptionPageId AdFilterPage() const { return lastFilterPage_; }
 

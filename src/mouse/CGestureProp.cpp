@@ -71,7 +71,8 @@ void CGestureProp::New() {
 }
 
 bool CGestureProp::Insert() {
-    if (gestureBox_.empty() || commandChoice_ < 0)
+    // A button action's name is in the box only to be read; its command is taken at the choice.
+    if (FixedSelected() || gestureBox_.empty() || commandChoice_ < 0)
         return false;
     const int command = commands_[static_cast<size_t>(commandChoice_)].id;
     for (size_t i = kFixedRows; i < rows_.size(); ++i) {

@@ -54,7 +54,10 @@ std::optional<std::string> SystemBrowserArgument(std::string_view text, bool mus
             return std::nullopt;
     if (mustBeLinkLike && !IsLinkLike(text))
         return std::nullopt;
-    return "\"" + std::string(text) + "\"";
+    // Backslashes before the closing quote are doubled: the command-line splitter would read
+    // "C:\dir\" as the text C:\dir" and an open quote.
+    const size_t trailing = text.size() - text.find_last_not_of('\\') - 1;
+    return "\"" + std::string(text) + std::string(trailing, '\\') + "\"";
 }
 
 std::string CollectorLine(const DragItem& item) {

@@ -57,12 +57,7 @@ const MenuItems& DragLinkMenu() {
     return menu;
 }
 
-MenuItems DragTextMenu(const std::vector<std::string>& searchEngineNames) {
-    MenuItems engines;
-    const size_t capacity = IDM_DRAG_SEARCH_ENGINE_LAST - IDM_DRAG_SEARCH_ENGINE_FIRST + 1;
-    for (size_t i = 0; i < searchEngineNames.size() && i < capacity; ++i)
-        engines.push_back(MenuItem::Command(IDM_DRAG_SEARCH_ENGINE_FIRST + static_cast<int>(i),
-                                            searchEngineNames[i]));
+MenuItems DragTextMenu(MenuItems engines) {
     return {
         Cmd(IDM_DRAG_OPEN, "Open"),
         Cmd(IDM_DRAG_OPEN_OTHER_SIDE, "Open in Other Side"),
@@ -90,14 +85,14 @@ MenuItems DragTextMenu(const std::vector<std::string>& searchEngineNames) {
     };
 }
 
-MenuItems DragMenuFor(DragKind kind, const std::vector<std::string>& searchEngineNames) {
+MenuItems DragMenuFor(DragKind kind, MenuItems engines) {
     switch (kind) {
         case DragKind::Image:
             return DragImageMenu();
         case DragKind::Link:
             return DragLinkMenu();
         case DragKind::Text:
-            return DragTextMenu(searchEngineNames);
+            return DragTextMenu(std::move(engines));
     }
     return {};
 }

@@ -18,11 +18,12 @@ inline constexpr const char* kDragTextMenuSection = "MenuDragText";
 const MenuItems& DragImageMenu();
 // The "Add to &Group" submenu carries MenuRole::AddToGroup and is filled by the groups' owner.
 const MenuItems& DragLinkMenu();
-// Engines past the range of commands are left out.
-MenuItems DragTextMenu(const std::vector<std::string>& searchEngineNames);
+// `engines`: the search engines' menu for dragged text (SearchEngineList::BuildMenu(true)),
+// separators and range limits already applied there.
+MenuItems DragTextMenu(MenuItems engines);
 
 // The menu of `kind` and its language section.
-MenuItems DragMenuFor(DragKind kind, const std::vector<std::string>& searchEngineNames);
+MenuItems DragMenuFor(DragKind kind, MenuItems engines);
 const char* DragMenuSection(DragKind kind);
 
 }  // namespace lumbrel

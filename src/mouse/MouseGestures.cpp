@@ -91,6 +91,9 @@ void MouseGestures::OnButtonPress(MouseButton button, PagePoint point) {
             host_.CaptureMouse();
             rightCaptured_ = true;
             rightCommandRan_ = true;
+            // The command may close this view, and its capture with it: the release then
+            // reaches another page, which must not open its menu for it.
+            env_.shared.swallowRightUp = true;
             env_.shared.rightClickPending = false;
             if (IsOpenLinkCommand(settings.rButtonDown))
                 StampLeftAsLast();
@@ -152,7 +155,11 @@ void MouseGestures::OnRightUp(PagePoint point, uint16_t keyState) {
     if (!rightCaptured_)
         return;
     EndCapture();
-    if (!rightCommandRan_ && !DragPage()) {
+    if (rightCommandRan_) {
+        env_.shared.swallowRightUp = false;  // the release came back here: nothing to eat
+        return;
+    }
+    if (!DragPage()) {
         const std::string gesture = env_.shared.ring.Take();
         if (!gesture.empty()) {
             // A drawn gesture never ends in a context menu, matched or not.
@@ -197,6 +204,8 @@ bool MouseGestures::PreTranslate(const MouseMessage& mouse) {
         case PageMouseKind::RightUp:
             if (env_.shared.swallowRightUp) {
                 env_.shared.swallowRightUp = false;
+                if (rightCaptured_)
+                    EndCapture();
                 return true;
             }
             if (settings.leftRight && mouse.keyState == kMouseLeft) {

@@ -3,7 +3,10 @@
 namespace lumbrel {
 
 DropVerdict PageDropRules::OnDragEnter(uint16_t keyState, bool hasText) {
-    rightDrag_ = (keyState & kMouseRight) != 0 && (mouse_.rMouseGesture || mouse_.rMouseDrag);
+    // Only the page's own right-button drag draws a gesture; one from another program is a
+    // drop like any other.
+    rightDrag_ = (keyState & kMouseRight) != 0 && (mouse_.rMouseGesture || mouse_.rMouseDrag) &&
+                 gestures_.RightCaptured();
     if (!rightDrag_)
         return {true, kDropNone};
     rightDragEffect_ = hasText ? kDropNone : kDropLink;

@@ -10,6 +10,7 @@
 #include "mouse/FakeDragHost.h"
 #include "mouse/FakeMouseHost.h"
 #include "mouse/PageDropRules.h"
+#include "search/SearchEngineList.h"
 #include "support/FakeCodePage.h"
 #include "support/FakeFileSystem.h"
 #include "support/GbkSamples.h"
@@ -17,6 +18,12 @@
 
 namespace lumbrel {
 namespace {
+
+MenuItems WebAndNews() {
+    SearchEngineList list;
+    list.Assign({{0, "Web", "http://w/?q=%s"}, {0, "News", "http://n/?q=%s"}});
+    return list.BuildMenu(true);
+}
 
 using test::FakeCodePage;
 
@@ -214,6 +221,47 @@ TEST_F(DragCommandsTest, CollectorFavoriteAndTheRest) {
     EXPECT_FALSE(DragCommands::Handles(IDM_CLOSE));
 }
 
+// How the C runtime splits a quoted command-line argument: 2n backslashes before a quote
+// give n and the quote ends the argument, 2n+1 give n and a literal quote.
+std::string ParseQuotedArgument(const std::string& line) {
+    std::string out;
+    bool quoted = false;
+    for (size_t i = 0; i < line.size(); ++i) {
+        size_t slashes = 0;
+        while (i < line.size() && line[i] == '\\') {
+            ++slashes;
+            ++i;
+        }
+        if (i < line.size() && line[i] == '"') {
+            out.append(slashes / 2, '\\');
+            if (slashes % 2 == 1)
+                out += '"';
+            else
+                quoted = !quoted;
+            continue;
+        }
+        out.append(slashes, '\\');
+        if (i < line.size()) {
+            if (!quoted && line[i] == ' ')
+                return out + "<next argument>";
+            out += line[i];
+        }
+    }
+    return out;
+}
+
+TEST(DragCommandRules, ADraggedFolderPathReachesTheSystemBrowserUnchanged) {
+    ASSERT_EQ(ParseQuotedArgument(*SystemBrowserArgument("http://a/b c\\d", false)),
+              "http://a/b c\\d")
+        << "the splitting rules read an ordinary address whole";
+    for (const char* text : {"C:\\Windows\\", "http://a.example/b\\", "C:\\a b\\\\"}) {
+        const std::optional<std::string> argument = SystemBrowserArgument(text, true);
+        ASSERT_TRUE(argument) << text;
+        EXPECT_EQ(ParseQuotedArgument(*argument), text)
+            << "a closing quote after a backslash is read as a literal quote";
+    }
+}
+
 // --- Drops ------------------------------------------------------------------------------
 
 class PageDropTest : public ::testing::Test {
@@ -267,7 +315,7 @@ TEST_F(PageDropTest, ALinkDraggedRightOpensAndDraggedUpIsEdited) {
 TEST_F(PageDropTest, TextDraggedLeftShowsItsMenuWithTheSearchEngines) {
     DropText({100, 100}, {40, 100}, "words", false);
     EXPECT_EQ(host.log, "menu3 ");
-    const MenuItems menu = DragMenuFor(item.DragItemKind, {"Web", "News"});
+    const MenuItems menu = DragMenuFor(item.DragItemKind, WebAndNews());
     const MenuItem* engines = nullptr;
     for (const MenuItem& entry : menu)
         if (entry.text == "All &Search")
@@ -277,6 +325,21 @@ TEST_F(PageDropTest, TextDraggedLeftShowsItsMenuWithTheSearchEngines) {
     EXPECT_EQ(engines->items[1].text, "News");
     EXPECT_EQ(engines->items[1].id, IDM_DRAG_SEARCH_ENGINE_FIRST + 1);
     EXPECT_STREQ(DragMenuSection(DragKind::Text), "MenuDragText");
+}
+
+TEST(DragMenus, AnEngineNamedAsASeparatorIsOneInTheTextMenu) {
+    SearchEngineList list;
+    list.Assign({{0, "Web", "http://w/?q=%s"}, {0, "--"}, {0, "News", "http://n/?q=%s"}});
+    const MenuItems menu = DragTextMenu(list.BuildMenu(true));
+    const MenuItem* engines = nullptr;
+    for (const MenuItem& entry : menu)
+        if (entry.text == "All &Search")
+            engines = &entry;
+    ASSERT_NE(engines, nullptr);
+    ASSERT_EQ(engines->items.size(), 3u);
+    EXPECT_EQ(engines->items[1].kind, MenuItemKind::Separator)
+        << "\"--\" would search with an engine that has no address";
+    EXPECT_EQ(engines->items[2].id, IDM_DRAG_SEARCH_ENGINE_FIRST + 2);
 }
 
 TEST_F(PageDropTest, ALongDragOrADiagonalOpens) {
@@ -338,6 +401,20 @@ TEST_F(PageDropTest, ARightButtonDragOfThePageKeepsDrawingTheGesture) {
     gestures.OnRightUp({0, 900}, 0);
     EXPECT_EQ(mouseHost.log, "capture release ") << "leaving the window runs nothing";
     EXPECT_TRUE(drop.OnDragEnter(kMouseLeft, true).pageHandles);
+}
+
+TEST_F(PageDropTest, ARightButtonDragFromAnotherProgramIsThePagesToTake) {
+    // No right press in this page: the drag is not one of the page's own, no gesture is being
+    // drawn, and refusing it would make the page deaf to every right-button drop.
+    const DropVerdict enter = drop.OnDragEnter(kMouseRight, true);
+    EXPECT_TRUE(enter.pageHandles);
+    EXPECT_TRUE(drop.OnDragOver(kMouseRight, {30, 30}).pageHandles);
+    DropInput input;
+    input.text = std::string_view("dropped words");
+    input.allowedEffects = kDropCopy | kDropMove | kDropLink;
+    input.point = {30, 30};
+    EXPECT_TRUE(drop.OnDrop(input).pageHandles);
+    EXPECT_EQ(mouseHost.log, "");
 }
 
 TEST(DragMenus, TheImageAndLinkMenusHoldTheirCommandsInOrder) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "commands/BuiltinMenus.h"
 #include "commands/CommandIds.h"
 #include "language/Language.h"
@@ -292,6 +294,25 @@ TEST_F(MouseGesturesTest, TheStatusLineShowsTheLettersInTheActiveLanguage) {
     EXPECT_EQ(host.status, "Geste: B => Rien");
     mouse.OnMouseMove({30, 30}, kMouseRight);
     EXPECT_EQ(host.status, "Geste: BD => Close") << "matched by the plain letters";
+}
+
+TEST_F(MouseGesturesTest, ARightClickCommandThatClosesTheViewOpensNoMenuInTheNextOne) {
+    // "Right Click" bound to Close: the press closes this view, which takes the view's
+    // capture with it, so the release goes to the page of the window that takes its place.
+    settings.rButtonDown = kClose;
+    auto closing = std::make_unique<MouseGestures>(
+        MouseEnvironment{settings, gestures, BuiltinMainMenu(), language, clock, shared}, host,
+        clicks);
+    closing->OnButtonPress(MouseButton::Right, {10, 10});
+    ASSERT_NE(host.log.find("cmd" + std::to_string(kClose)), std::string::npos);
+    closing.reset();  // the posted Close ran; the view and its capture are gone
+
+    test::FakeMouseHost nextHost;
+    ClickRecord nextClicks;
+    MouseGestures next{
+        {settings, gestures, BuiltinMainMenu(), language, clock, shared}, nextHost, nextClicks};
+    EXPECT_TRUE(next.PreTranslate({PageMouseKind::RightUp, 0, 0}))
+        << "the release of the press that ran the command must not open the next page's menu";
 }
 
 TEST(MouseModeToggles, GesturesAndDragPageExcludeEachOther) {

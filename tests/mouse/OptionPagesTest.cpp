@@ -123,6 +123,23 @@ TEST_F(GesturePropTest, OkRebuildsTheTableAndTheButtonActions) {
     EXPECT_EQ(out.showGesture, 0);
 }
 
+TEST_F(GesturePropTest, InsertWithAButtonActionSelectedAddsNoGestureNamedAfterIt) {
+    // Selecting a fixed row puts its name in the gesture box; the letter buttons are locked
+    // for it, so that name must never become a gesture.
+    page.Select(0);
+    page.ChooseCommand(2);
+    page.Insert();
+    EXPECT_EQ(page.Rows().size(), 8u);
+    for (size_t i = CGestureProp::kFixedRows; i < page.Rows().size(); ++i)
+        EXPECT_EQ(page.Rows()[i].name.find_first_not_of("UDLR"), std::string::npos)
+            << "row " << i << " holds \"" << page.Rows()[i].name << "\"";
+    GestureTable table;
+    MouseSettings out;
+    page.Apply(table, out);
+    EXPECT_EQ(LookupGesture(table, "Left Click"), 0);
+    EXPECT_EQ(out.lButtonDown, IDM_NEXT_WINDOW) << "the choice itself still applies to the row";
+}
+
 TEST(MouseProp, ChoicesAreBoundedByTheirList) {
     CMouseProp page(DragSettings{}, true);
     EXPECT_TRUE(page.Choose(DragKind::Link, DragDirection::Up, 16));
