@@ -19,6 +19,7 @@ CMainFrame::Parts::Parts(CMainFrame& frame, const FrameWidgets& frameWidgets)
       protection(frame),
       activation(frame),
       opener(frame),
+      optionsDialog(frame),
       commands(frame),
       exit(frame),
       address(frame),
@@ -38,6 +39,7 @@ CMainFrame::~CMainFrame() = default;
 void CMainFrame::OnCreate(const FrameWidgets& widgets) {
     parts_.reset();
     parts_ = std::make_unique<Parts>(*this, widgets);
+    parts_->commands.Add(parts_->optionsDialog);
     options_.Load(LoadStage::FrameCreation, app_.Settings());
     TabBar().Load(LoadStage::FrameCreation, app_.Settings());
     app_.Prefs().Load(LoadStage::FrameCreation, app_.Settings(), app_.Ports().registry);

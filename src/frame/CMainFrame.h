@@ -26,6 +26,7 @@
 #include "frame/FrameFilters.h"
 #include "frame/FrameIndicators.h"
 #include "frame/FrameOptions.h"
+#include "frame/FrameOptionsDialog.h"
 #include "frame/FrameVisibility.h"
 #include "frame/NewChildRequest.h"
 #include "frame/SessionFiles.h"
@@ -131,11 +132,14 @@ public:
     Groups& UrlGroups() { return parts_->groups; }
     // What the drag commands of every view do through the frame.
     FrameDragHost& DragHost() { return parts_->dragHost; }
+    FrameOptionsDialog& OptionsDialog() { return parts_->optionsDialog; }
 
     // --- State the parts, the views and the binding read ---
     CBrowserApp& App() { return app_; }
     Preferences& Prefs() { return app_.Prefs(); }
     const FrameOptions& Options() const { return options_; }
+    // The options dialog reads the fields again after it wrote their keys.
+    FrameOptions& EditOptions() { return options_; }
     FrameWidgets& Widgets() { return parts_->widgets; }
     DisplayMode ChildrenDisplayMode() const { return displayMode_; }
     // The mode is also the `PageMax` value saved at exit.
@@ -170,6 +174,7 @@ private:
         WindowProtection protection;
         WindowActivation activation;
         WindowOpener opener;
+        FrameOptionsDialog optionsDialog;  // a command set: made before, gone after the list
         FrameCommands commands;
         ExitSequence exit;
         AddressInput address;

@@ -10,6 +10,22 @@ void FrameVisibility::RegisterHotKey(const FrameOptions& options) {
                                                                        options.showHideKey);
 }
 
+void FrameVisibility::RegisterHotKeyAgain(const FrameOptions& options) {
+    if (hotKeyRegistered_)
+        frame_.Widgets().window.UnregisterShowHideHotKey();
+    hotKeyRegistered_ = false;
+    RegisterHotKey(options);
+}
+
+void FrameVisibility::ApplyTrayIcon(bool show) {
+    if (show && !trayShown_)
+        ShowTrayIcon();
+    else if (!show && trayShown_) {
+        frame_.Widgets().window.RemoveTrayIcon();
+        trayShown_ = false;
+    }
+}
+
 void FrameVisibility::ShowTrayIcon() {
     trayShown_ = frame_.Widgets().window.ShowTrayIcon();
 }

@@ -32,6 +32,10 @@ public:
 
     // At creation: the show/hide hot key.
     void RegisterHotKey(const FrameOptions& options);
+    // The options changed the hot key: the old one is given up first.
+    void RegisterHotKeyAgain(const FrameOptions& options);
+    // The options switched the tray icon on or off.
+    void ApplyTrayIcon(bool show);
     // At the deferred initialisation, when `ShowTrayIcon` is on.
     void ShowTrayIcon();
     // At exit: hot key and tray icon go.

@@ -141,3 +141,56 @@
 #define IDC_ADD_FAV_URL 1753
 #define IDC_ADD_FAV_FOLDER_LABEL 1754
 #define IDC_ADD_FAV_FOLDER 1755
+
+// The options dialog ("DialogOptions"): the tree of pages, the area the page shows in, OK,
+// Cancel and "&Apply". Every page is a child dialog of IDD_OPTIONS_PAGE whose controls are
+// made from the table of option fields (ids 2000 and up, labels 3000 higher) and translated
+// from the page's own section.
+#define IDD_OPTIONS 320
+#define IDD_OPTIONS_PAGE 321
+#define IDC_OPTIONS_TREE 1800
+#define IDC_OPTIONS_PAGE_AREA 1801
+#define IDC_OPTIONS_APPLY 1802
+
+// The filter pages' lists ("DialogPopupFilter" 141 and 142, "DialogContentFilter" 1101 and
+// 1102) with their "Insert", "Edit" and "Delete" buttons, and the label of the second list.
+#define IDC_POPUP_FILTER_LIST 141
+#define IDC_POPUP_UNFILTER_LIST 142
+#define IDC_CONTENT_FILTER_LIST 1101
+#define IDC_CONTENT_UNFILTER_LIST 1102
+#define IDC_FILTER_INSERT 1002
+#define IDC_FILTER_EDIT 1003
+#define IDC_FILTER_DELETE 1004
+#define IDC_UNFILTER_INSERT 1006
+#define IDC_UNFILTER_EDIT 1008
+#define IDC_UNFILTER_DELETE 1007
+#define IDC_UNFILTER_LABEL 1005
+
+// "Gesture" ("DialogMouseProp"): the rows, the command box, the gesture box, the letter
+// buttons and "X", "&New", "&Insert", "&Delete", the spin and the status-bar switch.
+#define IDC_GESTURE_LIST 1810
+#define IDC_GESTURE_COMMAND 1811
+#define IDC_GESTURE_BOX 1812
+#define IDC_GESTURE_UP 1813
+#define IDC_GESTURE_DOWN 1814
+#define IDC_GESTURE_LEFT 1815
+#define IDC_GESTURE_RIGHT 1816
+#define IDC_GESTURE_ERASE 1817
+#define IDC_GESTURE_NEW 1818
+#define IDC_GESTURE_INSERT 1819
+#define IDC_GESTURE_DELETE 1820
+#define IDC_GESTURE_SPIN 1821
+#define IDC_GESTURE_SHOW 1822
+#define IDC_GESTURE_COMMAND_LABEL 1823
+
+// "Mouse Drag" ("DialogMouseDragProp"): per kind (image, link, text) a label and one list per
+// direction (up, down, left, right): 1830 + 5 * kind + 0 the label, + 1 … + 4 the lists; the
+// direction headings 1850 … 1853; "Simulate Drag Link as Shift+Click".
+#define IDC_DRAG_FIRST 1830
+#define IDC_DRAG_HEADING_FIRST 1850
+#define IDC_DRAG_SIMULATE_LINK 1854
+
+// Page actions: "Use Default Color Scheme" (tab style page), the download page's button
+// that opens "DownManager.ini".
+#define IDC_TAB_DEFAULT_COLOURS 1860
+#define IDC_DOWN_EDIT_FILE 1861

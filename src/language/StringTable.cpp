@@ -196,6 +196,7 @@ constexpr Entry kUnsorted[] = {
     {IDS_SETTINGS_NOT_WRITTEN, "The settings file could not be written."},
     {IDS_REFRESH_FREQUENCY, "Refresh Frequency (S) :"},
     {IDS_REFRESH_RANGE, "Please enter an integer between 1 and 10000."},
+    {IDS_NUMBER_RANGE, "Please enter an integer between %d and %d."},
     {IDS_SET_REFRESH_FREQUENCY, "Set Refresh Frequency"},
 };
 

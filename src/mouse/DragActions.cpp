@@ -92,6 +92,10 @@ int& DragSettings::Slot(DragKind kind, DragDirection direction) {
     return values_[KindRow(kind)][static_cast<int>(direction)];
 }
 
+const IntSetting& DragDirectionKey(DragKind kind, DragDirection direction) {
+    return *kDirectionKeys[KindRow(kind)][static_cast<int>(direction)];
+}
+
 void DragSettings::Load(SettingsStore& store) {
     for (int kind = 0; kind < 3; ++kind)
         for (int direction = 0; direction < 4; ++direction)

@@ -39,6 +39,9 @@ struct DragActionEntry {
 // The actions of a kind, by index: 10 for images, 17 for links and text.
 std::span<const DragActionEntry> DragActionList(DragKind kind);
 
+// The key of the direction setting of `kind` and `direction` ("ImgUp" … "TextRight").
+const IntSetting& DragDirectionKey(DragKind kind, DragDirection direction);
+
 // The twelve direction settings ("ImgUp" … "TextRight").
 class DragSettings {
 public:
