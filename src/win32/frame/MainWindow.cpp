@@ -123,6 +123,8 @@ bool MainWindow::OnCreate() {
     frame_.UrlGroups().Attach(&groupsMenu_);
     dragMenus_.SetOwner(hwnd_);
     frame_.Mouse().dragMenus = &dragMenus_;
+    optionsUi_.emplace(hwnd_, &app_.Lang());
+    frame_.OptionsDialog().SetUi(&*optionsUi_);
     tabs_.Configure(frame_.TabBar(),
                     SkinFiles(app_.Ports().fs, app_.Directories().skin, app_.Prefs().skinName)
                         .Resolve(kTabImagesStrip.file));
@@ -219,6 +221,10 @@ void MainWindow::ReleaseWindowResources() {
     showHideKey_.reset();
     menuBar_.Detach();
     frame_.Mouse().dragMenus = nullptr;
+    if (optionsUi_) {
+        frame_.OptionsDialog().SetUi(nullptr);
+        optionsUi_.reset();
+    }
 }
 
 // --- Messages -----------------------------------------------------------------------------

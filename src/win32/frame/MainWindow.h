@@ -25,6 +25,7 @@
 #include "win32/frame/StatusBarView.h"
 #include "win32/frame/TabControlView.h"
 #include "win32/frame/TrayIcon.h"
+#include "win32/options/OptionsDialog.h"
 #include "win32/platform/Win32EventLoop.h"
 #include "win32/shell/SkinImages.h"
 #include "win32/ui/Window.h"
@@ -125,8 +126,9 @@ private:
     Win32FavoritesDialogs favoritesDialogs_;
     GroupsMenuView groupsMenu_;
     DragMenuPopup dragMenus_{app_};
-    UniqueImageList goImages_;    // outlives the Go button that shows it
-    UniqueImageList itemImages_;  // outlives the address box that shows it
+    std::optional<Win32OptionsUi> optionsUi_;  // made with the window it is owned by
+    UniqueImageList goImages_;                 // outlives the Go button that shows it
+    UniqueImageList itemImages_;               // outlives the address box that shows it
     StatusBarView status_;
     MenuBar menuBar_;
     UniqueAcceleratorTable accelerators_;
