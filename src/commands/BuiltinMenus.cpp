@@ -345,6 +345,18 @@ const MenuItems& BuiltinTrayMenu() {
     return menu;
 }
 
+const MenuItems& BuiltinFavUrlMenu() {
+    static const MenuItems menu = {Cmd(IDM_FAVBAR_OPEN_NEW_WINDOW, "Open in New Window"), Sep(),
+                                   Cmd(IDM_FAVBAR_DELETE, "Delete")};
+    return menu;
+}
+
+const MenuItems& BuiltinFavFolderMenu() {
+    static const MenuItems menu = {Cmd(IDM_FAVBAR_OPEN_ALL_LINKS, "Open All Links"), Sep(),
+                                   Cmd(IDM_FAVBAR_RESET_ORDER, "Reset Order")};
+    return menu;
+}
+
 const MenuItems& BuiltinTabMenu() {
     static const MenuItems menu = MakeTabMenu();
     return menu;

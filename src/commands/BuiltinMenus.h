@@ -35,5 +35,8 @@ const MenuItems& BuiltinMainMenu();
 int NewWindowMenuCommand(int position);
 const MenuItems& BuiltinTrayMenu();
 const MenuItems& BuiltinTabMenu();
+// The favorites side bar's menus of a favorite and of a folder.
+const MenuItems& BuiltinFavUrlMenu();
+const MenuItems& BuiltinFavFolderMenu();
 
 }  // namespace lumbrel

@@ -236,6 +236,11 @@
 #define IDM_SET_GROUPS 32977
 #define IDM_SAVE_WINDOWS_AS_GROUP 33023
 #define IDM_GROUP_BUTTON 33024
+// The favorites side bar's context menus (answered by the bar, not the frame).
+#define IDM_FAVBAR_OPEN_NEW_WINDOW 33290
+#define IDM_FAVBAR_DELETE 33291
+#define IDM_FAVBAR_OPEN_ALL_LINKS 33292
+#define IDM_FAVBAR_RESET_ORDER 33293
 
 // --- Tools --------------------------------------------------------------------------------
 #define IDM_COLLECTOR 33016

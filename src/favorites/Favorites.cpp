@@ -62,18 +62,40 @@ void Favorites::Start() {
     Rebuild();
 }
 
-void Favorites::Rebuild() {
-    const Platform& ports = app_.Ports();
+FavoritesMenuOptions Favorites::MenuOptions() {
     SettingsStore& settings = app_.Settings();
     FavoritesMenuOptions options;
     options.showHidden = settings.Get(keys::ShowHiddenFav) != 0;
     options.displayOpenAll = settings.Get(keys::DisplayOpenAll) != 0;
     options.displayAddFav = settings.Get(keys::DisplayAddFav) != 0;
     options.singleMenu = settings.Get(keys::SingleMenu) != 0;
+    return options;
+}
+
+std::vector<FavMenuItem> Favorites::ListFolder(const std::string& folder) {
+    const Platform& ports = app_.Ports();
+    FavoritesMenuOptions options = MenuOptions();
+    options.displayOpenAll = options.displayAddFav = false;
+    options.singleMenu = true;
+    options.maxDepth = 0;
+    const MenuOrderStore order(ports.codePage, ports.registry, folders_.root);
+    return FavoritesMenuBuilder(ports.codePage, ports.fs, order, std::move(options))
+        .Build(folder)
+        .items;
+}
+
+void Favorites::Rebuild() {
+    const Platform& ports = app_.Ports();
+    SettingsStore& settings = app_.Settings();
+    FavoritesMenuOptions options = MenuOptions();
     if (view_)
         options.metrics = view_->Metrics();
     options.openAllText = app_.LngLoadString(IDS_OPEN_ALL_URL);
     options.addHereText = app_.LngLoadString(IDS_ADD_URL_HERE);
+    if (settings.Get(keys::FavShowUrl) != 0)
+        options.addressOf = [this](const std::string& path) {
+            return ReadFavoriteTarget(app_.Profiles(), app_.Ports().codePage, path).address;
+        };
     const MenuOrderStore order(ports.codePage, ports.registry, folders_.root);
     menu_ = FavoritesMenuBuilder(ports.codePage, ports.fs, order, std::move(options))
                 .Build(folders_.root);
@@ -87,8 +109,19 @@ void Favorites::OnFavoritesChanged(int flag) {
     if (!started_)
         return;
     Rebuild();
-    if (flag != kFavoritesChangedMenusOnly && view_)
+    if (flag != kFavoritesChangedMenusOnly && sideBarShown_ && view_) {
+        tree_.Reset(folders_.root);
         view_->RefreshSideBar();
+    }
+}
+
+void Favorites::ToggleSideBar() {
+    if (!started_ || !view_)
+        return;
+    sideBarShown_ = !sideBarShown_;
+    if (sideBarShown_)
+        tree_.Reset(folders_.root);
+    view_->ShowSideBar(sideBarShown_);
 }
 
 bool Favorites::IsFavoritesCommand(int id) {
@@ -126,8 +159,15 @@ void Favorites::AddPage(const PageInfo& page) {
         return;
     if (app_.Settings().Get(keys::UseDefaultFavPath) != 0) {
         dialogs_->ShellAddFavorite(page.url, page.title);
-        if (view_)
+        if (view_ && sideBarShown_) {
+            tree_.Reset(folders_.root);
             view_->RefreshSideBar();
+        }
+    } else if (!dialogs_->HasShellAddDialog()) {
+        // Without the shell's dialog the command would do nothing at all: the program's own
+        // dialog asks instead, on the root.
+        AddPageInto(folders_.root, page);
+        return;
     } else if (auto file = dialogs_->ShellChooseFavoriteFile(folders_.root, page.title)) {
         WriteUrlShortcut(app_.Profiles(), *file, page.url, kDefaultDownloadFlags);
     }
@@ -143,15 +183,19 @@ std::string Favorites::FreeFavoritePath(const std::string& folder, const std::st
 }
 
 void Favorites::AddUrlHere(const std::string& folder) {
-    const std::optional<PageInfo> page = host_.ActivePage();
-    if (!page || !dialogs_)
+    if (const std::optional<PageInfo> page = host_.ActivePage())
+        AddPageInto(folder, *page);
+}
+
+void Favorites::AddPageInto(const std::string& folder, const PageInfo& page) {
+    if (!dialogs_)
         return;
     const CodePage& cp = app_.Ports().codePage;
     AddFavoriteForm form;
-    form.name = CleanFileName(cp, page->title);
-    form.url = page->url;
+    form.name = CleanFileName(cp, page.title);
+    form.url = page.url;
     form.folder = folder;
-    form.downloadFlags = page->downloadFlags;
+    form.downloadFlags = page.downloadFlags;
     if (!dialogs_->AddToFavorite(form))
         return;
     const std::string name(TrimBlanks(cp, CleanFileName(cp, form.name)));

@@ -12,6 +12,8 @@
 #include "favorites/FavoritesFolders.h"
 #include "favorites/FavoritesHost.h"
 #include "favorites/FavoritesMenu.h"
+#include "favorites/FavoritesMenuBuilder.h"
+#include "favorites/FavoritesTree.h"
 #include "favorites/FavoritesView.h"
 #include "platform/FavoritesDialogs.h"
 
@@ -23,7 +25,7 @@ inline constexpr int kFavoritesChangedMenusOnly = 2;
 
 class Favorites {
 public:
-    Favorites(CBrowserApp& app, FavoritesHost& host) : app_(app), host_(host) {}
+    Favorites(CBrowserApp& app, FavoritesHost& host) : app_(app), host_(host), tree_(*this) {}
 
     // --- Basic ---
     // The binding's menus and dialogs; either may be null (nothing shown, no dialog).
@@ -36,6 +38,17 @@ public:
     const FavoritesMenu& Menu() const { return menu_; }
     // `UM_FAVORITES_CHANGED`: builds the menus again; unless `flag` is 2, the side bar too.
     void OnFavoritesChanged(int flag);
+    // One folder's favorites and subfolders (unread) in the menus' order, without the
+    // menus' own commands: what the side bar shows when the folder is opened.
+    std::vector<FavMenuItem> ListFolder(const std::string& folder);
+
+    // --- Side bar ---
+    // The tree the side bar shows; read again from the root when the side bar is shown and
+    // when the favorites change.
+    FavoritesTree& Tree() { return tree_; }
+    bool SideBarShown() const { return sideBarShown_; }
+    // The show-favorites-bar command: shows the side bar, or hides it when it shows.
+    void ToggleSideBar();
 
     // --- Commands ---
     // Whether `id` is one of the favorites menus' dynamic commands.
@@ -49,6 +62,8 @@ public:
     void AddPage(const PageInfo& page);
     // "Add URL Here..." into `folder` for the active window's page.
     void AddUrlHere(const std::string& folder);
+    // Opens every favorite of `folder` through the open queue.
+    void OpenFolder(const std::string& folder) { host_.OpenFolder(folder); }
     // "&Organize Favorites...".
     void Organize();
     // "Reset Order" of a folder.
@@ -64,6 +79,9 @@ public:
 
 private:
     void Rebuild();
+    FavoritesMenuOptions MenuOptions();
+    // "Add to Favorite" for `page` into `folder`; the file is written under a free name.
+    void AddPageInto(const std::string& folder, const PageInfo& page);
 
     CBrowserApp& app_;
     FavoritesHost& host_;
@@ -71,7 +89,9 @@ private:
     FavoritesDialogs* dialogs_ = nullptr;
     FavoritesFolders folders_;
     FavoritesMenu menu_;
+    FavoritesTree tree_;
     bool started_ = false;
+    bool sideBarShown_ = false;
 };
 
 }  // namespace lumbrel

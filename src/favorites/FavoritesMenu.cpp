@@ -28,11 +28,26 @@ std::optional<std::string> FavoritesMenu::AddHereFolder(int commandId) const {
     return InRange(folders, commandId, IDM_FAV_ADD_HERE_FIRST, IDM_FAV_ADD_HERE_LAST);
 }
 
+FavIcon IconOf(FavItemKind kind) {
+    switch (kind) {
+        case FavItemKind::Folder:
+            return FavIcon::Folder;
+        case FavItemKind::Favorite:
+            return FavIcon::Link;
+        default:
+            return FavIcon::None;
+    }
+}
+
+int MenuItemHeight(int fontHeight) {
+    return std::max(fontHeight + 4, 20);
+}
+
 int ItemsPerColumn(const MenuMetrics& metrics) {
     if (metrics.screenHeight <= 0)
         return 0;
-    const int itemHeight = std::max(metrics.fontHeight + 4, 20);
-    return std::max(1, (metrics.screenHeight - 4 * metrics.captionHeight) / itemHeight);
+    return std::max(
+        1, (metrics.screenHeight - 4 * metrics.captionHeight) / MenuItemHeight(metrics.fontHeight));
 }
 
 void BreakIntoColumns(std::vector<FavMenuItem>& items, int perColumn, int precedingItems) {

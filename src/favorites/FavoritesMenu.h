@@ -17,9 +17,12 @@ struct FavMenuItem {
     // A favorite's file name without its extension, a folder's name, or the text of
     // "Open All URL" / "Add URL Here...". The binding shortens it to `MenuSize` when drawn.
     std::string text;
-    int commandId = 0;         // Favorite, OpenAll, AddHere
-    std::string path;          // a favorite's file; a folder's path with its closing backslash
-    bool columnBreak = false;  // starts a new column of its menu
+    int commandId = 0;  // Favorite, OpenAll, AddHere
+    std::string path;   // a favorite's file; a folder's path with its closing backslash
+    // A ".url" favorite's address, drawn beside its title when `FavShowUrl` is on; empty
+    // otherwise and for shell links, whose target only the shell can read.
+    std::string address;
+    bool columnBreak = false;        // starts a new column of its menu
     std::vector<FavMenuItem> items;  // a folder's menu
 };
 
@@ -45,6 +48,15 @@ struct MenuMetrics {
     int captionHeight = 0;  // a window caption's height
     int fontHeight = 0;     // the menu font's text height
 };
+
+// The picture a menu item or tree item shows: the skin's folder or link cell, or none.
+enum class FavIcon { None, Folder, Link };
+FavIcon IconOf(FavItemKind kind);
+
+// The height of one menu item for a menu font `fontHeight` pixels high: the font's height
+// plus 4, at least 20. Owner-drawn items are measured with it, so columns break where the
+// menu really ends on the screen.
+int MenuItemHeight(int fontHeight);
 
 // Items of one column: the screen height less four captions over the item height (the
 // font's height plus 4, at least 20); 0 means one column however long the menu is.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/DbcsText.h"
+#include "base/InternetShortcut.h"
 #include "base/Paths.h"
 #include "commands/CommandIds.h"
 #include "favorites/FavoriteFile.h"
@@ -44,6 +45,8 @@ FavoritesMenuBuilder::Listing FavoritesMenuBuilder::List(const std::string& fold
         item.text = FavoriteTitle(cp_, entry.name);
         item.commandId = id;
         item.path = folder + entry.name;
+        if (options_.addressOf && IsUrlShortcut(cp_, entry.name))
+            item.address = options_.addressOf(item.path);
         menu_.favoritePaths.push_back(item.path);
         listing.favorites.push_back(std::move(item));
     }
@@ -56,7 +59,7 @@ FavMenuItem FavoritesMenuBuilder::Submenu(const std::string& folder, const DirEn
     item.kind = FavItemKind::Folder;
     item.text = entry.name;
     item.path = folder + entry.name + "\\";
-    if (depth + 1 <= kMaxDepth) {
+    if (depth + 1 <= std::min(kMaxDepth, options_.maxDepth)) {
         item.items = BuildFolder(item.path, depth + 1);
         if (!options_.singleMenu)
             BreakIntoColumns(item.items, ItemsPerColumn(options_.metrics));

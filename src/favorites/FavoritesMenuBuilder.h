@@ -5,6 +5,7 @@
 // carries another command's id.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,11 @@ struct FavoritesMenuOptions {
     bool displayOpenAll = true;  // `DisplayOpenAll`
     bool displayAddFav = true;   // `DisplayAddFav`
     bool singleMenu = false;     // `SingleMenu`
+    // The address shown with a ".url" favorite (`FavShowUrl`); none: no addresses.
+    std::function<std::string(const std::string& path)> addressOf;
+    // Folders below this depth are listed without their contents: the side bar reads a
+    // folder only when it is opened (0: the root's own items).
+    int maxDepth = 32;
     MenuMetrics metrics;
     int rootFixedItems = 4;  // the "Favorites" menu's own items before the folder's
     std::string openAllText = "Open All URL";
@@ -28,7 +34,7 @@ struct FavoritesMenuOptions {
 
 class FavoritesMenuBuilder {
 public:
-    // Folders deeper than this are left out: a tree that deep is a loop the reparse-point
+    // Folders deeper than this are left empty: a tree that deep is a loop the reparse-point
     // test could not see (a share mounted into itself).
     static constexpr int kMaxDepth = 32;
 

@@ -13,7 +13,9 @@ public:
     virtual MenuMetrics Metrics() = 0;
     // Replaces the items after the fixed ones of the "Favorites" menu, and the links bar.
     virtual void ShowFavorites(const FavoritesMenu& menu) = 0;
-    // Reads the favorites side bar again when it shows the favorites.
+    // Shows or hides the favorites side bar (its tree from the favorites' tree).
+    virtual void ShowSideBar(bool show) = 0;
+    // The favorites' tree was read again: the side bar shows it afresh.
     virtual void RefreshSideBar() = 0;
 };
 

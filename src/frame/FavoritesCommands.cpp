@@ -13,6 +13,7 @@ const F::Row F::kRows[] = {
     {IDM_ADD_TO_FAVORITES, IDM_ADD_TO_FAVORITES, &F::AddToFavorites, nullptr},
     {IDM_TAB_TO_FAVORITES, IDM_TAB_TO_FAVORITES, &F::AddToFavorites, nullptr},
     {IDM_ORGANIZE_FAVORITES, IDM_ORGANIZE_FAVORITES, &F::OrganizeFavorites, nullptr},
+    {IDM_SIDEBAR_FAVORITES, IDM_SIDEBAR_FAVORITES, &F::FavoritesSideBar, &F::FavoritesSideBarState},
     {IDM_GROUP_OPEN_FIRST, IDM_GROUP_OPEN_LAST, &F::GroupsCommand, nullptr},
     {IDM_ADD_TO_GROUP_FIRST, IDM_ADD_TO_GROUP_LAST, &F::GroupsCommand, nullptr},
     {IDM_GROUP_MEMBER_FIRST, IDM_GROUP_MEMBER_LAST, &F::GroupsCommand, &F::GroupMemberState},
@@ -36,6 +37,14 @@ void FavoritesCommands::AddToFavorites(const CommandCall& call) {
 
 void FavoritesCommands::OrganizeFavorites(const CommandCall&) {
     frame_.Favs().Organize();
+}
+
+void FavoritesCommands::FavoritesSideBar(const CommandCall&) {
+    frame_.Favs().ToggleSideBar();
+}
+
+CommandState FavoritesCommands::FavoritesSideBarState(int) const {
+    return CommandState{true, frame_.Favs().SideBarShown()};
 }
 
 void FavoritesCommands::GroupsCommand(const CommandCall& call) {

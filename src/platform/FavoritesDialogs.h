@@ -23,6 +23,8 @@ public:
     virtual bool AddToFavorite(AddFavoriteForm& form) = 0;
     // The system's own add dialog (the shell's UI helper) for the address and title.
     virtual void ShellAddFavorite(const std::string& url, const std::string& title) = 0;
+    // Whether the shell's add dialog can be had (its library and entry point load).
+    virtual bool HasShellAddDialog() = 0;
     // The shell's add dialog on `root`: the ".url" file the user chose, nothing when
     // cancelled or when the shell has no such dialog.
     virtual std::optional<std::string> ShellChooseFavoriteFile(const std::string& root,

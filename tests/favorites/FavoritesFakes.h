@@ -32,6 +32,7 @@ public:
     MenuMetrics metrics;
     int menusShown = 0;
     int sideBarRefreshes = 0;
+    bool sideBarShown = false;
     FavoritesMenu lastMenu;
 
     MenuMetrics Metrics() override { return metrics; }
@@ -39,6 +40,7 @@ public:
         ++menusShown;
         lastMenu = menu;
     }
+    void ShowSideBar(bool show) override { sideBarShown = show; }
     void RefreshSideBar() override { ++sideBarRefreshes; }
 };
 
@@ -49,6 +51,7 @@ public:
     std::optional<AddFavoriteForm> answer;
     std::vector<std::string> shellAdds;  // "url|title"
     std::optional<std::string> chosenFile;
+    bool shellAddDialog = true;  // the shell's add dialog loads
     std::vector<std::string> organized;
 
     bool AddToFavorite(AddFavoriteForm& form) override {
@@ -61,6 +64,7 @@ public:
     void ShellAddFavorite(const std::string& url, const std::string& title) override {
         shellAdds.push_back(url + "|" + title);
     }
+    bool HasShellAddDialog() override { return shellAddDialog; }
     std::optional<std::string> ShellChooseFavoriteFile(const std::string&,
                                                        const std::string&) override {
         return chosenFile;

@@ -232,11 +232,47 @@ TEST_F(MenuBuilderTest, LongMenusBreakIntoColumnsUnlessSingleMenu) {
     EXPECT_EQ(Shown(Build().items), "Sub[a b c d e] a b c d e f g h");
 }
 
+TEST_F(MenuBuilderTest, AddressesComeWithUrlFavoritesOnlyWhenAskedFor) {
+    Folder("Sub");
+    Url("a.url", "http://a.example/");
+    Url("Sub\\b.URL", "http://b.example/");
+    fs.AddFile(std::string(kRoot) + "c.lnk", "binary");
+    std::vector<std::string> asked;
+    options.addressOf = [&](const std::string& path) {
+        asked.push_back(path);
+        return "<" + path + ">";
+    };
+    const FavoritesMenu menu = Build();
+    ASSERT_EQ(Shown(menu.items), "Sub[b - OpenAll AddHere] a c - OpenAll AddHere");
+    EXPECT_EQ(menu.items[0].items[0].address, "<C:\\Fav\\Sub\\b.URL>");
+    EXPECT_EQ(menu.items[1].address, "<C:\\Fav\\a.url>");
+    EXPECT_EQ(menu.items[2].address, "") << "a shell link's target is the shell's to read";
+    EXPECT_EQ(asked.size(), 2u);
+    options.addressOf = nullptr;
+    EXPECT_EQ(Build().items[1].address, "");
+}
+
+TEST_F(MenuBuilderTest, ADepthLimitLeavesDeeperFoldersUnread) {
+    Folder("Sub");
+    Folder("Sub\\Deep");
+    Url("a.url");
+    Url("Sub\\b.url");
+    Url("Sub\\Deep\\c.url");
+    options.displayOpenAll = options.displayAddFav = false;
+    options.maxDepth = 0;
+    EXPECT_EQ(Shown(Build().items), "Sub[] a");
+    options.maxDepth = 1;
+    EXPECT_EQ(Shown(Build().items), "Sub[Deep[] b] a");
+}
+
 TEST(MenuColumns, ItemsPerColumnFollowTheScreen) {
     EXPECT_EQ(ItemsPerColumn({768, 18, 13}), (768 - 72) / 20);  // at least 20 pixels an item
     EXPECT_EQ(ItemsPerColumn({768, 18, 20}), (768 - 72) / 24);
     EXPECT_EQ(ItemsPerColumn({60, 20, 12}), 1);  // never fewer than one
     EXPECT_EQ(ItemsPerColumn({0, 18, 13}), 0);   // unknown screen: one column
+    // Owner-drawn items are measured with the same height the columns are counted with.
+    EXPECT_EQ(MenuItemHeight(13), 20);
+    EXPECT_EQ(MenuItemHeight(20), 24);
 }
 
 }  // namespace

@@ -109,12 +109,20 @@ TEST_F(FavoritesTest, TheChangedFlagRebuildsTheMenusAndTheSideBarUnlessOrderOnly
     h.frame->SetFavoritesChanged(kFavoritesChanged);
     DeliverChanged();
     EXPECT_EQ(view.menusShown, 2);
-    EXPECT_EQ(view.sideBarRefreshes, 1);
+    EXPECT_EQ(view.sideBarRefreshes, 0) << "a hidden side bar is not read";
     EXPECT_NE(IdOf("new"), 0);
+
+    favorites().ToggleSideBar();
+    ASSERT_TRUE(view.sideBarShown);
+    const FavoritesTree::NodeId before = favorites().Tree().Root();
+    h.frame->SetFavoritesChanged(kFavoritesChanged);
+    DeliverChanged();
+    EXPECT_EQ(view.sideBarRefreshes, 1);
+    EXPECT_EQ(favorites().Tree().Find(before), nullptr) << "the tree is read afresh";
 
     h.frame->SetFavoritesChanged(kFavoritesChangedMenusOnly);
     DeliverChanged();
-    EXPECT_EQ(view.menusShown, 3);
+    EXPECT_EQ(view.menusShown, 4);
     EXPECT_EQ(view.sideBarRefreshes, 1);
 }
 
@@ -160,6 +168,7 @@ TEST_F(FavoritesTest, AddUrlHereCleansNamesByCharacters) {
 
 TEST_F(FavoritesTest, AddingAPageGoesThroughTheShellsDialog) {
     favorites().Start();
+    favorites().ToggleSideBar();
     CChildFrame* page = h.Open("http://p.example/", true);
     page->SetTitle("Page");
     h.Command(IDM_ADD_TO_FAVORITES);
@@ -185,6 +194,34 @@ TEST(FavoritesOwnRoot, AddingAPageWritesTheFileTheShellDialogChose) {
     h.Command(IDM_ADD_TO_FAVORITES);
     EXPECT_TRUE(dialogs.shellAdds.empty());
     EXPECT_EQ(h.platform.fs.Content("C:\\Lumbrel\\Fav\\Page.url"),
+              "[InternetShortcut]\r\nURL=http://p.example/\r\n");
+    EXPECT_EQ(h.frame->FavoritesChanged(), kFavoritesChanged);
+}
+
+TEST(FavoritesOwnRoot, WithoutTheShellsDialogTheProgramsOwnAsksOnTheRoot) {
+    test::FrameHarness h("UseDefaultFavPath=0\r\nFavPath=.\\Fav\r\n");
+    h.platform.fs.AddFolder("C:\\Lumbrel\\Fav");
+    h.platform.fs.AddFile("C:\\Lumbrel\\Fav\\Page.url",
+                          "[InternetShortcut]\r\nURL=http://old/\r\n");
+    test::FakeFavoritesDialogs dialogs;
+    dialogs.shellAddDialog = false;
+    h.frame->Favs().Attach(nullptr, &dialogs);
+    h.frame->Favs().Start();
+    CChildFrame* page = h.Open("http://p.example/", true);
+    page->SetTitle("Pa/ge");
+    h.Command(IDM_ADD_TO_FAVORITES);
+    // Cancelled: nothing written, nothing changed.
+    ASSERT_EQ(dialogs.shownForms.size(), 1u);
+    EXPECT_EQ(dialogs.shownForms[0].name, "Pa_ge");
+    EXPECT_EQ(dialogs.shownForms[0].url, "http://p.example/");
+    EXPECT_EQ(dialogs.shownForms[0].folder, "C:\\Lumbrel\\Fav\\");
+    EXPECT_EQ(h.frame->FavoritesChanged(), 0);
+    // Kept as "Page": the favorite of that name stays, the new one takes a free name.
+    dialogs.answer = AddFavoriteForm{"Page", "http://p.example/", "", -1};
+    h.Command(IDM_ADD_TO_FAVORITES);
+    EXPECT_EQ(h.platform.fs.Content("C:\\Lumbrel\\Fav\\Page.url"),
+              "[InternetShortcut]\r\nURL=http://old/\r\n");
+    EXPECT_EQ(h.platform.fs.Content("C:\\Lumbrel\\Fav\\Page (2).url"),
               "[InternetShortcut]\r\nURL=http://p.example/\r\n");
     EXPECT_EQ(h.frame->FavoritesChanged(), kFavoritesChanged);
 }
@@ -233,6 +270,149 @@ TEST_F(FavoritesTest, OpenAllUrlOpensTheFolderThroughTheQueue) {
     h.platform.loop.Advance(100);
     h.Pump();
     EXPECT_EQ(h.frame->Windows().Count(), 2);
+}
+
+// --- The side bar's tree ---
+
+class FavoritesTreeTest : public FavoritesTest {
+protected:
+    explicit FavoritesTreeTest(const std::string& settings = "") : FavoritesTest(settings) {}
+    FavoritesTree& tree() { return favorites().Tree(); }
+    // A folder's children as "name" or "name/", read as the side bar reads them.
+    std::string Children(FavoritesTree::NodeId folder) {
+        std::string text;
+        for (FavoritesTree::NodeId id : tree().Expand(folder)) {
+            const FavoritesTree::Node* node = tree().Find(id);
+            text += (text.empty() ? "" : " ") + node->text +
+                    (node->kind == FavItemKind::Folder ? "/" : "");
+        }
+        return text;
+    }
+    FavoritesTree::NodeId Child(FavoritesTree::NodeId folder, const std::string& text) {
+        for (FavoritesTree::NodeId id : tree().Expand(folder))
+            if (tree().Find(id)->text == text)
+                return id;
+        ADD_FAILURE() << "no node " << text;
+        return FavoritesTree::kNoNode;
+    }
+    void Show() {
+        favorites().Start();
+        favorites().ToggleSideBar();
+    }
+};
+
+class FavoritesTreeInCurrentWindowTest : public FavoritesTreeTest {
+protected:
+    FavoritesTreeInCurrentWindowTest() : FavoritesTreeTest("FavInNewWindow=0\r\n") {}
+};
+
+TEST_F(FavoritesTreeTest, FoldersAreReadWhenFirstOpenedInTheMenusOrder) {
+    h.platform.fs.AddFolder("C:\\Fav\\News");
+    Url("News\\b.url", "URL=http://b/\r\n");
+    Url("zeta.url", "URL=http://z/\r\n");
+    Url("Alpha.url", "URL=http://a/\r\n");
+    h.platform.fs.AddFile("C:\\Fav\\x.LNK", "");
+    h.platform.fs.AddFile("C:\\Fav\\notes.txt", "");
+    Show();
+    EXPECT_EQ(Children(tree().Root()), "News/ Alpha zeta");
+    const FavoritesTree::NodeId news = Child(tree().Root(), "News");
+    EXPECT_FALSE(tree().Find(news)->loaded);
+    // Written after the root was read but before the folder was opened: it is there.
+    Url("News\\a.url", "URL=http://a2/\r\n");
+    EXPECT_EQ(Children(news), "a b");
+    // Opening it again reads nothing more.
+    Url("News\\c.url", "URL=http://c/\r\n");
+    EXPECT_EQ(Children(news), "a b");
+    // A favorite has no children; an unknown id names nothing.
+    EXPECT_TRUE(tree().Expand(Child(news, "a")).empty());
+    EXPECT_TRUE(tree().Expand(9999).empty());
+}
+
+TEST_F(FavoritesTreeInCurrentWindowTest, AClickOpensInTheActiveWindowAndCtrlInANewOne) {
+    Url("a.url", "URL=http://a.example/\r\nProperty=16\r\n");
+    Show();
+    CChildFrame* page = h.Open("http://p.example/", true);
+    const FavoritesTree::NodeId a = Child(tree().Root(), "a");
+    EXPECT_TRUE(tree().Open(a, false));
+    ASSERT_EQ(h.frame->Windows().Count(), 1);
+    EXPECT_EQ(h.BrowserOf(page).navigations.back(), "http://a.example/");
+    EXPECT_TRUE(tree().Open(a, true));
+    ASSERT_EQ(h.frame->Windows().Count(), 2);
+    EXPECT_EQ(h.BrowserOf(h.frame->Windows().At(1)).navigations.back(), "http://a.example/");
+    EXPECT_EQ(h.frame->Windows().At(1)->View().Flags().dlFlags, 16);
+    // A folder opens in the tree only.
+    EXPECT_FALSE(tree().Open(tree().Root(), true));
+    EXPECT_EQ(h.frame->Windows().Count(), 2);
+}
+
+TEST_F(FavoritesTreeTest, DeleteRemovesTheNodesOwnFileAndTheNode) {
+    Url("Same.url", "URL=http://url/\r\n");
+    h.platform.fs.AddFile("C:\\Fav\\Same.lnk", "");
+    Show();
+    ASSERT_EQ(Children(tree().Root()), "Same Same");
+    // Two nodes of one name: the shell link's is the one deleted.
+    FavoritesTree::NodeId link = FavoritesTree::kNoNode;
+    for (FavoritesTree::NodeId id : tree().Expand(tree().Root()))
+        if (tree().Find(id)->path == "C:\\Fav\\Same.lnk")
+            link = id;
+    ASSERT_NE(link, FavoritesTree::kNoNode);
+    EXPECT_TRUE(tree().Delete(link));
+    EXPECT_TRUE(h.platform.fs.HasFile("C:\\Fav\\Same.url"));
+    EXPECT_FALSE(h.platform.fs.HasFile("C:\\Fav\\Same.lnk"));
+    EXPECT_EQ(Children(tree().Root()), "Same");
+    EXPECT_EQ(tree().Find(link), nullptr);
+    EXPECT_EQ(h.frame->FavoritesChanged(), kFavoritesChangedMenusOnly);
+    // Gone already, a folder, a file that will not go: nothing happens.
+    EXPECT_FALSE(tree().Delete(link));
+    EXPECT_FALSE(tree().Delete(tree().Root()));
+    const FavoritesTree::NodeId url = Child(tree().Root(), "Same");
+    h.platform.fs.FailOn(test::FsOp::Delete, "C:\\Fav\\Same.url");
+    EXPECT_FALSE(tree().Delete(url));
+    EXPECT_NE(tree().Find(url), nullptr);
+}
+
+TEST_F(FavoritesTreeTest, OpenAllLinksGoesThroughTheOpenQueue) {
+    h.platform.fs.AddFolder("C:\\Fav\\News");
+    Url("News\\1.url", "URL=http://one/\r\n");
+    Url("News\\2.url", "URL=http://two/\r\n");
+    Url("News\\3.url", "URL=http://three/\r\n");
+    Show();
+    EXPECT_FALSE(tree().OpenAll(Child(tree().Root(), "News") + 1000));
+    EXPECT_TRUE(tree().OpenAll(Child(tree().Root(), "News")));
+    EXPECT_EQ(h.frame->Windows().Count(), 1) << "the first at once, the others queued";
+    for (int tick = 0; tick < 5; ++tick) {
+        h.platform.loop.Advance(100);
+        h.Pump();
+    }
+    EXPECT_EQ(h.frame->Windows().Count(), 3);
+}
+
+TEST_F(FavoritesTreeTest, ResetOrderReadsTheFolderAgainInNameOrder) {
+    Url("a.url", "URL=http://a/\r\n");
+    Url("b.url", "URL=http://b/\r\n");
+    OrderEntry b;
+    b.type = kOrderTypeFile;
+    b.longName = "b.url";
+    h.platform.registry.WriteBinary(RegRoot::CurrentUser, kMenuOrderKey, kOrderValue,
+                                    WriteOrderBlob({b}));
+    Show();
+    EXPECT_EQ(Children(tree().Root()), "b a");
+    const FavoritesTree::NodeId oldB = Child(tree().Root(), "b");
+    EXPECT_TRUE(tree().ResetOrder(tree().Root()));
+    EXPECT_EQ(Children(tree().Root()), "a b");
+    EXPECT_EQ(tree().Find(oldB), nullptr);
+    EXPECT_EQ(h.frame->FavoritesChanged(), kFavoritesChangedMenusOnly);
+    EXPECT_FALSE(tree().ResetOrder(Child(tree().Root(), "a")));
+}
+
+TEST_F(FavoritesTreeTest, TheShowCommandTogglesTheSideBar) {
+    favorites().Start();
+    h.Command(IDM_SIDEBAR_FAVORITES);
+    EXPECT_TRUE(view.sideBarShown);
+    EXPECT_TRUE(h.frame->QueryCommand(IDM_SIDEBAR_FAVORITES).checked);
+    h.Command(IDM_SIDEBAR_FAVORITES);
+    EXPECT_FALSE(view.sideBarShown);
+    EXPECT_FALSE(h.frame->QueryCommand(IDM_SIDEBAR_FAVORITES).checked);
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 # The favorites and groups in the running program: a favorites folder of its own becomes the
 # "Favorites" menu once the deferred start has run, and its favorite's command opens the page;
 # a group's command opens its members except the one that stays closed; a screenshot with the
-# "Favorites" menu dropped down. (The order of the menu, read back through the menu API, is
+# "Favorites" menu dropped down, and one with the favorites side bar beside the pages. (The order of the menu, read back through the menu API, is
 # proven by the binding test run in the program's own process.)
 source "$(dirname "$0")/lib.sh"
 
@@ -40,5 +40,10 @@ smoke_ctl key LumbrelMainFrame A alt >/dev/null
 smoke_screenshot favorites-menu
 smoke_ctl key LumbrelMainFrame ESCAPE >/dev/null
 smoke_ctl key LumbrelMainFrame ESCAPE >/dev/null
+
+smoke_ctl post LumbrelMainFrame WM_COMMAND "$IDM_SIDEBAR_FAVORITES" 0 >/dev/null
+# Shown beside the pages (proven by the binding test); here for the picture.
+sleep 1
+smoke_screenshot favorites-side-bar
 smoke_close_all
 smoke_finish

@@ -57,9 +57,15 @@ OrderEntry Entry(int position, uint16_t type, const std::string& name) {
     return entry;
 }
 
+// The item's own text, which owner-drawn items keep beside their look.
 std::string TextAt(HMENU menu, int position) {
     char text[256] = {};
-    GetMenuStringA(menu, static_cast<UINT>(position), text, sizeof(text), MF_BYPOSITION);
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_STRING;
+    info.dwTypeData = text;
+    info.cch = sizeof(text);
+    GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info);
     return text;
 }
 
@@ -226,6 +232,30 @@ TEST_F(FavoritesMenuTest, TheLinksFolderBecomesTheLinksBarAndItsCommandHidesIt) 
     const auto path = program_->Frame().Favs().Menu().FavoritePath(buttons[1].id);
     ASSERT_TRUE(path.has_value());
     EXPECT_EQ(*path, folder_.Path() + "Fav\\Links\\a.url");
+
+    // The folder's button drops its menu down, drawn by the program: read while it is up.
+    static std::string dropped;
+    dropped = "(no menu)";
+    const UINT_PTR reader = SetTimer(nullptr, 0, 200, [](HWND, UINT, UINT_PTR, DWORD) {
+        if (HWND popup = FindWindowA("#32768", nullptr)) {
+            auto menu =
+                reinterpret_cast<HMENU>(SendMessageA(popup, 0x01E1 /* MN_GETHMENU */, 0, 0));
+            MENUITEMINFOA info{};
+            info.cbSize = sizeof(info);
+            info.fMask = MIIM_FTYPE;
+            GetMenuItemInfoA(menu, 0, TRUE, &info);
+            dropped = Describe(menu) + ((info.fType & MFT_OWNERDRAW) ? " (drawn)" : "");
+        }
+        EndMenu();
+    });
+    NMTOOLBARA drop{};
+    drop.hdr.hwndFrom = links;
+    drop.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(links));
+    drop.hdr.code = TBN_DROPDOWN;
+    drop.iItem = buttons[0].id;
+    SendMessageA(program_->Handle(), WM_NOTIFY, drop.hdr.idFrom, reinterpret_cast<LPARAM>(&drop));
+    KillTimer(nullptr, reader);
+    EXPECT_EQ(dropped, "b | - | Open All URL | Add URL Here... (drawn)");
 
     EXPECT_TRUE(program_->Frame().QueryCommand(IDM_VIEW_LINKS_BAR).checked);
     SendMessageA(program_->Handle(), WM_COMMAND, IDM_VIEW_LINKS_BAR, 0);

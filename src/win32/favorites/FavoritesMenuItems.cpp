@@ -45,28 +45,39 @@ void DeleteItemsFrom(HMENU menu, int keep) {
 }
 
 void AppendFavoriteItems(HMENU menu, const std::vector<FavMenuItem>& items,
-                         const MenuTextStyle& style) {
+                         const MenuTextStyle& style, FavoriteMenuPainter* painter,
+                         FavoriteMenuPainter::SetId set) {
     for (const FavMenuItem& item : items) {
-        const UINT flags = BreakFlag(item.columnBreak);
-        switch (item.kind) {
-            case FavItemKind::Separator:
-                AppendMenuA(menu, MF_SEPARATOR | flags, 0, nullptr);
-                break;
-            case FavItemKind::Folder: {
-                UniqueMenu submenu(CreatePopupMenu());
-                if (!submenu)
-                    break;
-                AppendFavoriteItems(submenu.get(), item.items, style);
-                AppendSubmenu(menu, std::move(submenu), flags, MenuItemText(style, item.text));
-                break;
-            }
-            case FavItemKind::Favorite:
-            case FavItemKind::OpenAll:
-            case FavItemKind::AddHere:
-                AppendMenuA(menu, MF_STRING | flags, CommandOf(item.commandId),
-                            MenuItemText(style, item.text).c_str());
-                break;
+        if (item.kind == FavItemKind::Separator) {
+            AppendMenuA(menu, MF_SEPARATOR | BreakFlag(item.columnBreak), 0, nullptr);
+            continue;
         }
+        UniqueMenu submenu;
+        if (item.kind == FavItemKind::Folder) {
+            submenu.reset(CreatePopupMenu());
+            if (!submenu)
+                continue;
+            AppendFavoriteItems(submenu.get(), item.items, style, painter, set);
+        }
+        std::string text = MenuItemText(style, item.text);
+        MENUITEMINFOA info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_ID | (submenu ? MIIM_SUBMENU : 0);
+        info.fType = item.columnBreak ? MFT_MENUBARBREAK : 0;
+        info.wID = submenu ? 0 : static_cast<UINT>(item.commandId);
+        info.hSubMenu = submenu.get();
+        info.dwTypeData = text.data();
+        if (painter) {
+            info.fMask |= MIIM_DATA;
+            info.fType |= MFT_OWNERDRAW;
+            info.dwItemData = painter->Add(
+                set, FavoriteItemLook{IconOf(item.kind),
+                                      ShortenMenuTitle(style.cp, item.text, style.menuSize),
+                                      ShortenMenuTitle(style.cp, item.address, style.menuSize)});
+        }
+        const auto position = static_cast<UINT>(GetMenuItemCount(menu));
+        if (InsertMenuItemA(menu, position, TRUE, &info))
+            submenu.release();
     }
 }
 

@@ -13,6 +13,7 @@
 #include "favorites/FavoritesMenu.h"
 #include "favorites/GroupsMenu.h"
 #include "platform/CodePage.h"
+#include "win32/favorites/FavoriteMenuPainter.h"
 
 namespace lumbrel::win32 {
 
@@ -30,9 +31,11 @@ std::string MenuItemText(const MenuTextStyle& style, std::string_view title);
 void DeleteItemsFrom(HMENU menu, int keep);
 
 // Appends the favorites `items` to `menu`, a submenu for each folder. An item whose submenu
-// cannot be made is left out.
+// cannot be made is left out. With a painter the items are owner-drawn from looks kept in
+// its `set`; each item keeps its text as well, so the menu can still be read back.
 void AppendFavoriteItems(HMENU menu, const std::vector<FavMenuItem>& items,
-                         const MenuTextStyle& style);
+                         const MenuTextStyle& style, FavoriteMenuPainter* painter = nullptr,
+                         FavoriteMenuPainter::SetId set = 0);
 
 // Appends one item per group: a submenu ("Add URL to this Group...", "Open All Selected Group
 // Member", a separator, the members ticked when they open with the group) or, when the group

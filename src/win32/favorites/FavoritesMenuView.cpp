@@ -17,10 +17,27 @@ void FavoritesMenuView::ShowFavorites(const FavoritesMenu& menu) {
     const MenuTextStyle style = MenuTextStyleOf(app_);
     if (HMENU favorites = menus_(MenuRole::Favorites)) {
         DeleteItemsFrom(favorites, kFixedItems);
-        AppendFavoriteItems(favorites, menu.items, style);
+        if (painter_)
+            painter_->Clear(FavoriteMenuPainter::kFavoritesMenu);
+        AppendFavoriteItems(favorites, menu.items, style, painter_,
+                            FavoriteMenuPainter::kFavoritesMenu);
     }
     if (links_)
         links_->Show(menu.links, menu.compactLinks, style);
+}
+
+}  // namespace lumbrel::win32
+
+namespace lumbrel::win32 {
+
+void FavoritesMenuView::ShowSideBar(bool show) {
+    if (sideBar_)
+        sideBar_->Show(show);
+}
+
+void FavoritesMenuView::RefreshSideBar() {
+    if (sideBar_)
+        sideBar_->Refresh();
 }
 
 }  // namespace lumbrel::win32

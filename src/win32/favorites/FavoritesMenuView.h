@@ -11,6 +11,7 @@
 #include "commands/MenuModel.h"
 #include "favorites/FavoritesView.h"
 #include "win32/favorites/FavoritesMenuItems.h"
+#include "win32/favorites/FavoritesSideBar.h"
 #include "win32/favorites/LinksBar.h"
 
 namespace lumbrel::win32 {
@@ -31,16 +32,22 @@ public:
 
     // The links bar filled with the menu; none until the frame's bars exist.
     void SetLinksBar(LinksBar* bar) { links_ = bar; }
+    // Draws the menu's items; none: plain text items.
+    void SetPainter(FavoriteMenuPainter* painter) { painter_ = painter; }
+    // The favorites side bar; none: the command shows nothing.
+    void SetSideBar(FavoritesSideBar* sideBar) { sideBar_ = sideBar; }
 
     MenuMetrics Metrics() override;
     void ShowFavorites(const FavoritesMenu& menu) override;
-    // FIXME: the favorites side bar; until it exists there is nothing to refresh.
-    void RefreshSideBar() override {}
+    void ShowSideBar(bool show) override;
+    void RefreshSideBar() override;
 
 private:
     CBrowserApp& app_;
     RoleMenuLookup menus_;
     LinksBar* links_ = nullptr;
+    FavoriteMenuPainter* painter_ = nullptr;
+    FavoritesSideBar* sideBar_ = nullptr;
 };
 
 }  // namespace lumbrel::win32

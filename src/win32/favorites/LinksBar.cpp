@@ -74,13 +74,17 @@ bool LinksBar::OnNotify(const NMHDR& header, HWND commandTarget) {
         return true;
     // A copy: the command the menu sends may rebuild the bar.
     const FavMenuItem folder = folders_[static_cast<size_t>(index)];
-    AppendFavoriteItems(menu.get(), folder.items, MenuTextStyle{*cp_, menuSize_});
+    AppendFavoriteItems(menu.get(), folder.items, MenuTextStyle{*cp_, menuSize_}, painter_,
+                        FavoriteMenuPainter::kLinksDropDown);
     RECT button{};
     SendMessageA(toolbar_, TB_GETRECT, static_cast<WPARAM>(drop.iItem),
                  reinterpret_cast<LPARAM>(&button));
     MapWindowPoints(toolbar_, nullptr, reinterpret_cast<POINT*>(&button), 2);
     TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON, button.left,
                    button.bottom, 0, commandTarget, nullptr);
+    // The command is posted: the looks are no longer drawn once the menu has closed.
+    if (painter_)
+        painter_->Clear(FavoriteMenuPainter::kLinksDropDown);
     return true;
 }
 

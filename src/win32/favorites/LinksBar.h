@@ -23,6 +23,8 @@ public:
     int Height() const;
     // The pictures the bar shows unless it is compact; the bar owns them.
     void SetImages(UniqueImageList images) { images_ = std::move(images); }
+    // Draws the folders' menus; none: plain text items.
+    void SetPainter(FavoriteMenuPainter* painter) { painter_ = painter; }
 
     // Replaces the buttons by `items`' (favorites and folders).
     void Show(const std::vector<FavMenuItem>& items, bool compact, const MenuTextStyle& style);
@@ -38,6 +40,7 @@ private:
 
     HWND toolbar_ = nullptr;
     UniqueImageList images_;
+    FavoriteMenuPainter* painter_ = nullptr;
     std::vector<FavMenuItem> folders_;  // by button id - kFirstFolderButton
     // How the folders' menus show titles, as the last Show was told.
     const CodePage* cp_ = nullptr;

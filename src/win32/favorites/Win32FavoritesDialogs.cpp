@@ -89,6 +89,10 @@ void Win32FavoritesDialogs::ShellAddFavorite(const std::string& url, const std::
     helper->AddFavorite(address.Get(), caption.Ptr());
 }
 
+bool Win32FavoritesDialogs::HasShellAddDialog() {
+    return static_cast<bool>(ShellEntry<AddToFavoritesDialog>("DoAddToFavDlg"));
+}
+
 std::optional<std::string> Win32FavoritesDialogs::ShellChooseFavoriteFile(
     const std::string& root, const std::string& title) {
     const ShellEntry<AddToFavoritesDialog> dialog("DoAddToFavDlg");

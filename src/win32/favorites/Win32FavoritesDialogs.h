@@ -26,6 +26,7 @@ public:
 
     bool AddToFavorite(AddFavoriteForm& form) override;
     void ShellAddFavorite(const std::string& url, const std::string& title) override;
+    bool HasShellAddDialog() override;
     std::optional<std::string> ShellChooseFavoriteFile(const std::string& root,
                                                        const std::string& title) override;
     void ShellOrganizeFavorites(const std::string& root) override;

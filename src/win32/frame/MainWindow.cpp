@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <algorithm>
+
 #include "commands/Accelerators.h"
 #include "commands/BuiltinMenus.h"
 #include "frame/FrameMessages.h"
@@ -116,6 +118,8 @@ bool MainWindow::OnCreate() {
     filterDialogs_.SetLanguage(&app_.Lang());
     frame_.Filters().SetDialogs(&filterDialogs_);
     favoritesMenu_.SetLinksBar(&links_);
+    if (!CreateFavoritesBar())
+        return false;
     favoritesDialogs_.SetOwner(hwnd_);
     favoritesDialogs_.SetLanguage(&app_.Lang());
     frame_.Favs().Attach(&favoritesMenu_, &favoritesDialogs_);
@@ -162,6 +166,10 @@ bool MainWindow::CreateBars() {
         return false;
     links_.SetImages(
         LoadSkinImageList(skin.Resolve(kFavoriteItemsStrip.file), kFavoriteItemsStrip));
+    favoritePainter_.SetImages(
+        LoadSkinImageList(skin.Resolve(kFavoriteItemsStrip.file), kFavoriteItemsStrip));
+    links_.SetPainter(&favoritePainter_);
+    favoritesMenu_.SetPainter(&favoritePainter_);
     // Each band added goes first: the links band ends up after the address band.
     if (!bars_.AddLinksBand(links_.Handle(), links_.Height(), frame_.ShowsBandAtStart(2)))
         return false;
@@ -170,6 +178,18 @@ bool MainWindow::CreateBars() {
         !bars_.AddAddressBand(address_.Handle(), address_.Height(), frame_.ShowsBandAtStart(1)))
         return false;
     return status_.Create(hwnd_, kStatusId);
+}
+
+bool MainWindow::CreateFavoritesBar() {
+    const SkinFiles skin(app_.Ports().fs, app_.Directories().skin,
+                         app_.Settings().Get(keys::SkinName));
+    favoritesBar_ = std::make_unique<FavoritesSideBar>(frame_.Favs(), app_.Lang());
+    if (!favoritesBar_->Create(
+            hwnd_, LoadSkinImageList(skin.Resolve(kFavoriteItemsStrip.file), kFavoriteItemsStrip),
+            [this] { Layout(); }))
+        return false;
+    favoritesMenu_.SetSideBar(favoritesBar_.get());
+    return true;
 }
 
 void MainWindow::FitTabBand(int height) {
@@ -189,7 +209,14 @@ void MainWindow::Layout() {
     GetClientRect(hwnd_, &client);
     status_.Layout();
     const FrameBars::PageArea page = bars_.Arrange(client.right, client.bottom, status_.Height());
-    MoveWindow(mdi_.Handle(), 0, page.top, client.right, page.bottom - page.top, TRUE);
+    int left = 0;
+    if (favoritesBar_ && favoritesBar_->Visible()) {
+        // The side bar keeps its width but never takes more than half the window.
+        left = std::clamp(app_.Settings().Get(keys::ExpWidth), 50,
+                          std::max(50, static_cast<int>(client.right) / 2));
+        MoveWindow(favoritesBar_->Handle(), 0, page.top, left, page.bottom - page.top, TRUE);
+    }
+    MoveWindow(mdi_.Handle(), left, page.top, client.right - left, page.bottom - page.top, TRUE);
     mdi_.FitActive();
 }
 
@@ -265,10 +292,16 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return Default(message, wParam, lParam);
         case WM_NOTIFY:
             return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
-        case WM_DRAWITEM:  // handed on by the rebar, the tab control's parent
-            return tabs_.DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))
+        case WM_MEASUREITEM:
+            return favoritePainter_.Measure(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))
                        ? TRUE
                        : Default(message, wParam, lParam);
+        case WM_DRAWITEM: {  // a favorites menu's item, or the tab control's via the rebar
+            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            return favoritePainter_.Draw(item) || tabs_.DrawItem(item)
+                       ? TRUE
+                       : Default(message, wParam, lParam);
+        }
         case WM_TIMER:
             frame_.OnTimer(static_cast<uint32_t>(wParam));
             return 0;

@@ -12,7 +12,9 @@
 #include "platform/FrameWindow.h"
 #include "win32/address/AddressDialogWindows.h"
 #include "win32/commands/MenuHandles.h"
+#include "win32/favorites/FavoriteMenuPainter.h"
 #include "win32/favorites/FavoritesMenuView.h"
+#include "win32/favorites/FavoritesSideBar.h"
 #include "win32/favorites/GroupsMenuView.h"
 #include "win32/favorites/Win32FavoritesDialogs.h"
 #include "win32/filter/Win32FilterDialogs.h"
@@ -103,6 +105,7 @@ private:
     LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
     std::optional<CommandState> StateOf(int commandId) const;
     LRESULT OnNotify(const NMHDR& header);
+    bool CreateFavoritesBar();
     void OnTrayIcon(LPARAM event);
     static UINT WheelRollMessage();
     LRESULT ForwardWheelRoll(WPARAM wParam, LPARAM lParam);
@@ -122,7 +125,9 @@ private:
     LinksBar links_;
     AddressDialogWindows addressDialogs_;
     Win32FilterDialogs filterDialogs_;
+    FavoriteMenuPainter favoritePainter_;  // outlives the menus that it draws
     FavoritesMenuView favoritesMenu_;
+    std::unique_ptr<FavoritesSideBar> favoritesBar_;  // made once the frame's favorites exist
     Win32FavoritesDialogs favoritesDialogs_;
     GroupsMenuView groupsMenu_;
     DragMenuPopup dragMenus_{app_};
