@@ -263,5 +263,24 @@ TEST_F(FavoritesMenuTest, TheLinksFolderBecomesTheLinksBarAndItsCommandHidesIt) 
     EXPECT_FALSE(IsWindowVisible(links));
 }
 
+// The bar draws its texts without mnemonics: a favorite's "&" must reach it once, not
+// doubled as the menus need it.
+TEST_F(FavoritesMenuTest, AnAmpersandShowsOnceOnTheLinksBar) {
+    CreateDirectoryA((folder_.Path() + "Fav\\Links").c_str(), nullptr);
+    ASSERT_TRUE(Favorite("Links\\Tom & Jerry.url"));
+    program_.emplace(folder_);
+    ASSERT_TRUE(program_->Start());
+    program_->Frame().DeferredInit();
+    HWND rebar = FindWindowExA(program_->Handle(), nullptr, REBARCLASSNAMEA, nullptr);
+    HWND links = nullptr;
+    for (; rebar && !links;
+         rebar = FindWindowExA(program_->Handle(), rebar, REBARCLASSNAMEA, nullptr))
+        links = FindWindowExA(rebar, nullptr, TOOLBARCLASSNAMEA, nullptr);
+    ASSERT_NE(links, nullptr);
+    const std::vector<ShownButton> buttons = Buttons(links);
+    ASSERT_EQ(buttons.size(), 1u);
+    EXPECT_EQ(buttons[0].text, "Tom & Jerry");
+}
+
 }  // namespace
 }  // namespace lumbrel::test

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "base/MenuTitle.h"
 #include "win32/commands/MenuHandles.h"
 
 namespace lumbrel::win32 {
@@ -46,7 +47,8 @@ void LinksBar::Show(const std::vector<FavMenuItem>& items, bool compact,
         const bool folder = item.kind == FavItemKind::Folder;
         if (!folder && item.kind != FavItemKind::Favorite)
             continue;
-        const std::string text = MenuItemText(style, item.text);
+        // The buttons draw their text as it stands (no prefix): only the menus double '&'.
+        const std::string text = ShortenMenuTitle(style.cp, item.text, style.menuSize);
         TBBUTTON button{};
         button.iBitmap = compact ? I_IMAGENONE : (folder ? kFolderImage : kLinkImage);
         button.idCommand =

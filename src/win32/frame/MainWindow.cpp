@@ -16,6 +16,7 @@
 #include "win32/instance/HandOverReceiver.h"
 #include "win32/instance/MainWindowFinder.h"
 #include "win32/shell/SkinImages.h"
+#include "win32/ui/ModalDialog.h"
 
 namespace lumbrel::win32 {
 namespace {
@@ -26,23 +27,6 @@ constexpr int kLinksBarId = 1003;
 constexpr int kStatusId = 59393;
 constexpr int kShowHideHotKeyId = 0;
 constexpr UINT kTrayMessage = WM_APP + 1;
-
-struct DialogCount {
-    DWORD process;
-    DWORD thread;
-    int count = 0;
-};
-
-BOOL CALLBACK CountForeignDialogs(HWND hwnd, LPARAM lParam) {
-    auto* search = reinterpret_cast<DialogCount*>(lParam);
-    DWORD process = 0;
-    const DWORD thread = GetWindowThreadProcessId(hwnd, &process);
-    char name[16] = {};
-    GetClassNameA(hwnd, name, sizeof(name));
-    if (process == search->process && thread != search->thread && lstrcmpA(name, "#32770") == 0)
-        ++search->count;
-    return TRUE;
-}
 
 HICON ProgramIcon() {
     HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
@@ -594,9 +578,7 @@ bool MainWindow::ShowTrayIcon() {
 }
 
 int MainWindow::ForeignThreadDialogCount() {
-    DialogCount search{GetCurrentProcessId(), GetCurrentThreadId()};
-    EnumWindows(&CountForeignDialogs, reinterpret_cast<LPARAM>(&search));
-    return search.count;
+    return DialogsOfOtherThreads();
 }
 
 }  // namespace lumbrel::win32

@@ -3,6 +3,32 @@
 #include "win32/language/LanguageApply.h"
 
 namespace lumbrel::win32 {
+namespace {
+
+struct DialogCount {
+    DWORD process;
+    DWORD thread;
+    int count = 0;
+};
+
+BOOL CALLBACK CountForeignDialogs(HWND hwnd, LPARAM lParam) {
+    auto* search = reinterpret_cast<DialogCount*>(lParam);
+    DWORD process = 0;
+    const DWORD thread = GetWindowThreadProcessId(hwnd, &process);
+    char name[16] = {};
+    GetClassNameA(hwnd, name, sizeof(name));
+    if (process == search->process && thread != search->thread && lstrcmpA(name, "#32770") == 0)
+        ++search->count;
+    return TRUE;
+}
+
+}  // namespace
+
+int DialogsOfOtherThreads() {
+    DialogCount search{GetCurrentProcessId(), GetCurrentThreadId()};
+    EnumWindows(&CountForeignDialogs, reinterpret_cast<LPARAM>(&search));
+    return search.count;
+}
 
 INT_PTR ModalDialog::Run(HWND owner) {
     return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId_), owner,

@@ -13,6 +13,10 @@ class Language;
 
 namespace lumbrel::win32 {
 
+// Dialog boxes this process shows from threads other than the calling one (the engine's own
+// dialogs run on threads of their own).
+int DialogsOfOtherThreads();
+
 class ModalDialog {
 public:
     ModalDialog(int templateId, const char* section, const Language* language)
