@@ -27,6 +27,11 @@ DropVerdict PageDropRules::OwnDrag(const DragState& drag) const {
 }
 
 DropVerdict PageDropRules::OnDragEnter(const DragState& drag) {
+    // A right-button drag whose gesture was given up when it left comes back as nobody's:
+    // no gesture any more, and no drag action judged from an unrelated left press.
+    givenUp_ = givenUp_ && (drag.keyState & kMouseRight) != 0;
+    if (givenUp_)
+        return {false, kDropNone};
     // Only the page's own right-button drag draws a gesture; one from another program is a
     // drop like any other.
     rightDrag_ = (drag.keyState & kMouseRight) != 0 &&
@@ -38,6 +43,8 @@ DropVerdict PageDropRules::OnDragEnter(const DragState& drag) {
 }
 
 DropVerdict PageDropRules::OnDragOver(const DragState& drag) {
+    if (givenUp_)
+        return {false, kDropNone};
     if (!rightDrag_)
         return OwnDrag(drag);
     gestures_.OnMouseMove({drag.x, drag.y}, drag.keyState);
@@ -56,6 +63,7 @@ void PageDropRules::OnDragLeave(const DragLeaveState& leave) {
     }
     // Dragged out to another program, or cancelled: running the gesture here could close a
     // window while the user drags a link elsewhere.
+    givenUp_ = leave.rightButtonDown;
     gestures_.OnDragLeave();
 }
 
@@ -68,6 +76,10 @@ double PageDropRules::SecondsSinceLeftPress() const {
 }
 
 DropVerdict PageDropRules::OnDrop(const DropInput& input) {
+    if (givenUp_) {
+        givenUp_ = false;
+        return {false, kDropNone};
+    }
     if (rightDrag_) {
         rightDrag_ = false;
         gestures_.OnRightUp({input.x, input.y}, input.keyState);

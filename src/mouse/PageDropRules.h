@@ -59,6 +59,7 @@ private:
     DragCommandHost& host_;
     DragItem& item_;
     bool rightDrag_ = false;  // this drag runs with the right button and feeds the gestures
+    bool givenUp_ = false;    // a right drag that left with the button held: it runs nothing
     uint32_t rightDragEffect_ = kDropNone;
 };
 

@@ -457,6 +457,28 @@ TEST_F(PageDropTest, ARightDragLeavingThePageOrCancelledRunsNothing) {
     }
 }
 
+TEST_F(PageDropTest, ARightDragThatLeftThePageAndCameBackRunsNoDragAction) {
+    // The page's own right-button drag goes out of the window and back, and the button comes
+    // up over the page. The gesture was given up at the leave; the release must not turn into
+    // a left-button drag action judged from a press that has nothing to do with this drag.
+    table.Add("D", IDM_CLOSE);
+    gestures.OnButtonPress(MouseButton::Right, {0, 0});
+    drop.OnDragEnter(RightDrag(0, 0, true));
+    drop.OnDragOver(RightDrag(0, 40, true));
+    drop.OnDragLeave({0, 900, false, true});   // out to another window, button held
+    drop.OnDragEnter(RightDrag(0, 40, true));  // back over the page
+    drop.OnDragOver(RightDrag(0, 60, true));
+    DropInput input;
+    input.text = std::string_view("http://a/");
+    input.allowedEffects = kDropCopy | kDropLink;
+    input.x = 0;
+    input.y = 60;
+    drop.OnDrop(input);
+    EXPECT_EQ(host.log, "") << "a right-button drag runs no drag action";
+    EXPECT_EQ(mouseHost.log, "capture release ") << "and no gesture after it was given up";
+    EXPECT_EQ(item.DragItemUrl, "") << "nor does it replace the dragged item";
+}
+
 TEST_F(PageDropTest, APagesOwnDragIsAnsweredHereNeverAsAMove) {
     DragState drag;
     drag.keyState = kMouseLeft;

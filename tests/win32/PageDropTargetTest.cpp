@@ -123,7 +123,8 @@ std::string DroppedFiles(const std::wstring& name) {
     header.pFiles = sizeof header;
     header.fWide = TRUE;
     std::string block(reinterpret_cast<const char*>(&header), sizeof header);
-    block.append(reinterpret_cast<const char*>(name.c_str()), (name.size() + 2) * sizeof(wchar_t));
+    block.append(reinterpret_cast<const char*>(name.c_str()), name.size() * sizeof(wchar_t));
+    block.append(2 * sizeof(wchar_t), '\0');  // the name's end and the list's end
     return block;
 }
 

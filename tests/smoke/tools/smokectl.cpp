@@ -561,6 +561,19 @@ int main(int argc, char** argv) {
     if (!std::strcmp(command, "list-rows") && argc == 5)
         return ListRows(className, static_cast<int>(Value(argv[3])),
                         static_cast<DWORD>(Number(argv[4])));
+    if (!std::strcmp(command, "tree-next")) {
+        // Selects the item after the selected one in the window's tree (as the Down key would
+        // in a tree that has the focus); fails at the last item.
+        HWND owner = FirstWindow(className);
+        HWND tree = owner ? FindDescendants(owner, "SysTreeView32").found : nullptr;
+        if (!tree)
+            return 1;
+        const LPARAM caret = SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0);
+        const LPARAM next = SendMessageA(tree, TVM_GETNEXTITEM, TVGN_NEXTVISIBLE, caret);
+        if (!caret || !next)
+            return 1;
+        return SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, next) ? 0 : 1;
+    }
     if (!std::strcmp(command, "page-controls")) {
         int count = 0;
         for (HWND child : ShownChildren(className))

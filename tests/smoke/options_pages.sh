@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# The options dialog on screen: the options command opens it over the main window, every page of
+# its tree is shown in turn and photographed (options-1 ... options-17), and OK closes it.
+source "$(dirname "$0")/lib.sh"
+
+smoke_settled_program
+smoke_start
+smoke_ctl wait-window LumbrelMainFrame 20000 >/dev/null
+# The deferred start is posted once the window is up; a command posted now queues behind it.
+sleep 1
+smoke_ctl post LumbrelMainFrame WM_COMMAND "$IDM_OPTIONS" 0 >/dev/null
+smoke_check "the options command opens the dialog" smoke_ctl wait-window "#32770" 10000
+pages=1
+sleep 1
+smoke_screenshot "options-$pages"
+while smoke_ctl tree-next "#32770"; do
+    pages=$((pages + 1))
+    sleep 0.5
+    smoke_screenshot "options-$pages"
+done
+smoke_check "the tree holds every page" test "$pages" -eq 17
+smoke_ctl press "#32770" IDOK 5000 >/dev/null
+smoke_check "OK closes the dialog" smoke_ctl wait-gone "#32770" 10000
+smoke_close_all
+smoke_finish
