@@ -210,6 +210,20 @@ std::vector<ShownButton> Buttons(HWND toolbar) {
     return buttons;
 }
 
+// Reads the drop-down menu while it is up, then ends it (a timer of the test's own loop).
+std::string droppedMenu;
+void CALLBACK ReadDroppedMenu(HWND, UINT, UINT_PTR, DWORD) {
+    if (HWND popup = FindWindowA("#32768", nullptr)) {
+        auto menu = reinterpret_cast<HMENU>(SendMessageA(popup, 0x01E1 /* MN_GETHMENU */, 0, 0));
+        MENUITEMINFOA info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_FTYPE;
+        GetMenuItemInfoA(menu, 0, TRUE, &info);
+        droppedMenu = Describe(menu) + ((info.fType & MFT_OWNERDRAW) ? " (drawn)" : "");
+    }
+    EndMenu();
+}
+
 TEST_F(FavoritesMenuTest, TheLinksFolderBecomesTheLinksBarAndItsCommandHidesIt) {
     CreateDirectoryA((folder_.Path() + "Fav\\Links").c_str(), nullptr);
     CreateDirectoryA((folder_.Path() + "Fav\\Links\\Sub").c_str(), nullptr);
@@ -234,20 +248,8 @@ TEST_F(FavoritesMenuTest, TheLinksFolderBecomesTheLinksBarAndItsCommandHidesIt) 
     EXPECT_EQ(*path, folder_.Path() + "Fav\\Links\\a.url");
 
     // The folder's button drops its menu down, drawn by the program: read while it is up.
-    static std::string dropped;
-    dropped = "(no menu)";
-    const UINT_PTR reader = SetTimer(nullptr, 0, 200, [](HWND, UINT, UINT_PTR, DWORD) {
-        if (HWND popup = FindWindowA("#32768", nullptr)) {
-            auto menu =
-                reinterpret_cast<HMENU>(SendMessageA(popup, 0x01E1 /* MN_GETHMENU */, 0, 0));
-            MENUITEMINFOA info{};
-            info.cbSize = sizeof(info);
-            info.fMask = MIIM_FTYPE;
-            GetMenuItemInfoA(menu, 0, TRUE, &info);
-            dropped = Describe(menu) + ((info.fType & MFT_OWNERDRAW) ? " (drawn)" : "");
-        }
-        EndMenu();
-    });
+    droppedMenu = "(no menu)";
+    const UINT_PTR reader = SetTimer(nullptr, 0, 200, &ReadDroppedMenu);
     NMTOOLBARA drop{};
     drop.hdr.hwndFrom = links;
     drop.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(links));
@@ -255,7 +257,7 @@ TEST_F(FavoritesMenuTest, TheLinksFolderBecomesTheLinksBarAndItsCommandHidesIt) 
     drop.iItem = buttons[0].id;
     SendMessageA(program_->Handle(), WM_NOTIFY, drop.hdr.idFrom, reinterpret_cast<LPARAM>(&drop));
     KillTimer(nullptr, reader);
-    EXPECT_EQ(dropped, "b | - | Open All URL | Add URL Here... (drawn)");
+    EXPECT_EQ(droppedMenu, "b | - | Open All URL | Add URL Here... (drawn)");
 
     EXPECT_TRUE(program_->Frame().QueryCommand(IDM_VIEW_LINKS_BAR).checked);
     SendMessageA(program_->Handle(), WM_COMMAND, IDM_VIEW_LINKS_BAR, 0);
