@@ -10,15 +10,13 @@ smoke_ctl wait-window LumbrelMainFrame 20000 >/dev/null
 sleep 1
 smoke_ctl post LumbrelMainFrame WM_COMMAND "$IDM_OPTIONS" 0 >/dev/null
 smoke_check "the options command opens the dialog" smoke_ctl wait-window "#32770" 10000
-pages=1
 sleep 1
-smoke_screenshot "options-$pages"
-while smoke_ctl tree-next "#32770"; do
-    pages=$((pages + 1))
-    sleep 0.5
-    smoke_screenshot "options-$pages"
+smoke_screenshot options-1
+for page in $(seq 2 17); do
+    smoke_check "page $page follows in the tree" smoke_ctl tree-next "#32770"
+    smoke_screenshot "options-$page"
 done
-smoke_check "the tree holds every page" test "$pages" -eq 17
+smoke_check "the tree ends after the seventeenth page" test "$(smoke_ctl tree-next "#32770"; echo $?)" = 1
 smoke_ctl press "#32770" IDOK 5000 >/dev/null
 smoke_check "OK closes the dialog" smoke_ctl wait-gone "#32770" 10000
 smoke_close_all

@@ -563,7 +563,7 @@ int main(int argc, char** argv) {
                         static_cast<DWORD>(Number(argv[4])));
     if (!std::strcmp(command, "tree-next")) {
         // Selects the item after the selected one in the window's tree (as the Down key would
-        // in a tree that has the focus); fails at the last item.
+        // in a tree that has the focus) and has the window painted; fails at the last item.
         HWND owner = FirstWindow(className);
         HWND tree = owner ? FindDescendants(owner, "SysTreeView32").found : nullptr;
         if (!tree)
@@ -572,7 +572,11 @@ int main(int argc, char** argv) {
         const LPARAM next = SendMessageA(tree, TVM_GETNEXTITEM, TVGN_NEXTVISIBLE, caret);
         if (!caret || !next)
             return 1;
-        return SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, next) ? 0 : 1;
+        if (!SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, next))
+            return 1;
+        // Painted before the answer, so that a screenshot taken next shows the new page.
+        RedrawWindow(owner, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        return 0;
     }
     if (!std::strcmp(command, "page-controls")) {
         int count = 0;
