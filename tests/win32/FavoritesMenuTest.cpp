@@ -15,6 +15,7 @@
 #include "favorites/MenuOrderStore.h"
 #include "favorites/OrderBlob.h"
 #include "win32/RunningMainWindow.h"
+#include "win32/SavedRootOrder.h"
 #include "win32/platform/Win32Registry.h"
 
 namespace lumbrel::test {
@@ -23,31 +24,6 @@ namespace {
 constexpr int kFixedItems = 4;  // both menus keep their first four items
 constexpr int kFavoritesMenu = 4;
 constexpr int kGroupsMenu = 5;
-
-// The root's "Order" value as it was, put back when the test ends: the prefix is shared by
-// every test of the run.
-class SavedRootOrder {
-public:
-    SavedRootOrder()
-        : before_(registry_.ReadBinary(RegRoot::CurrentUser, kMenuOrderKey, kOrderValue)) {}
-    ~SavedRootOrder() {
-        if (before_)
-            registry_.WriteBinary(RegRoot::CurrentUser, kMenuOrderKey, kOrderValue, *before_);
-        else
-            registry_.DeleteValue(RegRoot::CurrentUser, kMenuOrderKey, kOrderValue);
-    }
-    SavedRootOrder(const SavedRootOrder&) = delete;
-    SavedRootOrder& operator=(const SavedRootOrder&) = delete;
-    void Clear() { registry_.DeleteValue(RegRoot::CurrentUser, kMenuOrderKey, kOrderValue); }
-    bool Write(const std::vector<OrderEntry>& entries) {
-        return registry_.WriteBinary(RegRoot::CurrentUser, kMenuOrderKey, kOrderValue,
-                                     WriteOrderBlob(entries));
-    }
-
-private:
-    win32::Win32Registry registry_;
-    std::optional<std::string> before_;
-};
 
 OrderEntry Entry(int position, uint16_t type, const std::string& name) {
     OrderEntry entry;

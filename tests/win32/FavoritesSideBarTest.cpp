@@ -12,6 +12,7 @@
 
 #include "commands/CommandIds.h"
 #include "win32/RunningMainWindow.h"
+#include "win32/SavedRootOrder.h"
 #include "win32/favorites/FavoritesSideBar.h"
 
 namespace lumbrel::test {
@@ -62,6 +63,7 @@ HTREEITEM Find(HWND tree, HTREEITEM parent, const std::string& text, int nth = 0
 class FavoritesSideBarTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        order_.Clear();  // the tree comes in name order, folders first
         ASSERT_TRUE(folder_.Write("User\\Lumbrel.ini",
                                   "[Settings]\r\nUseLngFile=0\r\nConfirmExit=0\r\n"
                                   "MenuLoadLastClose=0\r\nStartupMode=6\r\n"
@@ -93,6 +95,7 @@ protected:
         return rect.left;
     }
 
+    SavedRootOrder order_;  // put back after the program ended
     ProgramFolder folder_{"favorites-side-bar"};
     std::optional<RunningMainWindow> program_;
 };
