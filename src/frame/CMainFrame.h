@@ -25,6 +25,8 @@
 #include "frame/FrameFilters.h"
 #include "frame/FrameIndicators.h"
 #include "frame/FrameOptions.h"
+#include "frame/FrameProxies.h"
+#include "frame/FrameSearch.h"
 #include "frame/FrameVisibility.h"
 #include "frame/NewChildRequest.h"
 #include "frame/SessionFiles.h"
@@ -128,6 +130,8 @@ public:
     FrameFilters& Filters() { return parts_->filters; }
     Favorites& Favs() { return parts_->favorites; }
     Groups& UrlGroups() { return parts_->groups; }
+    FrameSearch& Search() { return parts_->search; }
+    FrameProxies& Proxies() { return parts_->proxies; }
 
     // --- State the parts, the views and the binding read ---
     CBrowserApp& App() { return app_; }
@@ -171,6 +175,8 @@ private:
         ExitSequence exit;
         AddressInput address;
         FrameFilters filters;
+        FrameSearch search;
+        FrameProxies proxies;
         FrameFavoritesHost favoritesHost;
         Favorites favorites;
         Groups groups;

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/PageText.h"
+
 namespace lumbrel {
 
 // What kind of element has the keyboard focus in a page, as far as the keyboard rules care.
@@ -26,9 +28,10 @@ struct ScrollMetrics {
     int cursorY = 0;
 };
 
-// The document a control shows, for the rules that read or change it. Obtained for one step
-// from BrowserControl::Document and released when dropped; it does not outlive the control.
-class PageDocument {
+// The document a control shows, for the rules that read or change it; find and highlight walk
+// its body's text ranges (PageText). Obtained for one step from BrowserControl::Document and
+// released when dropped; it does not outlive the control.
+class PageDocument : public PageText {
 public:
     virtual ~PageDocument() = default;
     // The document's protocol text (IHTMLDocument2::get_protocol), for example "HyperText

@@ -22,6 +22,7 @@ public:
     bool ExecCommand(int commandId) override;
     std::string LinkAt(int x, int y) override;
     bool ExecScript(const std::string& script, const std::string& language) override;
+    std::unique_ptr<TextRange> BodyRange() override;
     // The document window's scrollBy; false without the window.
     bool ScrollBy(int dx, int dy);
 
