@@ -21,6 +21,7 @@ namespace {
 constexpr int kTabBarId = 59394;  // the framework's id of the tab bar
 constexpr int kAddressId = 1002;
 constexpr int kLinksBarId = 1003;
+constexpr int kSearchBarId = 1004;
 constexpr int kStatusId = 59393;
 constexpr int kShowHideHotKeyId = 0;
 constexpr UINT kTrayMessage = WM_APP + 1;
@@ -121,6 +122,7 @@ bool MainWindow::OnCreate() {
     frame_.Favs().Attach(&favoritesMenu_, &favoritesDialogs_);
     groupsMenu_.SetOwner(hwnd_);
     frame_.UrlGroups().Attach(&groupsMenu_);
+    frame_.Search().SetBand(&search_);
     tabs_.Configure(frame_.TabBar(),
                     SkinFiles(app_.Ports().fs, app_.Directories().skin, app_.Prefs().skinName)
                         .Resolve(kTabImagesStrip.file));
@@ -158,7 +160,10 @@ bool MainWindow::CreateBars() {
         return false;
     links_.SetImages(
         LoadSkinImageList(skin.Resolve(kFavoriteItemsStrip.file), kFavoriteItemsStrip));
-    // Each band added goes first: the links band ends up after the address band.
+    // Each band added goes first: the search band ends up after the links band, the links
+    // band after the address band.
+    if (!CreateSearchBand(skin))
+        return false;
     if (!bars_.AddLinksBand(links_.Handle(), links_.Height(), frame_.ShowsBandAtStart(2)))
         return false;
     // The tab control gets its band once its place is known (OnCreate).
@@ -166,6 +171,37 @@ bool MainWindow::CreateBars() {
         !bars_.AddAddressBand(address_.Handle(), address_.Height(), frame_.ShowsBandAtStart(1)))
         return false;
     return status_.Create(hwnd_, kStatusId);
+}
+
+bool MainWindow::CreateSearchBand(const SkinFiles& skin) {
+    SearchBandWindow::Events events;
+    events.command = [this](int id) {
+        PostMessageA(hwnd_, WM_COMMAND, static_cast<WPARAM>(id), 0);
+    };
+    events.dropDown = [this](int x, int y) { ShowSearchMenu(x, y); };
+    events.deleteKeyword = [this](size_t position) {
+        frame_.Search().DeleteTypedKeyword(position);
+    };
+    events.escape = [this] { frame_.Search().FocusActivePage(); };
+    events.tooltip = [this](int id) {
+        // A button's text in the string table is its status text, "\n", its tooltip.
+        const std::string text = app_.LngLoadString(id);
+        const size_t tip = text.find('\n');
+        return tip == std::string::npos ? text : text.substr(tip + 1);
+    };
+    events.widthChanged = [this](int width) { bars_.SetSearchBandWidth(width); };
+    if (!search_.Create(bars_.TopRebar(), kSearchBarId, skin.Resolve(kSearchBarStrip.file),
+                        std::move(events)))
+        return false;
+    return bars_.AddSearchBand(search_.Handle(), search_.Height(), search_.IdealWidth(),
+                               frame_.ShowsBandAtStart(3));
+}
+
+void MainWindow::ShowSearchMenu(int x, int y) {
+    const int id = TrackContextMenu(frame_.Search().EngineMenu(false), "", app_.Lang(), hwnd_,
+                                    POINT{x, y}, [this](int command) { return StateOf(command); });
+    if (id > 0)
+        PostMessageA(hwnd_, WM_COMMAND, static_cast<WPARAM>(id), 0);
 }
 
 void MainWindow::FitTabBand(int height) {

@@ -21,6 +21,7 @@
 #include "win32/frame/HotKey.h"
 #include "win32/frame/MdiClient.h"
 #include "win32/frame/MenuBar.h"
+#include "win32/frame/SearchBandWindow.h"
 #include "win32/frame/StatusBarView.h"
 #include "win32/frame/TabControlView.h"
 #include "win32/frame/TrayIcon.h"
@@ -109,6 +110,8 @@ private:
     void OnDeactivate(HWND other);
     LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
     void OnHandOver();
+    bool CreateSearchBand(const SkinFiles& skin);
+    void ShowSearchMenu(int x, int y);
 
     CBrowserApp& app_;
     CMainFrame& frame_;
@@ -118,6 +121,7 @@ private:
     TabControlView tabs_;
     AddressBar address_;
     LinksBar links_;
+    SearchBandWindow search_;
     AddressDialogWindows addressDialogs_;
     Win32FilterDialogs filterDialogs_;
     FavoritesMenuView favoritesMenu_;
