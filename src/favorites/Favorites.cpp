@@ -137,7 +137,7 @@ void Favorites::AddPage(const PageInfo& page) {
 std::string Favorites::FreeFavoritePath(const std::string& folder, const std::string& name) {
     FileSystem& files = app_.Ports().fs;
     std::string path = folder + name + ".url";
-    for (int n = 2; files.Exists(path) && n < 10000; ++n)
+    for (int n = 2; files.Exists(path); ++n)
         path = folder + name + " (" + std::to_string(n) + ").url";
     return path;
 }

@@ -94,7 +94,9 @@ std::vector<GroupMember> GroupSection::Members() const {
 
 int GroupSection::AppendIndex() const {
     int i = 0;
-    while (i <= lastIndex_ && Name(i))
+    // After the last member the list reads, which ends at the first index missing either key:
+    // a page put behind a name without an address would be in the file and nowhere else.
+    while (i <= lastIndex_ && Name(i) && Url(i))
         ++i;
     return i;
 }

@@ -166,7 +166,8 @@ void Groups::AddPageTo(const std::string& path, const PageInfo& page) {
         RebuildMenu();
         return;
     }
-    AppendMembers(app_.Profiles(), path, {member});
+    if (!AppendMembers(app_.Profiles(), path, {member}))
+        Tell(IDS_FILE_NOT_WRITTEN);
     RebuildMenu();
 }
 

@@ -36,8 +36,14 @@ bool MenuOrderStore::Write(const std::string& folder, const std::vector<DirEntry
     const auto key = KeyOf(folder);
     if (!key)
         return false;
-    std::vector<DirEntry> sorted = items;
-    std::stable_sort(sorted.begin(), sorted.end(), [this](const DirEntry& a, const DirEntry& b) {
+    // `items` come in the order the user put them in: that is each one's position. They are
+    // stored as the shell stores them, folders first and then by name.
+    std::vector<size_t> stored(items.size());
+    for (size_t i = 0; i < stored.size(); ++i)
+        stored[i] = i;
+    std::stable_sort(stored.begin(), stored.end(), [this, &items](size_t ai, size_t bi) {
+        const DirEntry& a = items[ai];
+        const DirEntry& b = items[bi];
         const bool aFolder = (a.attributes & kAttrDirectory) != 0;
         const bool bFolder = (b.attributes & kAttrDirectory) != 0;
         if (aFolder != bFolder)
@@ -45,8 +51,8 @@ bool MenuOrderStore::Write(const std::string& folder, const std::vector<DirEntry
         return CompareNoCase(cp_, a.name, b.name) < 0;
     });
     std::vector<OrderEntry> entries;
-    for (size_t i = 0; i < sorted.size(); ++i)
-        entries.push_back(OrderEntryFor(sorted[i], static_cast<int32_t>(i)));
+    for (const size_t i : stored)
+        entries.push_back(OrderEntryFor(items[i], static_cast<int32_t>(i)));
     return registry_.WriteBinary(RegRoot::CurrentUser, *key, kOrderValue, WriteOrderBlob(entries));
 }
 

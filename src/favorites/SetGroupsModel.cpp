@@ -21,7 +21,7 @@ SetGroupsModel::SetGroupsModel(Groups& groups, GroupsUi* ui) : groups_(groups), 
 }
 
 void SetGroupsModel::SelectGroup(int index) {
-    SaveMembers();
+    SaveMembersOrTell();
     members_.clear();
     membersChanged_ = false;
     selected_ = index >= 0 && static_cast<size_t>(index) < rows_.size() ? index : -1;
@@ -148,8 +148,17 @@ bool SetGroupsModel::SaveMembers() {
     return saved;
 }
 
+// The user hears of a group that could not be written; the file keeps what it held.
+void SetGroupsModel::SaveMembersOrTell() {
+    if (SaveMembers())
+        return;
+    CBrowserApp& app = groups_.App();
+    app.Ports().ui.MessageBox(app.LngLoadString(IDS_FILE_NOT_WRITTEN), MsgButtons::Ok,
+                              MsgIcon::Warning);
+}
+
 void SetGroupsModel::Apply() {
-    SaveMembers();
+    SaveMembersOrTell();
     Preferences& prefs = groups_.App().Prefs();
     prefs.startGroup.clear();
     for (const GroupRow& row : rows_)

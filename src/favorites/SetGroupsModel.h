@@ -50,6 +50,7 @@ public:
     int MoveMember(int index, bool up);
     // Writes the selected group's members when they changed; false when that failed.
     bool SaveMembers();
+    void SaveMembersOrTell();
 
     // --- The check boxes ---
     bool showMembers = true;     // "Show Member in Group Menu"

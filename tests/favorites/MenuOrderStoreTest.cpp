@@ -56,16 +56,20 @@ TEST_F(MenuOrderStoreTest, AValueOfAnotherTypeIsIgnored) {
     EXPECT_EQ(Names(kRoot), (std::vector<std::string>{"b.url", "a.url"}));
 }
 
-TEST_F(MenuOrderStoreTest, WritingPutsFoldersFirstThenFilesEachByName) {
+TEST_F(MenuOrderStoreTest, WritingStoresFoldersFirstThenFilesByNameAtTheGivenPositions) {
     ASSERT_TRUE(store.Write("C:\\Fav\\News", {{"b.url", kAttrArchive, 1, 0},
                                               {"Zeta", kAttrDirectory, 0, 0},
                                               {"A.url", kAttrArchive, 1, 0},
                                               {"alpha", kAttrDirectory | kAttrHidden, 0, 0}}));
     EXPECT_EQ(Names("C:\\Fav\\News\\"),
-              (std::vector<std::string>{"alpha", "Zeta", "A.url", "b.url"}));
+              (std::vector<std::string>{"b.url", "Zeta", "A.url", "alpha"}));
     const OrderTable table = store.Read("C:\\Fav\\News");
-    EXPECT_TRUE(table.AtPosition(0)->IsFolder());
-    EXPECT_FALSE(table.AtPosition(2)->IsFolder());
+    ASSERT_EQ(table.entries.size(), 4u);
+    EXPECT_EQ(table.entries[0].longName, "alpha") << "stored folders first, by name";
+    EXPECT_EQ(table.entries[3].longName, "b.url");
+    EXPECT_EQ(table.AtPosition(0)->longName, "b.url");
+    EXPECT_TRUE(table.AtPosition(1)->IsFolder());
+    EXPECT_EQ(table.AtPosition(3)->longName, "alpha");
 }
 
 TEST_F(MenuOrderStoreTest, ResetDeletesTheFoldersValueOnly) {
