@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
-"""Draws the default skin's pictures of the tab bar, the Go button and the favorites items.
+"""Draws the default skin's pictures of the tab bar, the Go button, the favorites items and the
+search bar.
 
 Writes resources/skin/default/TaskBar.bmp (eleven 11 x 16 cells: new, loading 1-3, locked,
-unread, protected, saved, close, read, marked), Go.bmp (16 x 16) and FavBar.bmp (two 16 x 16
-cells: folder, link), as 24-bit bitmaps with
+unread, protected, saved, close, read, marked), Go.bmp (16 x 16), FavBar.bmp (two 16 x 16
+cells: folder, link) and SearchBar.bmp (four 16 x 16 cells: search, typed keyword, highlight,
+find), as 24-bit bitmaps with
 magenta (255, 0, 255) for "no picture here". Run it again after changing a picture:
 
     python3 scripts/draw-skin.py [OUTPUT_FOLDER]
@@ -236,13 +238,67 @@ def fav_bar():
     return strip
 
 
+# --- The search bar (16 x 16: search, typed keyword, highlight, find) ------------------------
+
+def magnifier(c, glass=(200, 230, 255)):
+    rim = (40, 60, 110)
+    c.disc(6, 6, 5.2, rim)
+    c.disc(6, 6, 3.8, glass)
+    c.line([(9, 9), (14, 14)], rim)
+    c.line([(10, 9), (14, 13)], rim)
+    c.line([(9, 10), (13, 14)], rim)
+
+
+def search():
+    c = Canvas(16, 16)
+    magnifier(c)
+    return c
+
+
+def keyword():
+    c = Canvas(16, 16)
+    ink = (60, 60, 60)
+    c.rect(1, 3, 14, 12, (255, 255, 255))
+    c.frame(1, 3, 14, 12, (120, 120, 120))
+    for x0 in (3, 7, 11):
+        c.rect(x0, 7, x0 + 2, 8, ink)
+    return c
+
+
+def highlight():
+    c = Canvas(16, 16)
+    c.rect(1, 9, 14, 14, (255, 240, 0))
+    c.rect(3, 10, 12, 13, (220, 30, 30))
+    c.line([(6, 1), (11, 6)], (80, 80, 80))
+    c.line([(5, 2), (10, 7)], (120, 120, 120))
+    c.rect(9, 6, 11, 8, (255, 240, 0))
+    return c
+
+
+def find():
+    c = Canvas(16, 16)
+    c.rect(1, 1, 11, 14, (255, 255, 255))
+    c.frame(1, 1, 11, 14, (110, 110, 110))
+    for y in (3, 5, 7):
+        c.rect(3, y, 9, y, (150, 150, 150))
+    magnifier(c, (255, 240, 120))
+    return c
+
+
+def search_bar():
+    strip = Canvas(64, 16)
+    for i, draw in enumerate((search, keyword, highlight, find)):
+        strip.paste(draw(), 16 * i)
+    return strip
+
+
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "resources", "skin",
                                                              "default")
     os.makedirs(out, exist_ok=True)
     for name, canvas in (("TaskBar.bmp", task_bar()), ("Go.bmp", go_button()),
-                         ("FavBar.bmp", fav_bar())):
+                         ("FavBar.bmp", fav_bar()), ("SearchBar.bmp", search_bar())):
         with open(os.path.join(out, name), "wb") as f:
             f.write(bmp_bytes(canvas))
 

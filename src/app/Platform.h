@@ -7,6 +7,7 @@
 #include "platform/Environment.h"
 #include "platform/EventLoop.h"
 #include "platform/FileSystem.h"
+#include "platform/InternetProxy.h"
 #include "platform/NamespaceHandlerSession.h"
 #include "platform/Network.h"
 #include "platform/Registry.h"
@@ -29,6 +30,8 @@ struct Platform {
     Network& network;
     // Where the URL filter registers its namespace handler.
     NamespaceHandlerSession& filterSession;
+    // The process's proxy server.
+    InternetProxy& internet;
 };
 
 }  // namespace lumbrel

@@ -24,6 +24,8 @@ CMainFrame::Parts::Parts(CMainFrame& frame, const FrameWidgets& frameWidgets)
       exit(frame),
       address(frame),
       filters(frame),
+      search(frame, address, commands),
+      proxies(frame, commands),
       favoritesHost(frame),
       favorites(frame.App(), favoritesHost),
       groups(frame.App(), favoritesHost),
@@ -61,7 +63,7 @@ void CMainFrame::DeferredInit() {
     if (!parts_)
         return;
     app_.CopyDeferredDefaults();
-    // FIXME: proxy list and the tab bar's drop target load here as their owners arrive.
+    // FIXME: the tab bar's drop target loads here once its owner arrives.
     Address().LoadAliases();
     mouse_.Load(app_.Settings(), app_.Prefs());
     EventLoop& loop = app_.Ports().loop;
@@ -73,6 +75,8 @@ void CMainFrame::DeferredInit() {
     options_.Load(LoadStage::Deferred, app_.Settings());
     TabBar().Load(LoadStage::Deferred, app_.Settings());
     Filters().Load();
+    Search().Load();
+    Proxies().Load();
     services_.SetLocalNetwork(LanPrefixOf(app_.Ports().network.HostAddresses()));
     if (options_.showTrayIcon)
         Visibility().ShowTrayIcon();

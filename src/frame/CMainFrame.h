@@ -27,6 +27,8 @@
 #include "frame/FrameIndicators.h"
 #include "frame/FrameOptions.h"
 #include "frame/FrameOptionsDialog.h"
+#include "frame/FrameProxies.h"
+#include "frame/FrameSearch.h"
 #include "frame/FrameVisibility.h"
 #include "frame/NewChildRequest.h"
 #include "frame/SessionFiles.h"
@@ -133,6 +135,8 @@ public:
     // What the drag commands of every view do through the frame.
     FrameDragHost& DragHost() { return parts_->dragHost; }
     FrameOptionsDialog& OptionsDialog() { return parts_->optionsDialog; }
+    FrameSearch& Search() { return parts_->search; }
+    FrameProxies& Proxies() { return parts_->proxies; }
 
     // --- State the parts, the views and the binding read ---
     CBrowserApp& App() { return app_; }
@@ -179,6 +183,8 @@ private:
         ExitSequence exit;
         AddressInput address;
         FrameFilters filters;
+        FrameSearch search;
+        FrameProxies proxies;
         FrameFavoritesHost favoritesHost;
         Favorites favorites;
         Groups groups;

@@ -78,6 +78,8 @@ bool ExitSequence::Run(bool endingSession) {
     frame_.App().SaveSettings();
     frame_.Address().SaveTypedAddresses();
     frame_.Filters().Exit();
+    frame_.Search().Exit();
+    frame_.Proxies().Exit();
 
     frame_.Windows().DestroyAll();
     frame_.Widgets().window.Destroy();

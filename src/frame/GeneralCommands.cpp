@@ -46,6 +46,7 @@ const G::Row G::kRows[] = {
     {IDM_VIEW_TAB_BAR, IDM_VIEW_TAB_BAR, &G::ToggleBand, &G::BandState},
     {IDM_VIEW_ADDRESS_BAR, IDM_VIEW_ADDRESS_BAR, &G::ToggleBand, &G::BandState},
     {IDM_VIEW_LINKS_BAR, IDM_VIEW_LINKS_BAR, &G::ToggleBand, &G::BandState},
+    {IDM_VIEW_SEARCH_BAR, IDM_VIEW_SEARCH_BAR, &G::ToggleBand, &G::BandState},
     {IDM_QUICK_KEY_FIRST, IDM_QUICK_KEY_LAST, &G::QuickKey, nullptr},
     {IDM_UP, IDM_UP, &G::AddressCommand, nullptr},
     {IDM_UP_LEVEL_FIRST, IDM_UP_LEVEL_LAST, &G::AddressCommand, nullptr},

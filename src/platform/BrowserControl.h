@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/PageDrop.h"
+#include "platform/PageText.h"
 
 namespace lumbrel {
 
@@ -28,9 +29,10 @@ struct ScrollMetrics {
     int cursorY = 0;
 };
 
-// The document a control shows, for the rules that read or change it. Obtained for one step
-// from BrowserControl::Document and released when dropped; it does not outlive the control.
-class PageDocument {
+// The document a control shows, for the rules that read or change it; find and highlight walk
+// its body's text ranges (PageText). Obtained for one step from BrowserControl::Document and
+// released when dropped; it does not outlive the control.
+class PageDocument : public PageText {
 public:
     virtual ~PageDocument() = default;
     // The document's protocol text (IHTMLDocument2::get_protocol), for example "HyperText

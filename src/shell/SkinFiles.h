@@ -24,6 +24,9 @@ inline constexpr SkinStrip kTabImagesStrip{"TaskBar.bmp", 11, 16, 11};
 inline constexpr SkinStrip kGoButtonStrip{"Go.bmp", 16, 16, 1};
 // Cell 0 a folder, cell 1 a link (the address box's items show the link).
 inline constexpr SkinStrip kFavoriteItemsStrip{"FavBar.bmp", 16, 16, 2};
+// The search bar: cell 0 search, 1 a typed keyword, 2 highlight, 3 find; the engine icons
+// follow them in the bar's image list.
+inline constexpr SkinStrip kSearchBarStrip{"SearchBar.bmp", 16, 16, 4};
 
 class SkinFiles {
 public:

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "platform/FrameWindow.h"
+#include "search/PageFinder.h"
 #include "view/AutoRefresh.h"
 #include "view/CFixedHtmlView.h"
 #include "view/DownloadFlags.h"
@@ -156,6 +157,8 @@ public:
     PageState& Page() { return page_; }
     DownloadFlags& MutableFlags() { return flags_; }
     WebProxy& MutableProxy() { return proxy_; }
+    // Find and highlight in this window's page.
+    FindState& Find() { return find_; }
     // Seconds since the last recorded left click; a negative value when there was none.
     double SecondsSinceLeftClick();
     // Tells the engine the flags when the zone rule or a command changed them.
@@ -202,6 +205,7 @@ private:
     PageState page_;
     DownloadFlags flags_;
     WebProxy proxy_;
+    FindState find_;
     AutoRefresh refresh_;
     PageTools tools_;
     // The message filter's memory of the last key message.

@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "FakeInternetProxy.h"
 #include "commands/CommandIds.h"
 #include "language/StringIds.h"
 #include "proxy/ProxyMenus.h"
 #include "support/FakeCodePage.h"
+#include "support/FakeInternetProxy.h"
 #include "support/FakeRegistry.h"
 #include "support/ScriptedUi.h"
 

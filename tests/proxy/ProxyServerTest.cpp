@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "FakeInternetProxy.h"
 #include "proxy/ProxyMenus.h"
+#include "support/FakeInternetProxy.h"
 #include "support/FakeRegistry.h"
 #include "support/ScriptedUi.h"
 

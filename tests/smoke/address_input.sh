@@ -41,9 +41,10 @@ drive_tab_is_slashed() {
 smoke_check "with forward slashes" drive_tab_is_slashed
 
 smoke_ctl type LumbrelMainFrame justaword
-sleep 1
-smoke_check "a single word opens nothing (it is searched)" \
-    test "$(smoke_ctl tabs LumbrelMainFrame)" = 5
+smoke_check "a single word is searched with the checked engine" \
+    smoke_ctl wait-tabs LumbrelMainFrame 6 10000
+smoke_check "in a window of its own" \
+    test "$(smoke_ctl tab-text LumbrelMainFrame 5)" = "http://www.google.com/search?q=justaword&ie=UTF-8"
 smoke_screenshot address_input
 smoke_close_all
 smoke_finish

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "platform/BrowserControl.h"
+#include "support/FakePageText.h"
 
 namespace lumbrel::test {
 
@@ -28,6 +29,8 @@ class FakeBrowser;
 // The document the engine shows; what the program set on it is kept here.
 struct FakeDocumentState {
     bool exists = true;
+    // The body's text, as find and highlight walk it.
+    FakePageText text;
     std::string protocol;
     std::string bodyScroll;
     std::string background;         // the body's colour
@@ -64,6 +67,7 @@ public:
     std::string LinkAt(int x, int y) override;
     std::string ImageAt(int x, int y) override;
     bool ExecScript(const std::string& script, const std::string& language) override;
+    std::unique_ptr<TextRange> BodyRange() override { return state_.text.BodyRange(); }
 
 private:
     FakeDocumentState& state_;

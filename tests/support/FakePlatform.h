@@ -10,6 +10,7 @@
 #include "support/FakeEnvironment.h"
 #include "support/FakeEventLoop.h"
 #include "support/FakeFileSystem.h"
+#include "support/FakeInternetProxy.h"
 #include "support/FakeNamespaceSession.h"
 #include "support/FakeNetwork.h"
 #include "support/FakeRegistry.h"
@@ -36,10 +37,11 @@ struct FakePlatform {
     ImmediateTasks tasks;
     FakeNetwork network;
     FakeNamespaceSession filterSession;
+    FakeInternetProxy internet;
 
     Platform Ports() {
-        return Platform{fs, registry, clock, codePage, environment,  loop,
-                        ui, shell,    tasks, network,  filterSession};
+        return Platform{fs, registry, clock, codePage, environment,   loop,
+                        ui, shell,    tasks, network,  filterSession, internet};
     }
 };
 

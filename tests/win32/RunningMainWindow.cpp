@@ -39,7 +39,7 @@ bool ProgramFolder::Write(const std::string& relative, const std::string& conten
 RunningMainWindow::RunningMainWindow(const ProgramFolder& folder)
     : environment_(folder.Path()),
       app_(Platform{fs_, registry_, clock_, codePage_, environment_, loop_, ui_, shell_, tasks_,
-                    network_, filterSession_}),
+                    network_, filterSession_, internet_}),
       frame_(app_),
       window_(app_, frame_, loop_, kTrayIconId) {}
 

@@ -20,6 +20,7 @@
 #include "win32/platform/Win32Environment.h"
 #include "win32/platform/Win32EventLoop.h"
 #include "win32/platform/Win32FileSystem.h"
+#include "win32/platform/Win32InternetProxy.h"
 #include "win32/platform/Win32Network.h"
 #include "win32/platform/Win32Registry.h"
 #include "win32/platform/Win32Shell.h"
@@ -119,6 +120,7 @@ private:
     win32::ThreadTasks tasks_;
     win32::Win32Network network_;
     win32::Win32NamespaceSession filterSession_;
+    win32::Win32InternetProxy internet_;
     CBrowserApp app_;
     CMainFrame frame_;
     win32::MainWindow window_;

@@ -9,6 +9,7 @@
 #include "win32/platform/Win32Environment.h"
 #include "win32/platform/Win32EventLoop.h"
 #include "win32/platform/Win32FileSystem.h"
+#include "win32/platform/Win32InternetProxy.h"
 #include "win32/platform/Win32Network.h"
 #include "win32/platform/Win32Registry.h"
 #include "win32/platform/Win32Shell.h"
@@ -30,10 +31,11 @@ struct ProgramPorts {
     ThreadTasks tasks;
     Win32Network network;
     Win32NamespaceSession filterSession;
+    Win32InternetProxy internet;
 
     Platform Ports() {
-        return Platform{fs, registry, clock, codePage, environment,  loop,
-                        ui, shell,    tasks, network,  filterSession};
+        return Platform{fs, registry, clock, codePage, environment,   loop,
+                        ui, shell,    tasks, network,  filterSession, internet};
     }
 };
 

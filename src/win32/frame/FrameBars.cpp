@@ -28,6 +28,14 @@ bool FrameBars::AddLinksBand(HWND links, int height, bool visible) {
     return top_.AddBand({IDM_VIEW_LINKS_BAR, links, height, 0, visible});
 }
 
+bool FrameBars::AddSearchBand(HWND search, int height, int idealWidth, bool visible) {
+    return top_.AddBand({IDM_VIEW_SEARCH_BAR, search, height, idealWidth, visible});
+}
+
+void FrameBars::SetSearchBandWidth(int idealWidth) {
+    top_.SetIdealWidth(IDM_VIEW_SEARCH_BAR, idealWidth);
+}
+
 bool FrameBars::AddTabBand(HWND tabs, bool atTop, int height, bool visible) {
     tabsAtTop_ = atTop;
     // The tab band leads the top rebar, as its visibility key "bandb0" says.

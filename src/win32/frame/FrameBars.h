@@ -24,6 +24,10 @@ public:
     bool AddAddressBand(HWND address, int height, bool visible);
     // The links bar's band, after the address band.
     bool AddLinksBand(HWND links, int height, bool visible);
+    // The search bar's band, after the links band; `idealWidth` its width when there is room.
+    bool AddSearchBand(HWND search, int height, int idealWidth, bool visible);
+    // Gives the search band its new ideal width (its engine buttons changed).
+    void SetSearchBandWidth(int idealWidth);
     // Puts the tab control into its band, at the top or above the status bar.
     bool AddTabBand(HWND tabs, bool atTop, int height, bool visible);
     // Gives the tab band `height`; false when it had that height already.

@@ -113,6 +113,7 @@ bool MainWindow::OnCreate() {
     frame_.Mouse().dragMenus = &dragMenus_;
     optionsUi_.emplace(hwnd_, &app_.Lang());
     frame_.OptionsDialog().SetUi(&*optionsUi_);
+    search_.Attach();
     tabs_.Configure(frame_.TabBar(),
                     SkinFiles(app_.Ports().fs, app_.Directories().skin, app_.Prefs().skinName)
                         .Resolve(kTabImagesStrip.file));
@@ -154,7 +155,11 @@ bool MainWindow::CreateBars() {
         LoadSkinImageList(skin.Resolve(kFavoriteItemsStrip.file), kFavoriteItemsStrip));
     links_.SetPainter(&favoritePainter_);
     favoritesMenu_.SetPainter(&favoritePainter_);
-    // Each band added goes first: the links band ends up after the address band.
+    // Each band added goes first: the search band ends up after the links band, the links
+    // band after the address band.
+    if (!search_.Create(hwnd_, bars_, skin.Resolve(kSearchBarStrip.file),
+                        frame_.ShowsBandAtStart(3), [this](int id) { return StateOf(id); }))
+        return false;
     if (!bars_.AddLinksBand(links_.Handle(), links_.Height(), frame_.ShowsBandAtStart(2)))
         return false;
     // The tab control gets its band once its place is known (OnCreate).
@@ -232,6 +237,7 @@ void MainWindow::ReleaseWindowResources() {
     showHideKey_.reset();
     menuBar_.Detach();
     frame_.Mouse().dragMenus = nullptr;
+    search_.Detach();
     if (optionsUi_) {
         frame_.OptionsDialog().SetUi(nullptr);
         optionsUi_.reset();

@@ -24,6 +24,7 @@
 #include "win32/frame/HotKey.h"
 #include "win32/frame/MdiClient.h"
 #include "win32/frame/MenuBar.h"
+#include "win32/frame/SearchBarView.h"
 #include "win32/frame/StatusBarView.h"
 #include "win32/frame/TabControlView.h"
 #include "win32/frame/TrayIcon.h"
@@ -123,6 +124,7 @@ private:
     TabControlView tabs_;
     AddressBar address_;
     LinksBar links_;
+    SearchBarView search_{app_, frame_};
     AddressDialogWindows addressDialogs_;
     Win32FilterDialogs filterDialogs_;
     FavoriteMenuPainter favoritePainter_;  // outlives the menus that it draws

@@ -68,6 +68,18 @@ bool RebarLayout::FitBand(int bandId, int height, int idealWidth) {
     return true;
 }
 
+void RebarLayout::SetIdealWidth(int bandId, int idealWidth) {
+    const int index = IndexOf(bandId);
+    if (index < 0)
+        return;
+    REBARBANDINFOA band{};
+    band.cbSize = sizeof(band);
+    band.fMask = RBBIM_IDEALSIZE;
+    band.cxIdeal = static_cast<UINT>(idealWidth);
+    SendMessageA(rebar_, RB_SETBANDINFOA, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(&band));
+}
+
 void RebarLayout::ShowBand(int bandId, bool show) {
     const int index = IndexOf(bandId);
     if (index >= 0)

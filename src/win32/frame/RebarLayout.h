@@ -32,6 +32,8 @@ public:
     // Gives band `bandId` the height `height` (and its ideal width); false when it had that
     // height already or there is no such band.
     bool FitBand(int bandId, int height, int idealWidth);
+    // The width band `bandId` takes when the rebar has room.
+    void SetIdealWidth(int bandId, int idealWidth);
     void ShowBand(int bandId, bool show);
     // The top rebar follows the frame's width; returns its height.
     int ArrangeAtTop();

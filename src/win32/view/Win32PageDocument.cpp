@@ -1,5 +1,7 @@
 #include "win32/view/Win32PageDocument.h"
 
+#include "win32/view/Win32TextRange.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -160,6 +162,11 @@ bool Win32PageDocument::ScrollBy(int dx, int dy) {
         arguments.push_back(Variant::Int32(dy));
         return document_.Object(L"parentWindow").Call(L"scrollBy", std::move(arguments));
     });
+}
+
+std::unique_ptr<TextRange> Win32PageDocument::BodyRange() {
+    return Guarded(std::unique_ptr<TextRange>(),
+                   [&] { return BodyTextRange(document_.Dispatch(), codePage_); });
 }
 
 }  // namespace lumbrel::win32

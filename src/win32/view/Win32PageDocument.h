@@ -23,6 +23,7 @@ public:
     std::string LinkAt(int x, int y) override;
     std::string ImageAt(int x, int y) override;
     bool ExecScript(const std::string& script, const std::string& language) override;
+    std::unique_ptr<TextRange> BodyRange() override;
     // The document window's scrollBy; false without the window.
     bool ScrollBy(int dx, int dy);
 

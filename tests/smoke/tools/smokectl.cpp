@@ -15,6 +15,7 @@
 //   smokectl type CLASS TEXT [ctrl|shift|alt...] empties the address box, clicks into it,
 //                                              types TEXT and presses Enter with the given
 //                                              keys held (SendInput)
+//   smokectl type-search CLASS TEXT [keys...]  the same in the search bar's keyword box
 //   smokectl tab-text CLASS INDEX              the text of a tab of the first window
 //   smokectl drag-tab CLASS FROM TO            drags tab FROM onto tab TO with the real mouse
 //                                              (SendInput: press, moves, release)
@@ -493,7 +494,9 @@ int main(int argc, char** argv) {
     }
     if (!std::strcmp(command, "address")) {
         HWND frame = FirstWindow(className);
-        HWND combo = frame ? FindDescendants(frame, "ComboBoxEx32").found : nullptr;
+        // The address box, not the search bar's keyword box.
+        HWND bar = frame ? FindDescendants(frame, "LumbrelAddressBar").found : nullptr;
+        HWND combo = bar ? FindDescendants(bar, "ComboBoxEx32").found : nullptr;
         HWND edit = combo ? FindDescendants(combo, "Edit").found : nullptr;
         if (!edit)
             return 1;
@@ -513,9 +516,12 @@ int main(int argc, char** argv) {
         PressKeys(keys);
         return 0;
     }
-    if (!std::strcmp(command, "type") && argc >= 4) {
+    if ((!std::strcmp(command, "type") || !std::strcmp(command, "type-search")) && argc >= 4) {
         HWND frame = FirstWindow(className);
-        HWND combo = frame ? FindDescendants(frame, "ComboBoxEx32").found : nullptr;
+        const char* barClass =
+            !std::strcmp(command, "type") ? "LumbrelAddressBar" : "LumbrelSearchBar";
+        HWND bar = frame ? FindDescendants(frame, barClass).found : nullptr;
+        HWND combo = bar ? FindDescendants(bar, "ComboBoxEx32").found : nullptr;
         HWND edit = combo ? FindDescendants(combo, "Edit").found : nullptr;
         if (!edit)
             return 1;
