@@ -4,7 +4,9 @@
 # Output lines lose their carriage returns; a crash that Wine swallowed inside a window
 # callback fails the run. A program that ends in failure without a single line of output never
 # reached its main function (Wine could not start it, seen on a heavily loaded machine): it is
-# started once more, and the run says so.
+# started once more, and the run says so. A program still running after
+# LUMBREL_WINE_RUN_SECONDS (180) is ended: a test caught in a loop fails instead of holding the
+# whole run (the test runner's own limit ends this script, not the program under Wine).
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
 lumbrel_wine_use "${1:?architecture}" test || exit 1
@@ -15,9 +17,11 @@ out=$(mktemp)
 err=$(mktemp)
 trap 'rm -f "$out" "$err"; lumbrel_display_stop' EXIT
 
+limit=${LUMBREL_WINE_RUN_SECONDS:-180}
 run() {
-    lumbrel_wine "$@" >"$out" 2>"$err"
+    timeout --kill-after=10 "$limit" "$WINELOADER" "$@" >"$out" 2>"$err"
     rc=$?
+    [ "$rc" -eq 124 ] && echo "wine-run: $1 was still running after $limit s and was ended" >>"$err"
 }
 run "$@"
 if [ "$rc" -ne 0 ] && [ ! -s "$out" ] && [ ! -s "$err" ]; then
