@@ -31,6 +31,9 @@ public:
     virtual bool CreateMainWindow(CMainFrame& frame, int trayIconId) = 0;
     // Shows it as the settings say, with the start's show command.
     virtual void ShowMainWindow() = 0;
+    // Destroys it (nothing when there is none). The window holds on to its frame to the end:
+    // it goes while the frame is still there.
+    virtual void DestroyMainWindow() = 0;
 };
 
 }  // namespace lumbrel

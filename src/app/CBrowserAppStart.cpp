@@ -73,6 +73,7 @@ bool CBrowserApp::InitInstance(AppHost& host) {
 }
 
 int CBrowserApp::ExitInstance(AppHost& host, int exitCode) {
+    host.DestroyMainWindow();
     host.StopSockets();
     host.EndComModule();
     host.StopCom();

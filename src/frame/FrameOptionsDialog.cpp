@@ -7,6 +7,7 @@
 #include "frame/CMainFrame.h"
 #include "frame/FrameMessages.h"
 #include "options/OptionsDialogModel.h"
+#include "shell/SkinFiles.h"
 
 namespace lumbrel {
 namespace {
@@ -137,6 +138,11 @@ const Language& FrameOptionsDialog::Lang() {
 
 const CodePage& FrameOptionsDialog::Cp() {
     return frame_.App().Ports().codePage;
+}
+
+std::optional<std::string> FrameOptionsDialog::SkinFile(const std::string& name) {
+    CBrowserApp& app = frame_.App();
+    return SkinFiles(app.Ports().fs, app.Directories().skin, app.Prefs().skinName).Resolve(name);
 }
 
 }  // namespace lumbrel

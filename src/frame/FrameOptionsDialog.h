@@ -39,6 +39,7 @@ public:
     std::vector<CommandChoice> CommandChoices() override;
     const Language& Lang() override;
     const CodePage& Cp() override;
+    std::optional<std::string> SkinFile(const std::string& name) override;
 
 private:
     void ReadKeptFields(const OptionChanges& changes);

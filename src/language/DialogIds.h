@@ -191,6 +191,7 @@
 #define IDC_DRAG_SIMULATE_LINK 1854
 
 // Page actions: "Use Default Color Scheme" (tab style page), the download page's button
-// that opens "DownManager.ini".
+// that opens "DownManager.ini"; the tab style page's preview strip.
 #define IDC_TAB_DEFAULT_COLOURS 1860
 #define IDC_DOWN_EDIT_FILE 1861
+#define IDC_TAB_PREVIEW 1862

@@ -393,7 +393,7 @@ const OptionField kFields[] = {
     Text(P::Other, Id(P::Other, 5), "Group Folder:", k::GroupPath, kMenus, K::Path),
     Text(P::Other, Id(P::Other, 6), "Skin Folder:", k::SkinPath, kRedoSkin, K::Path),
     Choice(P::Other, Id(P::Other, 7), "Open Ftp Addresses:", k::FtpOpenType, kFtpOpen),
-    Text(P::Other, Id(P::Other, 8), "Ftp Program:", k::FtpExePath, kRedoNothing, K::Path),
+    Text(P::Other, Id(P::Other, 8), "Ftp Program:", k::FtpExePath, kRedoNothing, K::Program),
     Text(P::Other, Id(P::Other, 9), "Ctrl+Enter Prefix:", k::CtrlEnterPrefix),
     Text(P::Other, Id(P::Other, 10), "Ctrl+Enter Suffix:", k::CtrlEnterSuffix),
     Text(P::Other, Id(P::Other, 11), "Shift+Enter Prefix:", k::ShiftEnterPrefix),
@@ -402,7 +402,15 @@ const OptionField kFields[] = {
     Text(P::Other, Id(P::Other, 14), "Ctrl+Shift+Enter Suffix:", k::CtrlShiftEnterSuffix),
 };
 
+constexpr OptionHeading kHeadings[] = {
+    {P::Start, Id(P::Start, 10), Id(P::Start, 9), "Close Mode"},
+};
+
 }  // namespace
+
+std::span<const OptionHeading> OptionHeadings() {
+    return kHeadings;
+}
 
 std::span<const OptionPageInfo> OptionPages() {
     return kPages;

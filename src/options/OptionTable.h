@@ -73,7 +73,8 @@ enum class FieldKind {
     Number,      // a whole number from `low` to `high`
     Slider,      // a number from `low` to `high` in steps of `step`
     Text,        // one line
-    Path,        // a folder or program, with a browse button
+    Path,        // a folder, with a browse button
+    Program,     // a program file, with a browse button
     Choice,      // a drop-down list whose items store the values of `choices`
     Radio,       // radio buttons, one per item of `choices`
     Colour,      // a colour (COLORREF), -1 the system's
@@ -111,6 +112,16 @@ std::span<const OptionPageInfo> OptionPages();
 const OptionPageInfo& OptionPage(OptionPageId id);
 std::span<const OptionField> OptionFields();
 
+// A heading over a group of a page's fields, shown before the field `before`; translated by
+// its own id like a field's text.
+struct OptionHeading {
+    OptionPageId page;
+    int before;
+    int id;
+    const char* text;
+};
+std::span<const OptionHeading> OptionHeadings();
+
 // Keys of "DownManager.ini" the download page edits.
 namespace downManagerKeys {
 inline constexpr IntSetting ManagerIndex{"DownManager", "ManagerIndex", 0, kOptions};
@@ -121,5 +132,9 @@ inline constexpr const char* kNamePrefix = "N";
 
 // Labels of a field's control other than its own text get the field's id plus this.
 inline constexpr int kOptionLabelIdOffset = 3000;
+// A path field's browse button gets the field's id plus this.
+inline constexpr int kOptionBrowseIdOffset = 4000;
+// A slider's value shown beside it gets the field's id plus this.
+inline constexpr int kOptionValueIdOffset = 5000;
 
 }  // namespace lumbrel

@@ -7,6 +7,7 @@
 #include "language/Language.h"
 #include "language/StringIds.h"
 #include "options/OptionListPages.h"
+#include "shell/SkinFiles.h"
 
 namespace lumbrel {
 namespace {
@@ -214,6 +215,26 @@ void OptionsDialogModel::UseDefaultColourScheme() {
     for (const IntSetting* colour :
          {&keys::UnSelColor, &keys::UnSelFontColor, &keys::SelFontColor, &keys::SepColor})
         values_.Set(OptionValues::KeyOf(*colour), -1);
+}
+
+TabBarLook OptionsDialogModel::PreviewTabLook() const {
+    auto value = [this](const IntSetting& key) { return values_.Int(OptionValues::KeyOf(key)); };
+    TabBarLook look;
+    look.look = TabLookOfStyle(value(keys::TabStyle));
+    look.atTop = value(keys::TabPos) == 1;
+    // Ten tabs in rows of their own widths, whatever the bar's width rules are.
+    look.multiLine = true;
+    look.fixedWidth = false;
+    look.showDot = value(keys::ShowDot) != 0;
+    const IntSetting* colours[] = {&keys::UnSelColor, &keys::UnSelFontColor, &keys::SelFontColor,
+                                   &keys::SepColor};
+    for (size_t i = 0; i < 4; ++i)
+        look.colors[i] = value(*colours[i]);
+    return look;
+}
+
+std::optional<std::string> OptionsDialogModel::TabImagesFile() const {
+    return host_.SkinFile(kTabImagesStrip.file);
 }
 
 std::vector<std::string> OptionsDialogModel::ManagerNames() const {

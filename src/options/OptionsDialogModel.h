@@ -16,6 +16,7 @@
 
 #include "options/CSAPrefsSubDlg.h"
 #include "options/OptionsHost.h"
+#include "tabs/CTabBar.h"
 
 namespace lumbrel {
 
@@ -69,6 +70,9 @@ public:
     int ChoiceIndex(const OptionField& field) const;
     // "Use Default Color Scheme": the four tab colours back to the system's.
     void UseDefaultColourScheme();
+    // The tab bar as the tab style page's values would show it (the page's live preview).
+    TabBarLook PreviewTabLook() const;
+    std::optional<std::string> TabImagesFile() const;
     // Managers: "None" and then the names of "DownManager.ini" in order.
     std::vector<std::string> ManagerNames() const;
 

@@ -51,6 +51,8 @@ public:
     virtual std::vector<CommandChoice> CommandChoices() = 0;
     virtual const Language& Lang() = 0;
     virtual const CodePage& Cp() = 0;
+    // A picture of the skin in use (the tab style page's preview shows the tab images).
+    virtual std::optional<std::string> SkinFile(const std::string&) { return std::nullopt; }
 };
 
 }  // namespace lumbrel

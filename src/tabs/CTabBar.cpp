@@ -11,9 +11,12 @@ namespace lumbrel {
 
 CTabBar::CTabBar(CMainFrame& frame, TabStrip& strip) : frame_(frame), strip_(strip) {}
 
-TabLook CTabBar::Look() const {
-    const int style = frame_.Options().tabStyle;
+TabLook TabLookOfStyle(int style) {
     return style == 0 ? TabLook::Normal : style == 2 ? TabLook::Buttons : TabLook::Flat;
+}
+
+TabLook CTabBar::Look() const {
+    return TabLookOfStyle(frame_.Options().tabStyle);
 }
 
 TabBarLook CTabBar::Appearance() const {

@@ -37,6 +37,9 @@ struct TabBarLook {
     int colors[4] = {kSystemColor, kSystemColor, kSystemColor, kSystemColor};
 };
 
+// The look of a `TabStyle` value: 0 normal tabs, 2 flat buttons, anything else flat tabs.
+TabLook TabLookOfStyle(int style);
+
 class CTabBar {
 public:
     CTabBar(CMainFrame& frame, TabStrip& strip);

@@ -161,6 +161,15 @@ TEST_F(StartUpTest, AMainWindowThatCannotBeCreatedEndsTheStart) {
     EXPECT_EQ(host.calls.back(), "~com");
 }
 
+TEST_F(StartUpTest, TheMainWindowGoesBeforeItsFrameAndBeforeCom) {
+    ASSERT_TRUE(Start("", "UseLngFile=0\r\nStartupMode=6\r\n"));
+    host.app = app.get();
+    host.calls.clear();
+    app->ExitInstance(host, 0);
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"~window", "~sockets", "~module", "~com"}));
+    EXPECT_EQ(app->MainFrame(), nullptr);
+}
+
 TEST_F(StartUpTest, IdleRebuildsTheFavoritesMenusAfterThirtyQuietPasses) {
     ASSERT_TRUE(Start("", "UseLngFile=0\r\nStartupMode=6\r\n"));
     Frame().SetFavoritesChanged(1);

@@ -133,6 +133,18 @@ TEST(OptionTable, PagesAndControlsAreWellFormed) {
         EXPECT_GT(field.id, 9) << field.Key();
         EXPECT_TRUE(ids.insert({page, field.id}).second) << "id used twice: " << field.id;
         EXPECT_TRUE(ids.insert({page, field.id + kOptionLabelIdOffset}).second) << field.id;
+        // The controls a field adds beside its own: radio buttons after the first, a path's
+        // browse button, a slider's value.
+        if (field.kind == FieldKind::Radio) {
+            for (size_t i = 1; i < field.choices.size(); ++i)
+                EXPECT_TRUE(ids.insert({page, field.id + static_cast<int>(i)}).second) << field.id;
+        }
+        if (field.kind == FieldKind::Path || field.kind == FieldKind::Program) {
+            EXPECT_TRUE(ids.insert({page, field.id + kOptionBrowseIdOffset}).second) << field.id;
+        }
+        if (field.kind == FieldKind::Slider) {
+            EXPECT_TRUE(ids.insert({page, field.id + kOptionValueIdOffset}).second) << field.id;
+        }
         if (field.kind == FieldKind::Choice || field.kind == FieldKind::Radio) {
             // The key's default is one of the choices, so an untouched file shows a choice.
             const int def = field.intKey->defaultValue;
@@ -145,6 +157,15 @@ TEST(OptionTable, PagesAndControlsAreWellFormed) {
             EXPECT_LE(field.low, field.intKey->defaultValue) << field.Key();
             EXPECT_GE(field.high, field.intKey->defaultValue) << field.Key();
         }
+    }
+    // A heading has an id of its own and stands before a field of its page.
+    for (const OptionHeading& heading : OptionHeadings()) {
+        const int page = static_cast<int>(heading.page);
+        EXPECT_TRUE(ids.insert({page, heading.id}).second) << heading.text;
+        bool found = false;
+        for (const OptionField& field : OptionFields())
+            found = found || (field.page == heading.page && field.id == heading.before);
+        EXPECT_TRUE(found) << heading.text;
     }
 }
 
@@ -264,6 +285,26 @@ TEST_F(OptionsDialogModelTest, BitsHotKeysAndTheColourSchemeEditTheirKeys) {
     EXPECT_TRUE(changes.Has(keys::UnSelColor));
     EXPECT_FALSE(changes.Has(keys::SepColor));  // set and reset: unchanged
     EXPECT_EQ(changes.effects, unsigned{kRedoHotKey | kRedoTabLayout});
+}
+
+TEST_F(OptionsDialogModelTest, ThePreviewShowsThePagesValuesBeforeAnythingIsWritten) {
+    OptionsDialogModel model(host);
+    EXPECT_EQ(model.PreviewTabLook().look, TabLook::Buttons);  // the file's style 2
+    model.SetValue(FieldFor(keys::TabStyle), 0);
+    model.SetValue(FieldFor(keys::TabPos), 1);
+    model.SetValue(FieldFor(keys::SelFontColor), 0x123456);
+    TabBarLook look = model.PreviewTabLook();
+    EXPECT_EQ(look.look, TabLook::Normal);
+    EXPECT_TRUE(look.atTop);
+    EXPECT_EQ(look.colors[2], 0x123456);
+    EXPECT_EQ(look.colors[0], kSystemColor);
+    EXPECT_EQ(host.OnDisk(keys::TabStyle), 2);  // a preview is no write
+
+    model.UseDefaultColourScheme();
+    look = model.PreviewTabLook();
+    EXPECT_EQ(look.colors[2], kSystemColor);
+    model.SetValue(FieldFor(keys::TabStyle), 1);
+    EXPECT_EQ(model.PreviewTabLook().look, TabLook::Flat);
 }
 
 TEST_F(OptionsDialogModelTest, TheDownloadPageEditsItsOwnFile) {

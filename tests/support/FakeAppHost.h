@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/AppHost.h"
+#include "app/CBrowserApp.h"
 #include "frame/CMainFrame.h"
 #include "support/FakeFrame.h"
 
@@ -59,6 +60,11 @@ public:
     void EndComModule() override { calls.push_back("~module"); }
     bool CreateMainWindow(CMainFrame& created, int trayIcon) override;
     void ShowMainWindow() override { calls.push_back("show"); }
+    // Records whether the frame the window shows was still there when the window went.
+    void DestroyMainWindow() override {
+        calls.push_back(app && !app->MainFrame() ? "~window after its frame" : "~window");
+    }
+    CBrowserApp* app = nullptr;  // the program whose exit is watched
 };
 
 }  // namespace lumbrel::test

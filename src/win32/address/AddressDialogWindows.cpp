@@ -10,6 +10,7 @@
 #include "language/StringIds.h"
 #include "language/StringTable.h"
 #include "win32/ui/AutoComplete.h"
+#include "win32/ui/FileDialogs.h"
 #include "win32/ui/ModalDialog.h"
 #include "win32/ui/StandardDialogs.h"
 
@@ -24,19 +25,7 @@ std::string TextOf(const Language* language, int id) {
 
 // A file-open dialog with the filter of string 114; the chosen path, or "" when cancelled.
 std::string BrowseForFile(HWND owner, const Language* language) {
-    std::string filter = TextOf(language, IDS_FILTER_OPEN_FILES);
-    for (char& c : filter)
-        if (c == '|')
-            c = '\0';
-    char path[MAX_PATH] = {};
-    OPENFILENAMEA dialog{};
-    dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = owner;
-    dialog.lpstrFilter = filter.c_str();
-    dialog.lpstrFile = path;
-    dialog.nMaxFile = MAX_PATH;
-    dialog.Flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST;
-    return GetOpenFileNameA(&dialog) ? std::string(path) : std::string();
+    return PickFileToOpen(owner, TextOf(language, IDS_FILTER_OPEN_FILES)).value_or(std::string());
 }
 
 class OpenAddressDialog : public ModalDialog {

@@ -91,4 +91,8 @@ void Win32AppHost::ShowMainWindow() {
         window_->ShowFromSettings(showCommand_);
 }
 
+void Win32AppHost::DestroyMainWindow() {
+    window_.reset();
+}
+
 }  // namespace lumbrel::win32

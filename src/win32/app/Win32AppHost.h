@@ -32,6 +32,7 @@ public:
     void EndComModule() override;
     bool CreateMainWindow(CMainFrame& frame, int trayIconId) override;
     void ShowMainWindow() override;
+    void DestroyMainWindow() override;
 
 private:
     ProgramPorts& ports_;

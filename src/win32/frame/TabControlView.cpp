@@ -44,7 +44,11 @@ bool TabControlView::Create(HWND parent, int controlId) {
 
 void TabControlView::Configure(CTabBar& bar, const std::optional<std::string>& taskBar) {
     bar_ = &bar;
-    const TabBarLook look = bar.Appearance();
+    ConfigureLook(bar.Appearance(), taskBar);
+}
+
+void TabControlView::ConfigureLook(const TabBarLook& look,
+                                   const std::optional<std::string>& taskBar) {
     painter_.SetLook(look);
     DWORD style = static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_STYLE)) & ~kLookBits;
     if (look.look == TabLook::Buttons)

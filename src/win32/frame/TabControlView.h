@@ -32,6 +32,9 @@ public:
     // Builds the control as `bar` says (style bits, look, fonts), takes the tab images from
     // `taskBar` (none: tabs without images) and sends the mouse to `bar`.
     void Configure(CTabBar& bar, const std::optional<std::string>& taskBar);
+    // Only the look, for a strip no bar drives (the options' preview): the mouse does what the
+    // control does by itself.
+    void ConfigureLook(const TabBarLook& look, const std::optional<std::string>& taskBar);
     // The system asks for an item of an owner-drawn style; false when it is not ours.
     bool DrawItem(const DRAWITEMSTRUCT& item);
 

@@ -8,9 +8,13 @@
 #include "language/Language.h"
 #include "win32/language/LanguageApply.h"
 #include "win32/options/OptionListPageWindows.h"
+#include "win32/options/TabStylePageWindow.h"
+#include "win32/ui/FileDialogs.h"
 
 namespace lumbrel::win32 {
 namespace {
+
+constexpr char kProgramFilter[] = "Programs (*.exe)|*.exe|All Files (*.*)|*.*||";
 
 struct CreateParams {
     OptionPageWindow* page;
@@ -71,6 +75,9 @@ std::unique_ptr<OptionPageWindow> OptionPageWindow::Create(OptionPageId page,
         case OptionPageId::MouseDrag:
             window = std::make_unique<DragPageWindow>(model);
             break;
+        case OptionPageId::TabStyle:
+            window = std::make_unique<TabStylePageWindow>(model);
+            break;
         default:
             window.reset(new OptionPageWindow(page, model));
             break;
@@ -114,6 +121,15 @@ INT_PTR OptionPageWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return OnCommand(LOWORD(wParam), HIWORD(wParam));
         case WM_NOTIFY:
             return OnNotify(*reinterpret_cast<NMHDR*>(lParam));
+        case WM_HSCROLL:
+            for (const OptionField* field : fields_) {
+                if (field->kind == FieldKind::Slider &&
+                    reinterpret_cast<HWND>(lParam) == Item(field->id))
+                    ShowSliderValue(*field);
+            }
+            return FALSE;
+        case WM_DRAWITEM:
+            return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)) ? TRUE : FALSE;
         default:
             return FALSE;
     }
@@ -133,10 +149,7 @@ HWND OptionPageWindow::MakeControl(const char* cls, const char* text, DWORD styl
 
 void OptionPageWindow::Build(int top) {
     const int y = AddFields(top);
-    // The page's own buttons beside its fields.
-    if (page_ == OptionPageId::TabStyle)
-        MakeControl("BUTTON", "Use Default Color Scheme", BS_PUSHBUTTON | WS_TABSTOP,
-                    IDC_TAB_DEFAULT_COLOURS, 0, y, 150, 14);
+    // The page's own button beside its fields.
     if (page_ == OptionPageId::Download)
         MakeControl("BUTTON", "Edit Download Managers...", BS_PUSHBUTTON | WS_TABSTOP,
                     IDC_DOWN_EDIT_FILE, 0, y, 150, 14);
@@ -146,19 +159,46 @@ int OptionPageWindow::AddFields(int top) {
     fields_ = OptionsDialogModel::FieldsOf(page_);
     int y = top;
     for (const OptionField* field : fields_) {
+        for (const OptionHeading& heading : OptionHeadings()) {
+            if (heading.page == page_ && heading.before == field->id) {
+                y += 4;
+                MakeControl("STATIC", heading.text, SS_LEFT, heading.id, 0, y, kWidth, 10);
+                y += kCheckRow;
+            }
+        }
         AddField(*field, y);
         ShowValue(*field);
     }
     return y;
 }
 
+bool OptionPageWindow::FitsLabelColumn(const char* text) const {
+    RECT column{0, 0, kLabelWidth, 0};
+    MapDialogRect(hwnd_, &column);
+    HDC dc = GetDC(hwnd_);
+    if (!dc)
+        return true;
+    const HGDIOBJ old =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(hwnd_, WM_GETFONT, 0, 0)));
+    SIZE size{};
+    GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
+    SelectObject(dc, old);
+    ReleaseDC(hwnd_, dc);
+    return size.cx <= column.right;
+}
+
 void OptionPageWindow::AddField(const OptionField& field, int& y) {
     const int x = kLabelWidth + 2;
     const int width = kWidth - x;
+    // A label too long for its column takes two lines, its control centred beside them.
     auto label = [&] {
-        if (*field.text)
-            MakeControl("STATIC", field.text, SS_LEFT, field.id + kOptionLabelIdOffset, 0, y + 2,
-                        kLabelWidth, 10);
+        if (!*field.text)
+            return;
+        const bool twoLines = !FitsLabelColumn(field.text);
+        MakeControl("STATIC", field.text, SS_LEFT, field.id + kOptionLabelIdOffset, 0, y + 2,
+                    kLabelWidth, twoLines ? 18 : 10);
+        if (twoLines)
+            y += 5;
     };
     switch (field.kind) {
         case FieldKind::Check:
@@ -184,16 +224,27 @@ void OptionPageWindow::AddField(const OptionField& field, int& y) {
             return;
         case FieldKind::Number:
         case FieldKind::Text:
-        case FieldKind::Path:
             label();
             MakeControl("EDIT", "", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, field.id, x, y,
                         field.kind == FieldKind::Number ? 50 : width, 12, WS_EX_CLIENTEDGE);
             y += kControlRow;
             return;
+        case FieldKind::Path:
+        case FieldKind::Program:
+            label();
+            MakeControl("EDIT", "", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, field.id, x, y,
+                        width - kBrowseWidth - 2, 12, WS_EX_CLIENTEDGE);
+            MakeControl("BUTTON", "...", BS_PUSHBUTTON | WS_TABSTOP,
+                        field.id + kOptionBrowseIdOffset, kWidth - kBrowseWidth, y, kBrowseWidth,
+                        12);
+            y += kControlRow;
+            return;
         case FieldKind::Slider: {
             label();
             HWND slider = MakeControl(TRACKBAR_CLASSA, "", TBS_AUTOTICKS | WS_TABSTOP, field.id, x,
-                                      y, width, 16);
+                                      y, width - kSliderValueWidth, 16);
+            MakeControl("STATIC", "", SS_LEFT, field.id + kOptionValueIdOffset,
+                        kWidth - kSliderValueWidth + 4, y + 3, kSliderValueWidth - 4, 10);
             SendMessageA(slider, TBM_SETRANGE, TRUE, MAKELPARAM(field.low, field.high));
             SendMessageA(slider, TBM_SETTICFREQ, static_cast<WPARAM>(field.step), 0);
             SendMessageA(slider, TBM_SETLINESIZE, 0, field.step);
@@ -251,10 +302,12 @@ void OptionPageWindow::ShowValue(const OptionField& field) {
             break;
         case FieldKind::Text:
         case FieldKind::Path:
+        case FieldKind::Program:
             SetWindowTextA(control, model_.TextValue(field).c_str());
             break;
         case FieldKind::Slider:
             SendMessageA(control, TBM_SETPOS, TRUE, value);
+            ShowSliderValue(field);
             break;
         case FieldKind::Choice:
             SendMessageA(control, CB_SETCURSEL, static_cast<WPARAM>(model_.ChoiceIndex(field)), 0);
@@ -308,6 +361,7 @@ std::optional<OptionPageWindow::Refused> OptionPageWindow::CommitField(const Opt
             break;
         case FieldKind::Text:
         case FieldKind::Path:
+        case FieldKind::Program:
             model_.SetText(field, WindowText(control));
             break;
         case FieldKind::Slider:
@@ -360,13 +414,27 @@ void OptionPageWindow::PickColour(const OptionField& field) {
         model_.SetValue(field, static_cast<int>(choose.rgbResult));
 }
 
+void OptionPageWindow::ShowSliderValue(const OptionField& field) {
+    const auto position = SendMessageA(Item(field.id), TBM_GETPOS, 0, 0);
+    SetWindowTextA(Item(field.id + kOptionValueIdOffset), std::to_string(position).c_str());
+}
+
+// The chosen folder or program goes into the field's box; the model takes it with the page.
+void OptionPageWindow::Browse(const OptionField& field) {
+    HWND edit = Item(field.id);
+    const std::string current = WindowText(edit);
+    std::optional<std::string> chosen;
+    if (field.kind == FieldKind::Program)
+        chosen = PickFileToOpen(hwnd_, kProgramFilter, current);
+    else
+        chosen = PickFolder(hwnd_, WindowText(Item(field.id + kOptionLabelIdOffset)), current);
+    if (chosen)
+        SetWindowTextA(edit, chosen->c_str());
+}
+
 INT_PTR OptionPageWindow::OnCommand(int id, int code) {
     if (code != BN_CLICKED)
         return FALSE;
-    if (id == IDC_TAB_DEFAULT_COLOURS) {
-        model_.UseDefaultColourScheme();
-        return TRUE;
-    }
     if (id == IDC_DOWN_EDIT_FILE) {
         ShellExecuteA(hwnd_, "open", model_.DownManagerPath().c_str(), nullptr, nullptr,
                       SW_SHOWNORMAL);
@@ -375,6 +443,10 @@ INT_PTR OptionPageWindow::OnCommand(int id, int code) {
     for (const OptionField* field : fields_) {
         if (field->id == id && field->kind == FieldKind::Colour) {
             PickColour(*field);
+            return TRUE;
+        }
+        if (field->id + kOptionBrowseIdOffset == id) {
+            Browse(*field);
             return TRUE;
         }
     }

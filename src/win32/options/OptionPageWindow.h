@@ -49,6 +49,8 @@ protected:
     virtual void CommitLists() {}
     virtual INT_PTR OnCommand(int id, int code);
     virtual INT_PTR OnNotify(NMHDR&) { return FALSE; }
+    // An owner-drawn control of the page asks to be drawn; false when none of the page's.
+    virtual bool OnDrawItem(const DRAWITEMSTRUCT&) { return false; }
 
     HWND MakeControl(const char* cls, const char* text, DWORD style, int id, int x, int y,
                      int width, int height, DWORD exStyle = 0);
@@ -62,6 +64,8 @@ protected:
     static constexpr int kLabelWidth = 128;  // the label column
     static constexpr int kCheckRow = 12;
     static constexpr int kControlRow = 16;
+    static constexpr int kBrowseWidth = 16;
+    static constexpr int kSliderValueWidth = 24;
 
 private:
     static INT_PTR CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -70,6 +74,9 @@ private:
     void ShowValue(const OptionField& field);
     std::optional<Refused> CommitField(const OptionField& field);
     void PickColour(const OptionField& field);
+    void Browse(const OptionField& field);
+    void ShowSliderValue(const OptionField& field);
+    bool FitsLabelColumn(const char* text) const;
 
     std::vector<const OptionField*> fields_;
     std::vector<CommandChoice> commands_;

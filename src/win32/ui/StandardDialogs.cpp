@@ -12,6 +12,7 @@
 #include "language/StringTable.h"
 #include "win32/platform/Win32CodePage.h"
 #include "win32/platform/Win32FileSystem.h"
+#include "win32/ui/FileDialogs.h"
 
 namespace lumbrel::win32 {
 
@@ -73,25 +74,13 @@ void InputDialog::OnUpOrSave() {
     if (field.empty())
         return;
     Win32CodePage codePage;
-    char path[MAX_PATH] = {};
-    const std::string proposed = DialogInput::ProposedFileName(codePage, field);
-    lstrcpynA(path, proposed.c_str(), MAX_PATH);
-    std::string filter = String(IDS_FILTER_TEXT_FILES);
-    for (char& c : filter)
-        if (c == '|')
-            c = '\0';
-    OPENFILENAMEA dialog{};
-    dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = hwnd_;
-    dialog.lpstrFilter = filter.c_str();
-    dialog.lpstrFile = path;
-    dialog.nMaxFile = MAX_PATH;
-    dialog.lpstrDefExt = "txt";
-    dialog.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST;
-    if (!GetSaveFileNameA(&dialog))
+    const std::optional<std::string> path =
+        PickFileToSave(hwnd_, String(IDS_FILTER_TEXT_FILES),
+                       DialogInput::ProposedFileName(codePage, field), "txt");
+    if (!path)
         return;
     Win32FileSystem files;
-    if (!DialogInput::SaveText(files, path, field)) {
+    if (!DialogInput::SaveText(files, *path, field)) {
         MessageBoxA(hwnd_, String(IDS_FILE_NOT_WRITTEN).c_str(), "Lumbrel", MB_OK | MB_ICONERROR);
         return;
     }
