@@ -148,6 +148,15 @@ std::string ToLowerAscii(const CodePage& cp, std::string_view text) {
     return lower;
 }
 
+std::string ToUpperAscii(const CodePage& cp, std::string_view text) {
+    std::string upper(text);
+    for (size_t pos = 0, len; (len = CharLength(cp, text, pos)) != 0; pos += len) {
+        if (len == 1 && text[pos] >= 'a' && text[pos] <= 'z')
+            upper[pos] = static_cast<char>(text[pos] - 'a' + 'A');
+    }
+    return upper;
+}
+
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
 }

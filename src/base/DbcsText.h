@@ -58,6 +58,7 @@ std::string ReplaceChar(const CodePage& cp, std::string_view text, char from, ch
 int CompareNoCase(const CodePage& cp, std::string_view a, std::string_view b);
 bool EqualsNoCase(const CodePage& cp, std::string_view a, std::string_view b);
 std::string ToLowerAscii(const CodePage& cp, std::string_view text);
+std::string ToUpperAscii(const CodePage& cp, std::string_view text);
 // True when `text` ends with `suffix` without regard to ASCII case, the suffix starting on a
 // character boundary (".url" never matches the trail byte of a double-byte character).
 bool EndsWithNoCase(const CodePage& cp, std::string_view text, std::string_view suffix);

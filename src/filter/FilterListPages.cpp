@@ -11,30 +11,35 @@ bool Holds(const std::vector<std::string>& list, const std::string& entry) {
     return std::find(list.begin(), list.end(), entry) != list.end();
 }
 
-// The page's rows, then what the list gained since the page opened and the rows lack.
-std::vector<std::string> WithAddedMeanwhile(std::vector<std::string> rows,
-                                            const std::vector<std::string>& opened,
-                                            const std::vector<std::string>& now) {
-    for (const std::string& entry : now) {
-        if (!Holds(opened, entry) && !Holds(rows, entry))
+}  // namespace
+
+std::vector<std::string> ListMerge::Merge(std::vector<std::string> rows,
+                                          const std::vector<std::string>& live) {
+    std::vector<std::string> fromElsewhere;
+    for (const std::string& entry : live) {
+        if (Holds(rows, entry))
+            continue;
+        // New since the last save, or kept from elsewhere before: never one the page dropped.
+        if (!Holds(base_, entry) || Holds(fromElsewhere_, entry)) {
             rows.push_back(entry);
+            fromElsewhere.push_back(entry);
+        }
     }
+    base_ = rows;
+    fromElsewhere_ = std::move(fromElsewhere);
     return rows;
 }
-
-}  // namespace
 
 PopupFilterListsPage::PopupFilterListsPage(const FilterLists& lists)
     : filter_(lists.PopFilter()),
       unFilter_(lists.PopUnFilter()),
-      openedFilter_(lists.PopFilter()),
-      openedUnFilter_(lists.PopUnFilter()) {}
+      filterMerge_(lists.PopFilter()),
+      unFilterMerge_(lists.PopUnFilter()) {}
 
-void PopupFilterListsPage::Confirm(UrlFilter& target) const {
+void PopupFilterListsPage::Confirm(UrlFilter& target) {
     FilterLists& lists = target.Lists();
-    lists.SetPopupLists(
-        WithAddedMeanwhile(filter_.Entries(), openedFilter_, lists.PopFilter()),
-        WithAddedMeanwhile(unFilter_.Entries(), openedUnFilter_, lists.PopUnFilter()));
+    lists.SetPopupLists(filterMerge_.Merge(filter_.Entries(), lists.PopFilter()),
+                        unFilterMerge_.Merge(unFilter_.Entries(), lists.PopUnFilter()));
     target.SaveFilterLists();
 }
 
@@ -42,10 +47,10 @@ ContentFilterListsPage::ContentFilterListsPage(const CodePage& cp, const FilterL
     : cp_(cp),
       filter_(lists.UrlFilter()),
       unFilter_(lists.UrlUnFilter()),
-      openedFilter_(lists.UrlFilter()),
-      openedUnFilter_(lists.UrlUnFilter()) {}
+      filterMerge_(lists.UrlFilter()),
+      unFilterMerge_(lists.UrlUnFilter()) {}
 
-void ContentFilterListsPage::Confirm(UrlFilter& target) const {
+void ContentFilterListsPage::Confirm(UrlFilter& target) {
     auto normalized = [&](const FilterListEditor& editor) {
         std::vector<std::string> entries;
         entries.reserve(editor.Entries().size());
@@ -54,9 +59,8 @@ void ContentFilterListsPage::Confirm(UrlFilter& target) const {
         return entries;
     };
     FilterLists& lists = target.Lists();
-    lists.SetUrlLists(
-        WithAddedMeanwhile(normalized(filter_), openedFilter_, lists.UrlFilter()),
-        WithAddedMeanwhile(normalized(unFilter_), openedUnFilter_, lists.UrlUnFilter()));
+    lists.SetUrlLists(filterMerge_.Merge(normalized(filter_), lists.UrlFilter()),
+                      unFilterMerge_.Merge(normalized(unFilter_), lists.UrlUnFilter()));
     target.SaveFilterLists();
 }
 

@@ -70,9 +70,13 @@ SettingsStore& FrameOptionsDialog::Store(OptionFile file) {
 }
 
 std::optional<int> FrameOptionsDialog::RunningValue(const IntSetting& key) {
-    // Computed at start from the engine's registry values when the file has none.
-    if (&key == &keys::DefaultProperty)
-        return frame_.Prefs().defaultProperty;
+    // What the frame keeps in memory is what the program runs with: commands switch some of
+    // them until the close writes them, and `DefaultProperty` is computed from the engine's
+    // registry values when the file has none.
+    for (const auto& kept : kKeptPreferences) {
+        if (kept.key == &key)
+            return frame_.Prefs().*kept.field;
+    }
     return std::nullopt;
 }
 
@@ -94,7 +98,7 @@ void FrameOptionsDialog::OptionsApplied(const OptionChanges& changes) {
     if (redo & kRedoTabLayout) {
         frame_.TabBar().Load(LoadStage::FrameCreation, store);
         frame_.TabBar().Load(LoadStage::Deferred, store);
-        frame_.Post(UM_TAB_LAYOUT, 2);
+        frame_.TabBar().ApplySettings();
     }
     if (redo & kRedoFilterHandler)
         frame_.Filters().ApplySettings();
@@ -104,10 +108,8 @@ void FrameOptionsDialog::OptionsApplied(const OptionChanges& changes) {
         frame_.Visibility().RegisterHotKeyAgain(frame_.Options());
     if (redo & kRedoTrayIcon)
         frame_.Visibility().ApplyTrayIcon(frame_.Options().showTrayIcon != 0);
-    if (redo & kRedoMouse) {
-        frame_.Mouse().settings.Load(store);
-        frame_.Mouse().drag.Load(store);
-    }
+    if (redo & kRedoMouse)
+        frame_.Mouse().Reload(store);
     if (redo & kRedoMenus) {
         frame_.SetFavoritesChanged(1);
         frame_.RebuildMenus();

@@ -12,6 +12,16 @@ void MouseControl::Load(SettingsStore& store, const Preferences& prefs) {
     drag.Load(store);
 }
 
+void MouseControl::Reload(SettingsStore& store) {
+    // The right button's mode is the one its commands chose, kept in memory until the close.
+    const int gesture = settings.rMouseGesture;
+    const int dragPage = settings.rMouseDrag;
+    settings.Load(store);
+    settings.rMouseGesture = gesture;
+    settings.rMouseDrag = dragPage;
+    drag.Load(store);
+}
+
 bool MouseControl::IsModeCommand(int id) {
     return id == IDM_MOUSE_GESTURE || id == IDM_MOUSE_DRAG_PAGE;
 }

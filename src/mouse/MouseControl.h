@@ -17,6 +17,9 @@ public:
     // The modes come from the preferences (written at exit), the rest from the settings file;
     // the gesture table is appended to.
     void Load(SettingsStore& store, const Preferences& prefs);
+    // The options changed: the mouse and drag keys are read again; the right button keeps
+    // the mode its commands chose.
+    void Reload(SettingsStore& store);
 
     // "Mouse Gesture" and "Mouse Drag Page": toggled here and in the preferences.
     static bool IsModeCommand(int id);

@@ -25,6 +25,7 @@ public:
     struct Saved {
         bool filterLists = false;
         bool gestures = false;
+        bool gesturesFailed = false;  // the table did not reach the file: tried again next time
     };
     virtual Saved OnOK(OptionValues&, OptionsHost&) { return {}; }
 

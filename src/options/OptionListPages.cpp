@@ -1,5 +1,6 @@
 #include "options/OptionListPages.h"
 
+#include "base/DbcsText.h"
 #include "filter/UrlFilter.h"
 #include "mouse/DragActions.h"
 #include "options/OptionsHost.h"
@@ -80,7 +81,10 @@ void GesturePage::StoreMouse(const MouseSettings& settings, OptionValues& values
     auto set = [&](const IntSetting& key, int value) {
         values.Set(OptionValues::KeyOf(key), value);
     };
-    set(keys::ShowGesture, settings.showGesture);
+    // Any value but 0 shows the gesture: a stored 2 the user left alone stays 2.
+    const int shown = values.Int(OptionValues::KeyOf(keys::ShowGesture));
+    if ((shown != 0) != (settings.showGesture != 0))
+        set(keys::ShowGesture, settings.showGesture);
     set(keys::LButtonDown, settings.lButtonDown);
     set(keys::LDbClick, settings.lDbClick);
     set(keys::MButtonDown, settings.mButtonDown);
@@ -108,21 +112,55 @@ CSAPrefsSubDlg::Saved GesturePage::OnOK(OptionValues& values, OptionsHost& host)
     };
     if (same(live, edited))
         return {};
+    // The live table changes only with the file: a failed save leaves both as they were, so
+    // the next OK or Apply finds the difference and tries again.
+    if (!edited.Save(host.Store(OptionFile::Settings)))
+        return {.gesturesFailed = true};
     live = std::move(edited);
-    live.Save(host.Store(OptionFile::Settings));
     return {.gestures = true};
 }
 
 MouseDragPage::MouseDragPage(const OptionValues& values)
     : CSAPrefsSubDlg(OptionPageId::MouseDrag),
-      model_(DragFrom(values), values.Int(OptionValues::KeyOf(keys::SimuDragLink)) != 0) {}
+      model_(DragFrom(values), values.Int(OptionValues::KeyOf(keys::SimuDragLink)) != 0),
+      shown_(model_) {}
 
 CSAPrefsSubDlg::Saved MouseDragPage::OnOK(OptionValues& values, OptionsHost&) {
+    // Only what the user chose differently from what the page showed: a stored index the
+    // page could not show (it showed the first action) is not rewritten by looking at it.
     for (DragKind kind : kDragKinds)
         for (DragDirection direction : kDirections)
-            values.Set(OptionValues::KeyOf(DragDirectionKey(kind, direction)),
-                       model_.Choice(kind, direction));
-    values.Set(OptionValues::KeyOf(keys::SimuDragLink), model_.simuDragLink ? 1 : 0);
+            if (model_.Choice(kind, direction) != shown_.Choice(kind, direction))
+                values.Set(OptionValues::KeyOf(DragDirectionKey(kind, direction)),
+                           model_.Choice(kind, direction));
+    if (model_.simuDragLink != shown_.simuDragLink)
+        values.Set(OptionValues::KeyOf(keys::SimuDragLink), model_.simuDragLink ? 1 : 0);
+    return {};
+}
+
+CDownProp::CDownProp(const OptionValues& values)
+    : CSAPrefsSubDlg(OptionPageId::Download),
+      shownManager_(
+          values.Int(OptionValues::KeyOf(downManagerKeys::ManagerIndex, OptionFile::DownManager))) {
+}
+
+CSAPrefsSubDlg::Saved CDownProp::OnOK(OptionValues& values, OptionsHost& host) {
+    const OptionKey index =
+        OptionValues::KeyOf(downManagerKeys::ManagerIndex, OptionFile::DownManager);
+    const int chosen = values.Int(index);
+    // A manager without a script could take no download: none is chosen instead.
+    if (chosen != shownManager_ && chosen > 0) {
+        const std::string script = host.Store(OptionFile::DownManager)
+                                       .GetProfileString(downManagerKeys::ManagerIndex.section,
+                                                         "S" + std::to_string(chosen), "");
+        if (script.empty())
+            values.Set(index, 0);
+    }
+    shownManager_ = values.Int(index);
+    // Downloads are matched against upper-case extensions.
+    const OptionKey types =
+        OptionValues::KeyOf(downManagerKeys::MonitorFileType, OptionFile::DownManager);
+    values.Set(types, ToUpperAscii(host.Cp(), values.Text(types)));
     return {};
 }
 

@@ -62,6 +62,18 @@ public:
 
 private:
     CMouseProp model_;
+    const CMouseProp shown_;  // as the page showed the stored values
+};
+
+// "Download": a chosen manager must have a script, or none is chosen; the monitored types are
+// kept in upper case, as downloads are matched against them.
+class CDownProp : public CSAPrefsSubDlg {
+public:
+    explicit CDownProp(const OptionValues& values);
+    Saved OnOK(OptionValues& values, OptionsHost& host) override;
+
+private:
+    int shownManager_;
 };
 
 }  // namespace lumbrel

@@ -226,7 +226,7 @@ const OptionField kFields[] = {
     Typed(P::Tab, Id(P::Tab, 9), K::Command, "Right Double Click on the Bar:", k::RDbClickTabBlank,
           kTab),
     Check(P::Tab, Id(P::Tab, 10), "Switch Windows with the Wheel over the Tabs", k::WheelOnTab,
-          kMouse),
+          kTab),
     Check(P::Tab, Id(P::Tab, 11), "Switch Windows with the Wheel While the Right Button Is Held",
           k::WheelTab, kMouse),
 
@@ -343,7 +343,7 @@ const OptionField kFields[] = {
     // Collector output
     Check(P::Delete, Id(P::Delete, 1), "Time of Each Line", k::OutputSaveTime),
     Check(P::Delete, Id(P::Delete, 2), "Filtered Popup Windows", k::OutputSaveFilter),
-    Check(P::Delete, Id(P::Delete, 3), "Filtered Ad Content", k::OutputSaveUrlFilter),
+    Check(P::Delete, Id(P::Delete, 3), "Filtered Ad Content", k::OutputSaveUrlFilter, kFilter),
     Check(P::Delete, Id(P::Delete, 4), "Saved Pages", k::OutputSavePage),
     Check(P::Delete, Id(P::Delete, 5), "Saved Images", k::OutputSaveImg),
     Check(P::Delete, Id(P::Delete, 6), "Saved Texts", k::OutputSaveText),

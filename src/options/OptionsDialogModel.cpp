@@ -33,6 +33,8 @@ bool OptionChanges::Has(const TextSetting& key) const {
 
 OptionsDialogModel::OptionsDialogModel(OptionsHost& host) : host_(host) {
     Load();
+    // The download page's rules hold however its keys are edited: it knows what was stored.
+    Page(OptionPageId::Download);
 }
 
 OptionsDialogModel::~OptionsDialogModel() = default;
@@ -85,6 +87,9 @@ CSAPrefsSubDlg& OptionsDialogModel::Page(OptionPageId page) {
             break;
         case OptionPageId::MouseDrag:
             slot = std::make_unique<MouseDragPage>(values_);
+            break;
+        case OptionPageId::Download:
+            slot = std::make_unique<CDownProp>(values_);
             break;
         default:
             slot = std::make_unique<CSAPrefsSubDlg>(page);
@@ -260,6 +265,7 @@ OptionChanges OptionsDialogModel::Apply() {
         const CSAPrefsSubDlg::Saved saved = page->OnOK(values_, host_);
         changes.filterListsSaved = changes.filterListsSaved || saved.filterLists;
         changes.gesturesSaved = changes.gesturesSaved || saved.gestures;
+        changes.gesturesNotWritten = changes.gesturesNotWritten || saved.gesturesFailed;
     }
     for (const OptionKey& key : values_.Changes()) {
         SettingsStore& store = host_.Store(key.file);

@@ -27,6 +27,10 @@ struct OptionChanges {
     bool gesturesSaved = false;
     // Keys that could not be written: they stay changed, so the next Apply tries again.
     std::vector<OptionKey> notWritten;
+    // Likewise the gesture table.
+    bool gesturesNotWritten = false;
+
+    bool AllWritten() const { return notWritten.empty() && !gesturesNotWritten; }
 
     bool Empty() const { return keys.empty() && !filterListsSaved && !gesturesSaved; }
     bool Has(const IntSetting& key) const;

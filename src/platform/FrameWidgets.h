@@ -61,6 +61,8 @@ public:
     // Fixed-width items and multi-line rows on or off.
     virtual void SetFixedWidth(bool on) = 0;
     virtual void SetMultiLine(bool on) = 0;
+    // The bar's style or colours changed: the control is built again as the bar says.
+    virtual void Restyle() = 0;
 
     // --- The mouse ---
     // Every mouse event goes to the control until the capture is released or lost.

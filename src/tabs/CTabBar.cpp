@@ -64,6 +64,15 @@ void CTabBar::Renumber(int from) {
             ShowTitle(i, TitleOf(*child));
 }
 
+void CTabBar::ApplySettings() {
+    strip_.Restyle();
+    WindowList& windows = frame_.Windows();
+    for (int i = 0, n = strip_.Count(); i < n; ++i)
+        if (CChildFrame* child = windows.At(i))
+            ShowTitle(i, TitleOf(*child));
+    frame_.Post(UM_TAB_LAYOUT, 2);
+}
+
 void CTabBar::RefreshTips() {
     WindowList& windows = frame_.Windows();
     for (int i = 0, n = strip_.Count(); i < n; ++i) {

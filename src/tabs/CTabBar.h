@@ -59,6 +59,9 @@ public:
     void Renumber(int from);
     // Every tab's tool tip becomes its window's title (windows on their way out keep theirs).
     void RefreshTips();
+    // The bar's settings changed: the control takes the look, every tab its title as the
+    // numbering and the width now say, and the band its height.
+    void ApplySettings();
 
     // --- Layout ---
     // The bar's private messages to the frame: UM_TAB_LAYOUT and UM_TAB_TIPS.

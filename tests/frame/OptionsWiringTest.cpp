@@ -126,5 +126,77 @@ TEST(FrameOptionsDialog, TheGesturePageEditsTheFramesGestureTable) {
     EXPECT_EQ(o.h.frame->Mouse().gestures.Entries().back().text, "LU");
 }
 
+// Switches a command flips live in the frame until the batch at close writes them; the dialog
+// must start from them, or what it shows and what it writes disagree with the running program.
+TEST(FrameOptionsDialog, TheDialogStartsFromTheSwitchesTheProgramRunsWith) {
+    OptionsHarness o;
+    o.h.Command(IDM_KILL_POPUP);
+    ASSERT_EQ(o.h.frame->Prefs().killPop, 0);
+    int shown = -1;
+    o.ui.step = [&](OptionsDialogModel& model) {
+        shown = model.Value(FieldFor(keys::KillPop));
+        model.SetValue(FieldFor(keys::KillPop), 1);  // the user wants it back on
+        model.Apply();
+    };
+    o.h.Command(IDM_OPTIONS);
+    EXPECT_EQ(shown, 0);
+    EXPECT_EQ(o.h.frame->Prefs().killPop, 1);
+}
+
+TEST(FrameOptionsDialog, RedoingTheMouseKeepsTheRightButtonModeItsCommandChose) {
+    OptionsHarness o;
+    o.h.Command(IDM_MOUSE_DRAG_PAGE);
+    ASSERT_EQ(o.h.frame->Mouse().settings.rMouseDrag, 1);
+    o.ui.step = [](OptionsDialogModel& model) {
+        model.SetValue(FieldFor(keys::WheelTab), 0);
+        model.Apply();
+    };
+    o.h.Command(IDM_OPTIONS);
+    EXPECT_EQ(o.h.frame->Mouse().settings.wheelTab, 0);
+    EXPECT_EQ(o.h.frame->Mouse().settings.rMouseDrag, 1);
+    EXPECT_EQ(o.h.frame->Mouse().settings.rMouseGesture, 0);
+}
+
+// Each box of the tab page on its own: a change that happens to come with another one would
+// hide a box whose change alone never reaches the bar.
+TEST(FrameOptionsDialog, BoxesOfTheTabPageTakeEffectWithoutARestart) {
+    {
+        OptionsHarness o;
+        o.h.Open("http://a.example/");
+        o.h.Open("http://b.example/");
+        ASSERT_EQ(o.h.tabs.Texts().size(), 2u);
+        ASSERT_EQ(o.h.tabs.Texts()[1].rfind("2-", 0), 0u);
+        o.ui.step = [](OptionsDialogModel& model) {
+            model.SetValue(FieldFor(keys::ShowIndex), 0);
+            model.Apply();
+        };
+        o.h.Command(IDM_OPTIONS);
+        for (const std::string& text : o.h.tabs.Texts())
+            EXPECT_EQ(text.find('-'), std::string::npos) << "still numbered: " << text;
+    }
+    {
+        OptionsHarness o;
+        ASSERT_EQ(o.h.frame->TabBar().Options().wheelOnTab, 0);
+        o.ui.step = [](OptionsDialogModel& model) {
+            model.SetValue(FieldFor(keys::WheelOnTab), 1);
+            model.Apply();
+        };
+        o.h.Command(IDM_OPTIONS);
+        EXPECT_EQ(o.h.frame->TabBar().Options().wheelOnTab, 1)
+            << "the wheel over the tabs still does nothing";
+    }
+}
+
+TEST(FrameOptionsDialog, LoggingFilteredContentFollowsItsBoxAtOnce) {
+    OptionsHarness o;
+    ASSERT_FALSE(o.h.frame->Filters().Url().Requests().Settings().outputSaveUrlFilter);
+    o.ui.step = [](OptionsDialogModel& model) {
+        model.SetValue(FieldFor(keys::OutputSaveUrlFilter), 1);
+        model.Apply();
+    };
+    o.h.Command(IDM_OPTIONS);
+    EXPECT_TRUE(o.h.frame->Filters().Url().Requests().Settings().outputSaveUrlFilter);
+}
+
 }  // namespace
 }  // namespace lumbrel

@@ -313,12 +313,12 @@ TEST_F(OptionsDialogModelTest, TheDownloadPageEditsItsOwnFile) {
     const OptionField& manager = FieldFor(downManagerKeys::ManagerIndex);
     EXPECT_EQ(model.Value(manager), 1);
     EXPECT_TRUE(model.SetValue(manager, 3));
-    model.SetValue(manager, 2);
+    model.SetValue(manager, 0);
     model.SetText(FieldFor(downManagerKeys::MonitorFileType), ".ZIP;.7Z");
     const OptionChanges changes = model.Apply();
     EXPECT_EQ(changes.effects, unsigned{kRedoDownloads});
     PrivateProfile fresh(host.fs);
-    EXPECT_EQ(fresh.GetInt(kDownManager, "DownManager", "ManagerIndex", 0), 2);
+    EXPECT_EQ(fresh.GetInt(kDownManager, "DownManager", "ManagerIndex", -1), 0);
     EXPECT_EQ(fresh.GetString(kDownManager, "DownManager", "MonitorFileType", ""), ".ZIP;.7Z");
     EXPECT_EQ(host.fs.Content(kSettings).find("ManagerIndex"), std::string::npos);
 }
@@ -424,6 +424,74 @@ TEST_F(OptionsDialogModelTest, GesturePageStoresPlainLettersAndTheButtonActions)
 
     // Shown again with nothing changed: the table is not written again.
     EXPECT_TRUE(model.Apply().Empty());
+}
+
+TEST_F(OptionsDialogModelTest, ARowTypedAppliedAndThenRemovedStaysRemoved) {
+    OptionsDialogModel model(host);
+    FilterListEditor& popup = model.PageAs<CPopupDlg>(OptionPageId::PopupFilter).Lists().Filter();
+    popup.Insert();
+    popup.EndEdit(std::string("http://typed/*"));
+    FilterListEditor& content =
+        model.PageAs<CUrlFilterProp>(OptionPageId::ContentFilter).Lists().Filter();
+    content.Insert();
+    content.EndEdit(std::string("http://first/*"));
+    model.Apply();
+    ASSERT_EQ(host.filter.Lists().PopFilter(), (Strings{"http://p/", "http://typed/*"}));
+
+    // The user thinks better of both rows after "Apply": one deleted, the other corrected.
+    popup.Select(1);
+    ASSERT_TRUE(popup.Delete());
+    content.Select(1);
+    ASSERT_TRUE(content.BeginEdit());
+    content.EndEdit(std::string("http://second/*"));
+    model.Apply();
+    EXPECT_EQ(host.filter.Lists().PopFilter(), Strings{"http://p/"});
+    EXPECT_EQ(host.filter.Lists().UrlFilter(), (Strings{"http://ads.com/*", "http://second/*"}));
+}
+
+TEST_F(OptionsDialogModelTest, AGestureTableThatDidNotReachTheFileIsWrittenByTheNextApply) {
+    OptionsDialogModel model(host);
+    CGestureProp& gestures = model.PageAs<GesturePage>(OptionPageId::Gesture).Model();
+    gestures.New();
+    gestures.PressLetter('L');
+    gestures.PressLetter('D');
+    gestures.ChooseCommand(2);  // File \ Close
+    ASSERT_TRUE(gestures.Insert());
+
+    host.fs.FailOn(test::FsOp::Write, kSettings);
+    const OptionChanges failed = model.Apply();
+    EXPECT_FALSE(failed.gesturesSaved) << "a table the file never got is not reported as saved";
+
+    host.fs.ClearFailures();
+    model.Apply();
+    GestureTable reread;
+    reread.Load(host.settings);
+    EXPECT_EQ(LookupGesture(reread, "LD"), IDM_CLOSE);
+}
+
+TEST_F(OptionsDialogModelTest, TheDownloadPageUpperCasesTheTypesAndKeepsNoManagerWithoutAScript) {
+    OptionsDialogModel model(host);
+    // "NetAnts" (2) has no script ("S2") in the file: choosing it leaves no manager at all.
+    model.SetValue(FieldFor(downManagerKeys::ManagerIndex), 2);
+    model.SetText(FieldFor(downManagerKeys::MonitorFileType), ".zip;.7z");
+    model.Apply();
+    PrivateProfile fresh(host.fs);
+    EXPECT_EQ(fresh.GetInt(kDownManager, "DownManager", "ManagerIndex", -1), 0);
+    // Downloads are matched against upper-cased extensions.
+    EXPECT_EQ(fresh.GetString(kDownManager, "DownManager", "MonitorFileType", ""), ".ZIP;.7Z");
+}
+
+TEST_F(OptionsDialogModelTest, ShowingTheMousePagesWritesNothingTheUserLeftAlone) {
+    host.settings.Write(keys::ImgUp, 99);       // no such action: used as the first one
+    host.settings.Write(keys::ShowGesture, 2);  // any value but 0 is on
+    OptionsDialogModel model(host);
+    model.PageAs<MouseDragPage>(OptionPageId::MouseDrag);
+    model.PageAs<GesturePage>(OptionPageId::Gesture);
+    const int writes = host.fs.WriteCount();
+    EXPECT_TRUE(model.Apply().Empty());
+    EXPECT_EQ(host.fs.WriteCount(), writes);
+    EXPECT_EQ(host.OnDisk(keys::ImgUp), 99);
+    EXPECT_EQ(host.OnDisk(keys::ShowGesture), 2);
 }
 
 TEST_F(OptionsDialogModelTest, DragPageWritesTheDirectionsThatChanged) {

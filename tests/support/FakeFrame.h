@@ -216,6 +216,8 @@ public:
     void CaptureMouse() override { captured = true; }
     void ReleaseMouse() override { captured = false; }
     void ShowMoveCursor(bool move) override { moveCursor = move; }
+    void Restyle() override { ++restyled; }
+    int restyled = 0;
 
 private:
     int PerRow() const;

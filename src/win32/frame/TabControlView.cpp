@@ -44,7 +44,13 @@ bool TabControlView::Create(HWND parent, int controlId) {
 
 void TabControlView::Configure(CTabBar& bar, const std::optional<std::string>& taskBar) {
     bar_ = &bar;
+    taskBar_ = taskBar;
     ConfigureLook(bar.Appearance(), taskBar);
+}
+
+void TabControlView::Restyle() {
+    if (bar_)
+        ConfigureLook(bar_->Appearance(), taskBar_);
 }
 
 void TabControlView::ConfigureLook(const TabBarLook& look,

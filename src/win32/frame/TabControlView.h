@@ -60,6 +60,7 @@ public:
     void Reflow() override;
     void SetFixedWidth(bool on) override { SetStyleBit(TCS_FIXEDWIDTH, on); }
     void SetMultiLine(bool on) override { SetStyleBit(TCS_MULTILINE, on); }
+    void Restyle() override;
     void CaptureMouse() override;
     void ReleaseMouse() override;
     void ShowMoveCursor(bool move) override;
@@ -84,6 +85,7 @@ private:
     HWND hwnd_ = nullptr;
     HWND tip_ = nullptr;
     CTabBar* bar_ = nullptr;
+    std::optional<std::string> taskBar_;  // the picture of the tab images
     CColorTabCtrl painter_;
     UniqueImageList images_;
     std::vector<std::string> tips_;

@@ -71,7 +71,7 @@ bool OptionsDialog::Commit() {
         }
     }
     const OptionChanges changes = model_.Apply();
-    if (!changes.notWritten.empty()) {
+    if (!changes.AllWritten()) {
         const std::string text = language_ ? language_->LngLoadString(IDS_SETTINGS_NOT_WRITTEN)
                                            : Language().LngLoadString(IDS_SETTINGS_NOT_WRITTEN);
         MessageBoxA(hwnd_, text.c_str(), "Lumbrel", MB_OK | MB_ICONWARNING);
