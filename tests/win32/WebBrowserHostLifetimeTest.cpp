@@ -1,6 +1,7 @@
 // The lifetime of a hosted control under Wine: when its window closes, the control, the client
 // site and the event sink must all be gone, counted by their own Release results; and many
 // windows opened and closed in a row must not make the process grow.
+#include "win32/platform/RunningSystem.h"
 #include "win32/view/WebBrowserHost.h"
 
 #include <psapi.h>
@@ -17,11 +18,6 @@ namespace lumbrel::win32 {
 namespace {
 
 constexpr const char* kUnreachable = "http://127.0.0.1:1/lifetime";
-
-bool RunningOnWine() {
-    HMODULE ntdll = GetModuleHandleA("ntdll.dll");
-    return ntdll && GetProcAddress(ntdll, "wine_get_version");
-}
 
 // What is left of an object once the test's own reference goes: 0 means it was the last.
 template <class T>

@@ -3,6 +3,7 @@
 // teardown. Wine's engine has no renderer: it raises BeforeNavigate2, the download and
 // command-state events and NavigateError, never NavigateComplete2 or DocumentComplete (those
 // conversions are proven against the sink directly).
+#include "win32/platform/RunningSystem.h"
 #include "win32/view/WebBrowserHost.h"
 
 #include <idispids.h>
@@ -34,11 +35,6 @@ RECT RectInParent(HWND control) {
     GetWindowRect(control, &rect);
     MapWindowPoints(HWND_DESKTOP, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
     return rect;
-}
-
-bool RunningOnWine() {
-    HMODULE ntdll = GetModuleHandleA("ntdll.dll");
-    return ntdll && GetProcAddress(ntdll, "wine_get_version");
 }
 
 std::string Describe(const RECT& rect) {

@@ -6,6 +6,7 @@
 // Wine here: set "probe:3128" as a named proxy, the query gives direct access and no server,
 // with the ANSI and the wide calls, on a null handle and on a new one). There the tests check
 // the calls and the settings the core takes, and the read-back is left to a Windows run.
+#include "win32/platform/RunningSystem.h"
 #include "win32/platform/Win32InternetProxy.h"
 
 #include <gtest/gtest.h>
@@ -74,11 +75,6 @@ private:
     std::optional<std::string> oldServer_, oldOverride_;
 };
 
-bool RunningUnderWine() {
-    const HMODULE ntdll = GetModuleHandleA("ntdll.dll");
-    return ntdll && GetProcAddress(ntdll, "wine_get_version") != nullptr;
-}
-
 bool NoProxyServer(const std::optional<ProcessProxy>& proxy) {
     return proxy && !proxy->named;
 }
@@ -99,7 +95,7 @@ TEST(Win32InternetProxyTest, ApplyProxySetsAndClearsTheProcessProxy) {
     EXPECT_TRUE(ui.messages.empty());
     std::optional<ProcessProxy> now = internet.QueryProcessProxy();
     ASSERT_TRUE(now) << "the query must answer, whatever it holds";
-    if (RunningUnderWine()) {
+    if (RunningOnWine()) {
         server.ToggleEnable();
         EXPECT_TRUE(ui.messages.empty()) << "switching off must succeed too";
         GTEST_SKIP() << "Wine's WinINet does not read back the process's proxy";
@@ -142,7 +138,7 @@ TEST(Win32InternetProxyTest, UseIeProxyTakesTheSystemsProxyFromTheInternetSettin
     EXPECT_EQ(prefs.proxyByPass, "<local>;*.x");
     EXPECT_EQ(prefs.enableProxy, 1);
     EXPECT_TRUE(server.UseIeProxyChecked());
-    if (!RunningUnderWine()) {
+    if (!RunningOnWine()) {
         const std::optional<ProcessProxy> now = internet.QueryProcessProxy();
         ASSERT_TRUE(now);
         EXPECT_EQ(*now, (ProcessProxy{true, "sys.lumbrel.test:81", "<local>;*.x"}));

@@ -1,4 +1,5 @@
 #include "win32/favorites/Win32FavoritesDialogs.h"
+#include "win32/platform/RunningSystem.h"
 
 #include <exdisp.h>
 #include <shlobj.h>
@@ -25,7 +26,10 @@ using OrganizeFavoritesDialog = BOOL(WINAPI*)(HWND, LPSTR);
 template <typename Function>
 class ShellEntry {
 public:
-    explicit ShellEntry(const char* name) : library_(LoadLibraryA(kShellBrowserLibrary)) {
+    explicit ShellEntry(const char* name)
+        : library_(RunningOnWine() ? nullptr : LoadLibraryA(kShellBrowserLibrary)) {
+        // Wine's library exports these dialogs as stubs that end the process when called:
+        // there they count as missing, and the program's own dialog is shown.
         if (library_)
             function_ = reinterpret_cast<Function>(
                 reinterpret_cast<void*>(GetProcAddress(library_.Get(), name)));
