@@ -56,9 +56,9 @@ private:
     private:
         static bool IsWordChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; }
         bool MatchesAt(const std::string& text, size_t at, int flags) const {
-            const std::string& body = page_.body;
+            const std::string& shown = page_.body;
             for (size_t i = 0; i < text.size(); ++i) {
-                char a = body[at + i], b = text[i];
+                char a = shown[at + i], b = text[i];
                 if (!(flags & kFindMatchCase)) {
                     a = static_cast<char>(std::tolower(static_cast<unsigned char>(a)));
                     b = static_cast<char>(std::tolower(static_cast<unsigned char>(b)));
@@ -67,9 +67,9 @@ private:
                     return false;
             }
             if (flags & kFindWholeWord) {
-                if (at > 0 && IsWordChar(body[at - 1]))
+                if (at > 0 && IsWordChar(shown[at - 1]))
                     return false;
-                if (at + text.size() < body.size() && IsWordChar(body[at + text.size()]))
+                if (at + text.size() < shown.size() && IsWordChar(shown[at + text.size()]))
                     return false;
             }
             return true;
